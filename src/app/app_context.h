@@ -1,0 +1,58 @@
+#pragma once
+// Everything the program keeps for its whole run, owned by the program and passed by reference.
+// Two contexts never share anything.
+
+#include "app/settings_store.h"
+#include "app/ui.h"
+#include "model/radio_image.h"
+#include "model/records.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klt {
+
+// The flags of long operations (file loads, radio transfers).
+struct LinkState {
+    bool Busy = false;
+    bool Cancel = false;
+    bool LinkError = false;
+    int RetryCount = 3;
+    bool TransferDone = false;
+};
+
+// The Destination menu: one caption per model description file of the current model.
+struct DestinationMenu {
+    static constexpr int kSlots = 11;
+    static constexpr int kMaxFiles = 10;
+    bool Enabled = false;
+    std::vector<std::string> Captions; // the visible slots, in menu order
+    std::optional<int> Checked;        // the slot whose file was loaded last
+};
+
+struct AppContext {
+    AppContext(Ui &ui, SettingsStore &store, std::filesystem::path programFolder)
+        : ui(ui), store(store), ProgramFolder(std::move(programFolder)) {}
+
+    Ui &ui;
+    SettingsStore &store;
+    std::filesystem::path ProgramFolder;
+
+    std::string ProgramTitle = "KLT Programmer";
+    bool DebugMode = false;
+    bool SlowLinkMode = false;
+    int CurrentModel = 0;
+    std::string ModelName;
+    std::string TitleText;
+    bool AtisAvailable = false;
+    std::string CurrentFilePath;
+
+    LinkState Link;
+    Configuration Config;
+    RadioImage Image;
+    DestinationMenu Destinations;
+};
+
+} // namespace klt

@@ -1,0 +1,50 @@
+#include "model/decimal_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace klt {
+
+std::int64_t ScaledRound(double value, int decimals) {
+    if (!std::isfinite(value) || value == 0.0) {
+        return 0;
+    }
+    // 15 significant digits: d.dddddddddddddde±xx
+    char text[40];
+    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    std::string digits;
+    const char *p = text;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits.push_back(*p);
+        }
+    }
+    const int exponent = std::atoi(p + 1);
+    // The scaled value's integer part is the first (exponent + 1 + decimals) digits.
+    const int keep = exponent + 1 + decimals;
+    std::int64_t scaled = 0;
+    for (int i = 0; i < keep && i < 18; ++i) {
+        scaled = scaled * 10 + (i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] - '0' : 0);
+    }
+    if (keep >= 0 && keep < static_cast<int>(digits.size()) && digits[static_cast<std::size_t>(keep)] >= '5') {
+        ++scaled;
+    }
+    return value < 0 ? -scaled : scaled;
+}
+
+std::string FormatFixed(double value, int intDigits, int decimals) {
+    const std::int64_t scaled = ScaledRound(value, decimals);
+    std::string digits = std::to_string(scaled < 0 ? -scaled : scaled);
+    const auto width = static_cast<std::size_t>(std::max(intDigits, 1) + std::max(decimals, 0));
+    if (digits.size() < width) {
+        digits.insert(0, width - digits.size(), '0');
+    }
+    if (decimals > 0) {
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+    }
+    return scaled < 0 ? "-" + digits : digits;
+}
+
+} // namespace klt

@@ -1,0 +1,30 @@
+#include "cli_args.h"
+
+namespace klt::cli {
+
+std::optional<std::string> ParsedArgs::value(const std::string &name) const {
+    const auto found = values.find(name);
+    return found == values.end() ? std::nullopt : std::optional(found->second);
+}
+
+ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionSpec &spec) {
+    ParsedArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (spec.withValue.contains(arg)) {
+            if (i + 1 >= args.size()) {
+                throw UsageError{arg + " needs a value"};
+            }
+            parsed.values[arg] = args[++i];
+        } else if (spec.flags.contains(arg)) {
+            parsed.flags.insert(arg);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError{"unknown option " + arg};
+        } else {
+            parsed.positional.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+} // namespace klt::cli

@@ -1,0 +1,64 @@
+// klt-cli: the program's core without a window, for scripts, CI and service work.
+
+#include "cli_args.h"
+#include "verbs.h"
+
+#include <exception>
+#include <iostream>
+
+namespace klt::cli {
+
+const std::vector<Verb> &Verbs() {
+    static const std::vector<Verb> kVerbs = {
+        {"new", "new --model N [--program-folder DIR] [--destination NAME | --no-destination] -o OUT.hex",
+         "write the default configuration of a model, as the program starts with it", RunNew},
+        {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file", RunInfo},
+    };
+    return kVerbs;
+}
+
+namespace {
+
+void PrintUsage(std::ostream &out) {
+    out << "usage: klt-cli VERB [OPTIONS]\n\nverbs:\n";
+    for (const auto &verb : Verbs()) {
+        out << "  " << verb.usage << "\n      " << verb.summary << "\n";
+    }
+}
+
+int Run(const std::vector<std::string> &args) {
+    if (args.empty()) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    for (const auto &verb : Verbs()) {
+        if (verb.name != args[0]) {
+            continue;
+        }
+        try {
+            return verb.run({args.begin() + 1, args.end()});
+        } catch (const UsageError &error) {
+            std::cerr << "klt-cli " << verb.name << ": " << error.text << "\nusage: klt-cli " << verb.usage << '\n';
+            return kExitUsage;
+        }
+    }
+    std::cerr << "klt-cli: unknown verb " << args[0] << "\n\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}
+
+} // namespace
+} // namespace klt::cli
+
+int main(int argc, char **argv) {
+    try {
+        return klt::cli::Run({argv + 1, argv + argc});
+    } catch (const std::exception &error) {
+        std::cerr << "klt-cli: " << error.what() << '\n';
+        return klt::cli::kExitFailed;
+    }
+}

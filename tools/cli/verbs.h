@@ -1,0 +1,26 @@
+#pragma once
+// The verb table of klt-cli: one small file per verb.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klt::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+struct Verb {
+    std::string_view name;
+    std::string_view usage;
+    std::string_view summary;
+    int (*run)(const std::vector<std::string> &args);
+};
+
+const std::vector<Verb> &Verbs();
+
+int RunNew(const std::vector<std::string> &args);
+int RunInfo(const std::vector<std::string> &args);
+
+} // namespace klt::cli
