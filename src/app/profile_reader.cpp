@@ -23,7 +23,8 @@ std::string LookUp(const std::filesystem::path &file, const std::string &section
         }
         if (trimmed.front() == '[') {
             const auto close = trimmed.find(']');
-            const std::string name = Trim(std::string_view(trimmed).substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            const std::string name = Trim(std::string_view(trimmed).substr(
+                1, close == std::string::npos ? std::string::npos : close - 1));
             if (inSection) {
                 return kMissing; // the first section of that name is the one that counts
             }
@@ -36,7 +37,8 @@ std::string LookUp(const std::filesystem::path &file, const std::string &section
         }
         if (EqualsIgnoreCase(Trim(std::string_view(trimmed).substr(0, equals)), key)) {
             std::string value = Trim(std::string_view(trimmed).substr(equals + 1));
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                value.back() == value.front()) {
                 value = value.substr(1, value.size() - 2);
             }
             return value;
@@ -47,7 +49,8 @@ std::string LookUp(const std::filesystem::path &file, const std::string &section
 
 } // namespace
 
-std::string ReadProfileString(const std::filesystem::path &file, const std::string &section, const std::string &key) {
+std::string ReadProfileString(const std::filesystem::path &file, const std::string &section,
+                              const std::string &key) {
     std::string value = LookUp(file, section, key).substr(0, kMaxValueLength);
     if (const auto nul = value.find('\0'); nul != std::string::npos) {
         value.resize(nul);

@@ -8,6 +8,7 @@
 
 namespace klt {
 
-std::string ReadProfileString(const std::filesystem::path &file, const std::string &section, const std::string &key);
+std::string ReadProfileString(const std::filesystem::path &file, const std::string &section,
+                              const std::string &key);
 
 } // namespace klt

@@ -10,14 +10,16 @@ namespace klt {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual std::string get(const std::string &section, const std::string &key, const std::string &fallback) const = 0;
+    virtual std::string get(const std::string &section, const std::string &key,
+                            const std::string &fallback) const = 0;
     virtual void put(const std::string &section, const std::string &key, const std::string &value) = 0;
 };
 
 // A store that lives as long as the process: for the command line and for tests.
 class MemorySettingsStore final : public SettingsStore {
 public:
-    std::string get(const std::string &section, const std::string &key, const std::string &fallback) const override {
+    std::string get(const std::string &section, const std::string &key,
+                    const std::string &fallback) const override {
         const auto found = values_.find({section, key});
         return found == values_.end() ? fallback : found->second;
     }

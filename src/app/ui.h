@@ -15,7 +15,8 @@ public:
     virtual ~Ui() = default;
 
     virtual void message(MessageIcon icon, const std::string &text, const std::string &title) = 0;
-    virtual Answer question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) = 0;
+    virtual Answer question(MessageIcon icon, const std::string &text, const std::string &title,
+                            Buttons buttons) = 0;
     virtual void progress(int percent) = 0;
     virtual void monitor(const std::string &line) = 0;
     virtual void setBusyPointer(bool busy) = 0;

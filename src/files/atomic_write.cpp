@@ -78,7 +78,8 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
     }
     // A new file gets the permissions an ordinary file would have; a replaced one keeps its own.
     struct stat existing {};
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~CurrentUmask();
+    const mode_t mode =
+        ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~CurrentUmask();
     ::fchmod(temporary.fd(), mode);
     if (temporary.close() != 0) {
         return ErrnoFault(errno);

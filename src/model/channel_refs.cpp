@@ -55,8 +55,8 @@ void RepairCurrentChannel(RadioImage &image, const Configuration &config) {
         return;
     }
     const std::int64_t current = image.be16(kCurrentChannel);
-    const auto result = ChannelUsable(image, current, group) ? std::optional(current)
-                                                             : FirstEnabledChannel(config, group);
+    const auto result =
+        ChannelUsable(image, current, group) ? std::optional(current) : FirstEnabledChannel(config, group);
     if (result) {
         image.setBe16(kCurrentChannel, static_cast<std::uint16_t>(*result));
         image.setBe16(kSecondCurrentChannel, static_cast<std::uint16_t>(*result));
@@ -86,7 +86,8 @@ void RepairCurrentWeather(RadioImage &image) {
 bool ChannelUsable(const RadioImage &image, std::int64_t reference, int group) {
     if (reference >= 0 && reference < kPlanChannelCount) {
         return group >= 0 && group <= 2 && GroupUsable(image, group) &&
-               BitmapEntry(image, kPlanEnableBitmap[static_cast<std::size_t>(group)], static_cast<int>(reference));
+               BitmapEntry(image, kPlanEnableBitmap[static_cast<std::size_t>(group)],
+                           static_cast<int>(reference));
     }
     if (reference >= kFirstExpReference && reference <= kLastExpReference) {
         return ByteGetBit(image.at(kExpGroupUsable), kExpGroupUsableBit) == 1 &&
@@ -104,8 +105,8 @@ void CheckChannelRefs(RadioImage &image, const Configuration &config) {
     }
     for (int g = 0; g < 3; ++g) {
         for (int s = 0; s < kRadioChannelRefSlots; ++s) {
-            const Address slot =
-                kRadioChannelRefs + kRadioChannelRefGroupStride * static_cast<Address>(g) + 2 * static_cast<Address>(s);
+            const Address slot = kRadioChannelRefs + kRadioChannelRefGroupStride * static_cast<Address>(g) +
+                                 2 * static_cast<Address>(s);
             if (!ChannelUsable(image, image.be16(slot), g)) {
                 image.setBe16(slot, 0xFFFF);
             }

@@ -26,9 +26,11 @@ std::int64_t ScaledRound(double value, int decimals) {
     const int keep = exponent + 1 + decimals;
     std::int64_t scaled = 0;
     for (int i = 0; i < keep && i < 18; ++i) {
-        scaled = scaled * 10 + (i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] - '0' : 0);
+        scaled = scaled * 10 +
+                 (i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)] - '0' : 0);
     }
-    if (keep >= 0 && keep < static_cast<int>(digits.size()) && digits[static_cast<std::size_t>(keep)] >= '5') {
+    if (keep >= 0 && keep < static_cast<int>(digits.size()) &&
+        digits[static_cast<std::size_t>(keep)] >= '5') {
         ++scaled;
     }
     return value < 0 ? -scaled : scaled;

@@ -41,8 +41,8 @@ std::vector<std::string> ListDestinations(const std::filesystem::path &folder, i
     }
     const std::string ending = suffix + FileExtension();
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end && names.size() < kMaxDestinations;
-         it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end;
+         !error && it != end && names.size() < kMaxDestinations; it.increment(error)) {
         const std::string file = it->path().filename().string();
         if (file.size() > ending.size() && EndsWithIgnoreCase(file, ending)) {
             names.push_back(ToUpper(file.substr(0, file.find('_'))));
@@ -52,7 +52,8 @@ std::vector<std::string> ListDestinations(const std::filesystem::path &folder, i
     return names;
 }
 
-std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, const std::string &caption, int model) {
+std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, const std::string &caption,
+                                          int model) {
     std::string name = ToUpper(caption);
     if (name.size() > 2 && EndsWithIgnoreCase(name, "-M")) {
         name.resize(name.size() - 2);
@@ -62,7 +63,8 @@ std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, c
     if (std::filesystem::exists(folder / fileName, error)) {
         return folder / fileName;
     }
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         if (EqualsIgnoreCase(it->path().filename().string(), fileName)) {
             return it->path();
         }

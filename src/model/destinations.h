@@ -14,6 +14,7 @@ std::vector<std::string> ListDestinations(const std::filesystem::path &folder, i
 
 // The file of a destination caption ("USA", or "USA-M" for model 11). File names are matched without
 // regard to case, as the program's files were always found.
-std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, const std::string &caption, int model);
+std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, const std::string &caption,
+                                          int model);
 
 } // namespace klt

@@ -25,8 +25,8 @@ double BcdToFreq(const FreqBytes &bytes);
 void FreqSnap(double &mhz);
 bool FreqIs25k(double mhz);
 
-std::string FreqText3(double mhz);                       // "156.800" or "---.---"
+std::string FreqText3(double mhz);                      // "156.800" or "---.---"
 std::string FreqText3Unless(double mhz, bool suppress); // "---.---" also when suppressed
-std::string FreqText4(double &mhz);                      // snaps, then "156.8000" or "---.----"
+std::string FreqText4(double &mhz);                     // snaps, then "156.8000" or "---.----"
 
 } // namespace klt

@@ -11,7 +11,7 @@
 namespace klt {
 
 bool IsNameChar(char c);
-std::uint8_t NameCharToByte(char c);   // 255 when the radio cannot show it
+std::uint8_t NameCharToByte(char c);           // 255 when the radio cannot show it
 std::string NameByteToChar(std::uint8_t byte); // empty when the radio cannot show it
 
 // Writes exactly length bytes: the text's characters, 255 past its end; a longer text is cut.

@@ -66,7 +66,8 @@ std::string AltitudeUnitText(int value) {
 }
 
 std::string IntervalText(int value) {
-    return Pick(value, {"OFF", "15 sec", "30 sec", "1 min", "2 min", "5 min", "10 min", "20 min", "30 min", "40 min"});
+    return Pick(value, {"OFF", "15 sec", "30 sec", "1 min", "2 min", "5 min", "10 min", "20 min", "30 min",
+                        "40 min"});
 }
 
 std::string SelectCallText(int value, bool groupFlag) {
@@ -94,7 +95,8 @@ std::string GroupChoiceText(const Configuration &config, int value) {
     return "Group" + std::to_string(value) + BracketedStatusName(config, value);
 }
 
-std::string DirectoryNameText(const Configuration &config, std::int64_t entryNumber, int selectCall, int mode) {
+std::string DirectoryNameText(const Configuration &config, std::int64_t entryNumber, int selectCall,
+                              int mode) {
     if (mode != 1 || entryNumber < 1) {
         return {};
     }
@@ -193,13 +195,15 @@ std::string ToneText(const ChannelRecord &record, bool transmit) {
     const int dcs = transmit ? record.TxDcs : record.RxDcs;
     const int lastCode = static_cast<int>(kCodes.size()) - 1;
     if (ctcss >= 1) {
-        return ctcss < static_cast<int>(kTones.size()) ? kTones[static_cast<std::size_t>(ctcss)] : std::string();
+        return ctcss < static_cast<int>(kTones.size()) ? kTones[static_cast<std::size_t>(ctcss)]
+                                                       : std::string();
     }
     if (dcs >= 1 && dcs <= lastCode) {
         return "N" + kCodes[static_cast<std::size_t>(dcs)];
     }
     if (dcs > lastCode) {
-        return dcs - lastCode <= lastCode ? "I" + kCodes[static_cast<std::size_t>(dcs - lastCode)] : std::string();
+        return dcs - lastCode <= lastCode ? "I" + kCodes[static_cast<std::size_t>(dcs - lastCode)]
+                                          : std::string();
     }
     return "-------";
 }

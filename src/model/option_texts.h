@@ -25,7 +25,8 @@ std::string SelectCallText(int value, bool groupFlag);
 std::string BracketedStatusName(const Configuration &config, int group); // group 1 to 4
 std::string GroupChoiceText(const Configuration &config, int value);
 // entryNumber counts from 1.
-std::string DirectoryNameText(const Configuration &config, std::int64_t entryNumber, int selectCall, int mode);
+std::string DirectoryNameText(const Configuration &config, std::int64_t entryNumber, int selectCall,
+                              int mode);
 
 // Channel references.
 std::string ChannelRefText(std::int64_t reference);

@@ -1,6 +1,5 @@
 #include "model/reference_tables.h"
 
-
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -46,8 +45,9 @@ const PlanDefinition kUsaPlan = {
 const PlanDefinition kInternationalPlan = {
     {
         {"TELEPHONE", {"01", "02", "03", "24", "25", "26", "27", "28", "60", "64", "84", "85", "86"}},
-        {"INTL", {"04", "05", "07", "18", "19", "21", "22", "23", "61", "62", "63", "65", "66", "78", "79",
-                  "80", "81", "82", "83"}},
+        {"INTL",
+         {"04", "05", "07", "18", "19", "21", "22", "23", "61", "62", "63", "65", "66", "78", "79", "80",
+          "81", "82", "83"}},
         {"SAFTY", {"06"}},
         {"COMMERCIAL", {"08", "10", "15"}},
         {"CALLING", {"09"}},

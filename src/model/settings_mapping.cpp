@@ -153,7 +153,8 @@ void EncodeDsc(RadioImage &image, const Configuration &config) {
     menus = ByteSetBit(menus, BoolToByte(basic.BeepOut[0]), kBeepOutFirstBit);
     menus = ByteSetBit(menus, BoolToByte(basic.PosRequest[0]), kPosRequestFirstBit);
     menus = ByteSetBit(menus, BoolToByte(config.DscDisplay.IndividualAckMenu), kIndividualAckMenuBit);
-    menus = ByteSetBit(menus, BoolToByte(config.DscDisplay.IndividualAckMessageMenu), kIndividualAckMessageMenuBit);
+    menus = ByteSetBit(menus, BoolToByte(config.DscDisplay.IndividualAckMessageMenu),
+                       kIndividualAckMessageMenuBit);
     menus = ByteSetBit(menus, BoolToByte(config.DscDisplay.PosRequestAckMenu), kPosRequestAckMenuBit);
     image.set(kDscMenuBits, menus);
     for (std::size_t i = 0; i < kBeepOutBytes.size(); ++i) {

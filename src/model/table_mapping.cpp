@@ -16,7 +16,8 @@ namespace {
 using namespace layout;
 using RecordFlag = bool ChannelRecord::*;
 
-template <typename Records> void DecodeBitmap(const RadioImage &image, Address base, Records &records, RecordFlag flag) {
+template <typename Records>
+void DecodeBitmap(const RadioImage &image, Address base, Records &records, RecordFlag flag) {
     for (std::size_t n = 0; n < records.size(); ++n) {
         records[n].*flag = BitmapEntry(image, base, static_cast<int>(n));
     }
@@ -39,13 +40,15 @@ void EncodeBitmap(RadioImage &image, Address base, const Records &records, Recor
 
 template <typename Records> void DecodeNames(const RadioImage &image, Address base, Records &records) {
     for (std::size_t n = 0; n < records.size(); ++n) {
-        records[n].ChTag = ImageReadName(image, base + kChannelNameLength * static_cast<Address>(n), kChannelNameLength);
+        records[n].ChTag =
+            ImageReadName(image, base + kChannelNameLength * static_cast<Address>(n), kChannelNameLength);
     }
 }
 
 template <typename Records> void EncodeNames(RadioImage &image, Address base, const Records &records) {
     for (std::size_t n = 0; n < records.size(); ++n) {
-        ImageWriteText(image, base + kChannelNameLength * static_cast<Address>(n), records[n].ChTag, kChannelNameLength);
+        ImageWriteText(image, base + kChannelNameLength * static_cast<Address>(n), records[n].ChTag,
+                       kChannelNameLength);
     }
 }
 

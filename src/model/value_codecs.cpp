@@ -38,7 +38,8 @@ const std::array<std::string, 49> &OffsetTexts() {
             if (count == 0) {
                 text = " 0";
             } else {
-                text = (count < 0 ? "-" : "+") + std::to_string(magnitude / 2) + (magnitude % 2 ? ":30" : ":00");
+                text =
+                    (count < 0 ? "-" : "+") + std::to_string(magnitude / 2) + (magnitude % 2 ? ":30" : ":00");
             }
             texts[static_cast<std::size_t>(count + kMaxHalfHours)] = text;
         }

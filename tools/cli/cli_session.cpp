@@ -22,8 +22,10 @@ std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args) {
         throw UsageError{"--model is required"};
     }
     long model = 0;
-    if (!ParseLeadingInt(*modelText, model) || std::to_string(model) != Trim(*modelText) || !ModelCode(static_cast<int>(model))) {
-        throw UsageError{"unknown model " + *modelText + " (1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"};
+    if (!ParseLeadingInt(*modelText, model) || std::to_string(model) != Trim(*modelText) ||
+        !ModelCode(static_cast<int>(model))) {
+        throw UsageError{"unknown model " + *modelText +
+                         " (1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"};
     }
     const auto explicitFolder = args.value("--program-folder");
     auto folder = LocateProgramFolder(explicitFolder ? std::optional<std::filesystem::path>(*explicitFolder)

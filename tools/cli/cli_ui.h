@@ -9,7 +9,8 @@ namespace klt::cli {
 class CliUi final : public Ui {
 public:
     void message(MessageIcon icon, const std::string &text, const std::string &title) override;
-    Answer question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) override;
+    Answer question(MessageIcon icon, const std::string &text, const std::string &title,
+                    Buttons buttons) override;
     void progress(int percent) override;
     void monitor(const std::string &line) override;
     void setBusyPointer(bool) override {}

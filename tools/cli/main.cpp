@@ -12,7 +12,8 @@ const std::vector<Verb> &Verbs() {
     static const std::vector<Verb> kVerbs = {
         {"new", "new --model N [--program-folder DIR] [--destination NAME | --no-destination] -o OUT.hex",
          "write the default configuration of a model, as the program starts with it", RunNew},
-        {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file", RunInfo},
+        {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
+         RunInfo},
     };
     return kVerbs;
 }
@@ -42,7 +43,8 @@ int Run(const std::vector<std::string> &args) {
         try {
             return verb.run({args.begin() + 1, args.end()});
         } catch (const UsageError &error) {
-            std::cerr << "klt-cli " << verb.name << ": " << error.text << "\nusage: klt-cli " << verb.usage << '\n';
+            std::cerr << "klt-cli " << verb.name << ": " << error.text << "\nusage: klt-cli " << verb.usage
+                      << '\n';
             return kExitUsage;
         }
     }

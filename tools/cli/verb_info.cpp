@@ -1,10 +1,10 @@
 // klt-cli info: what an image file holds, as the program's acceptance test sees it.
 
+#include "cli_args.h"
+#include "model/byte_bits.h"
 #include "model/image_layout.h"
 #include "model/model_catalogue.h"
 #include "model/radio_image.h"
-#include "model/byte_bits.h"
-#include "cli_args.h"
 #include "verbs.h"
 
 #include <algorithm>
@@ -45,24 +45,27 @@ int RunInfo(const std::vector<std::string> &argv) {
     const auto length = std::filesystem::file_size(path, error);
 
     std::cout << "file: " << path << '\n' << "length: " << (error ? bytes.size() : length) << " bytes\n";
-    std::cout << "model code at 0x" << HexDigits(layout::kModelCodeHead, 4) << ": " << CodeAt(bytes, layout::kModelCodeHead)
-              << '\n';
-    std::cout << "model code at 0x" << HexDigits(layout::kModelCodeTail, 4) << ": " << CodeAt(bytes, layout::kModelCodeTail)
-              << '\n';
+    std::cout << "model code at 0x" << HexDigits(layout::kModelCodeHead, 4) << ": "
+              << CodeAt(bytes, layout::kModelCodeHead) << '\n';
+    std::cout << "model code at 0x" << HexDigits(layout::kModelCodeTail, 4) << ": "
+              << CodeAt(bytes, layout::kModelCodeTail) << '\n';
     const bool wholeImage = bytes.size() == RadioImage::kSize;
     for (const int model : {kModelTq300, kModelTq450, kModelTq500, kModelTq300M}) {
         const bool accepted =
-            wholeImage && ImageModelCodeMatches(model, static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]),
-                                                static_cast<std::uint16_t>(bytes[layout::kModelCodeTail] << 8 |
-                                                                           bytes[layout::kModelCodeTail + 1]));
-        std::cout << "model " << model << " (" << ModelName(model) << "): " << (accepted ? "accepted" : "refused") << '\n';
+            wholeImage &&
+            ImageModelCodeMatches(model, static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]),
+                                  static_cast<std::uint16_t>(bytes[layout::kModelCodeTail] << 8 |
+                                                             bytes[layout::kModelCodeTail + 1]));
+        std::cout << "model " << model << " (" << ModelName(model)
+                  << "): " << (accepted ? "accepted" : "refused") << '\n';
     }
     std::cout << "checksum at 0x" << HexDigits(layout::kChecksum, 4) << ": ";
     if (bytes.size() > layout::kChecksum) {
         RadioImage image;
         std::copy_n(bytes.begin(), std::min(bytes.size(), RadioImage::kSize), image.bytes().begin());
         std::cout << "stored 0x" << HexDigits(image.at(layout::kChecksum), 2) << ", computed 0x"
-                  << HexDigits(ImageChecksum(image, layout::kChecksumStart, layout::kChecksumCount), 2) << '\n';
+                  << HexDigits(ImageChecksum(image, layout::kChecksumStart, layout::kChecksumCount), 2)
+                  << '\n';
     } else {
         std::cout << "none\n";
     }

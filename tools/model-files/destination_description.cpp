@@ -38,7 +38,8 @@ void ReadNumber(const std::filesystem::path &file, const std::string &key, std::
 
 } // namespace
 
-std::optional<std::string> ApplyDestinationDescription(const std::filesystem::path &file, Configuration &config) {
+std::optional<std::string> ApplyDestinationDescription(const std::filesystem::path &file,
+                                                       Configuration &config) {
     if (!std::ifstream(file)) {
         return std::string("cannot be read");
     }

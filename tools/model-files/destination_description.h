@@ -11,6 +11,7 @@
 namespace klt {
 
 // Applies the description's keys to the configuration; the text of the first problem, if any.
-std::optional<std::string> ApplyDestinationDescription(const std::filesystem::path &file, Configuration &config);
+std::optional<std::string> ApplyDestinationDescription(const std::filesystem::path &file,
+                                                       Configuration &config);
 
 } // namespace klt

@@ -68,7 +68,8 @@ int main(int argc, char **argv) {
     }
     klt::PrepareImageForSave(ctx.Image, ctx.Config);
     const auto bytes = ctx.Image.bytes();
-    if (const auto fault = klt::WriteFileAtomically(out, {reinterpret_cast<const char *>(bytes.data()), bytes.size()})) {
+    if (const auto fault =
+            klt::WriteFileAtomically(out, {reinterpret_cast<const char *>(bytes.data()), bytes.size()})) {
         std::cerr << out << ": " << fault->description << '\n';
         return 1;
     }

@@ -1,0 +1,158 @@
+// klt-cli as a user runs it: the built executable, its exit status, its output and its files.
+
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace klt {
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::filesystem::path BinDir() {
+    return KLT_BUILD_BIN_DIR;
+}
+
+Result RunCli(const std::string &arguments, const std::string &environment = "") {
+    test::TempFolder scratch;
+    const auto err = scratch.path() / "err";
+    const std::string command =
+        environment + " " + (BinDir() / "klt-cli").string() + " " + arguments + " 2>" + err.string();
+    Result result;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        result.out.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = test::ReadFile(err);
+    return result;
+}
+
+std::uint8_t At(const std::string &bytes, std::size_t address) {
+    return static_cast<std::uint8_t>(bytes.at(address));
+}
+
+TEST(CliNew, ModelThreeWithoutDestination) {
+    test::TempFolder folder;
+    const auto out = folder.path() / "x.hex";
+    const auto result = RunCli("new --model 3 --no-destination -o " + out.string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string image = test::ReadFile(out);
+    ASSERT_EQ(image.size(), 32768u);
+    EXPECT_EQ(At(image, 0), 0x01);
+    EXPECT_EQ(At(image, 1), 0xF4);
+    EXPECT_EQ(At(image, 0x7FFE), 0x01);
+    EXPECT_EQ(At(image, 0x7FFF), 0xF4);
+    unsigned sum = 0;
+    for (std::size_t a = 0x42; a <= 0x5E; ++a) {
+        sum += At(image, a);
+    }
+    EXPECT_EQ(At(image, 0x5F), sum & 0xFF);
+    EXPECT_EQ(At(image, 60), 0xFF); // the built-in default, no destination
+
+    const auto info = RunCli("info " + out.string());
+    ASSERT_EQ(info.status, 0);
+    EXPECT_NE(info.out.find("length: 32768 bytes"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("model code at 0x0000: 500"), std::string::npos);
+    EXPECT_NE(info.out.find("model code at 0x7FFE: 500"), std::string::npos);
+    EXPECT_NE(info.out.find("model 1 (TQ-300): refused"), std::string::npos);
+    EXPECT_NE(info.out.find("model 2 (TQ-400E/TQ-450): refused"), std::string::npos);
+    EXPECT_NE(info.out.find("model 3 (TQ-500): accepted"), std::string::npos);
+    EXPECT_NE(info.out.find("model 11 (TQ-300M): refused"), std::string::npos);
+    const auto checksum = "stored 0x" + std::string(1, "0123456789ABCDEF"[(sum >> 4) & 0xF]) +
+                          std::string(1, "0123456789ABCDEF"[sum & 0xF]);
+    EXPECT_NE(info.out.find(checksum + ", computed 0x" + checksum.substr(9)), std::string::npos) << info.out;
+}
+
+TEST(CliNew, UsesTheStoredUsaDestinationByDefault) {
+    test::TempFolder folder;
+    const auto out = folder.path() / "y.hex";
+    ASSERT_EQ(RunCli("new --model 1 -o " + out.string()).status, 0);
+    const std::string image = test::ReadFile(out);
+    EXPECT_EQ(image, test::ReadFile(BinDir() / "USA_012C.ini"));
+    EXPECT_EQ(image.substr(194, 3), "USA");
+    EXPECT_EQ(At(image, 60), 3);
+}
+
+TEST(CliNew, AnotherDestinationOrNone) {
+    test::TempFolder folder;
+    const auto out = folder.path() / "c.hex";
+    ASSERT_EQ(RunCli("new --model 2 --destination can -o " + out.string()).status, 0);
+    const std::string image = test::ReadFile(out);
+    EXPECT_EQ(image.substr(194 + 32, 3), "CAN");
+    EXPECT_EQ(At(image, 0), 0x01);
+    EXPECT_EQ(At(image, 1), 0xC2);
+    EXPECT_EQ(At(image, 33), 2); // the radio starts in the Canada group
+
+    const auto missing =
+        RunCli("new --model 1 --destination nowhere -o " + (folder.path() / "n.hex").string());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "PC Program for TQ-300: IniFileRead Error!!\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "n.hex"));
+
+    // A program folder without description files gives the built-in defaults.
+    const auto empty = RunCli("new --model 1 --program-folder " + folder.path().string() + " -o " +
+                              (folder.path() / "e.hex").string());
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(At(test::ReadFile(folder.path() / "e.hex"), 60), 0xFF);
+}
+
+TEST(CliNew, AFailedSaveSaysSoAndExitsOne) {
+    const auto result = RunCli("new --model 1 -o /nonexistent-folder/x.hex");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("FileSave Error!!"), std::string::npos) << result.err;
+}
+
+TEST(Cli, UsageErrorsExitTwo) {
+    for (const std::string arguments :
+         {"", "frobnicate", "new -o x.hex", "new --model 4 -o x.hex", "new --model 1x -o x.hex",
+          "new --model 1 -o x.txt", "new --model 1 --bogus -o x.hex",
+          "new --model 1 --destination usa --no-destination -o x.hex", "info", "info a b", "new --model"}) {
+        const auto result = RunCli(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments << ": " << result.err;
+    }
+    const auto help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("new --model N"), std::string::npos);
+    EXPECT_NE(help.out.find("info FILE"), std::string::npos);
+}
+
+TEST(CliInfo, ShortFilesAndMissingFiles) {
+    test::TempFolder folder;
+    const auto file = folder.write("short.hex", std::string("\x01\x2C", 2) + std::string(100, '\xFF'));
+    const auto result = RunCli("info " + file.string());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("length: 102 bytes"), std::string::npos);
+    EXPECT_NE(result.out.find("model code at 0x0000: 300"), std::string::npos);
+    EXPECT_NE(result.out.find("model code at 0x7FFE: none"), std::string::npos);
+    EXPECT_NE(result.out.find("model 1 (TQ-300): refused"), std::string::npos);
+    EXPECT_EQ(RunCli("info " + (folder.path() / "none").string()).status, 1);
+}
+
+// The core and the command line are standard C++: nothing of Qt may be linked in.
+TEST(Cli, LinksWithoutQt) {
+    const std::string command = "ldd " + (BinDir() / "klt-cli").string();
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string libraries;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        libraries.append(buffer, n);
+    }
+    EXPECT_EQ(::pclose(pipe), 0);
+    EXPECT_NE(libraries.find("libc.so"), std::string::npos);
+    EXPECT_EQ(libraries.find("Qt"), std::string::npos) << libraries;
+}
+
+} // namespace
+} // namespace klt

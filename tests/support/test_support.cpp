@@ -1,0 +1,36 @@
+#include "support/test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace klt::test {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "klt-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+std::filesystem::path TempFolder::write(const std::string &name, const std::string &bytes) const {
+    const auto file = path_ / name;
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file;
+}
+
+std::string ReadFile(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+} // namespace klt::test

@@ -1,0 +1,61 @@
+#pragma once
+// Helpers shared by the test suites: a scripted user interface and a temporary folder.
+
+#include "app/ui.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace klt::test {
+
+// Records every message and wait; answers questions from a script (Cancel when it runs out).
+class FakeUi final : public Ui {
+public:
+    struct Message {
+        MessageIcon icon;
+        std::string text;
+        std::string title;
+    };
+    std::vector<Message> messages;
+    std::vector<Answer> answers;
+    std::vector<int> sleeps;
+    std::vector<int> pauses;
+
+    void message(MessageIcon icon, const std::string &text, const std::string &title) override {
+        messages.push_back({icon, text, title});
+    }
+    Answer question(MessageIcon icon, const std::string &text, const std::string &title, Buttons) override {
+        messages.push_back({icon, text, title});
+        if (answers.empty()) {
+            return Answer::Cancel;
+        }
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    void progress(int) override {}
+    void monitor(const std::string &) override {}
+    void setBusyPointer(bool) override {}
+    void processEvents() override {}
+    void sleep(int ms) override { sleeps.push_back(ms); }
+    void pause(int ms) override { pauses.push_back(ms); }
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::filesystem::path &path() const { return path_; }
+    std::filesystem::path write(const std::string &name, const std::string &bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path &path);
+
+} // namespace klt::test
