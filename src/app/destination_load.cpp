@@ -1,12 +1,12 @@
 #include "app/destination_load.h"
 
+#include "app/error_log.h"
 #include "model/destinations.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -15,10 +15,9 @@ namespace klt {
 namespace {
 
 constexpr int kLoadPauseMs = 500;
-constexpr int kFileNotFound = 53;
-constexpr int kFileReadFault = 62;
 
 DestinationLoad Failed(AppContext &ctx, Fault fault) {
+    LogError(ctx, "frmMain.FileReadIni", fault);
     ctx.Link.LinkError = true;
     ctx.Link.Cancel = true;
     ctx.Link.Busy = false;
@@ -30,7 +29,7 @@ DestinationLoad Failed(AppContext &ctx, Fault fault) {
 DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path &path) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
-        return Failed(ctx, {kFileNotFound, "File not found"});
+        return Failed(ctx, FaultFromErrno(ENOENT));
     }
     if (!FileHoldsImage(path, ctx.Image)) {
         return {};
@@ -40,7 +39,7 @@ DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path
     std::vector<std::uint8_t> bytes(RadioImage::kSize);
     std::ifstream in(path, std::ios::binary);
     if (!in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
-        return Failed(ctx, {kFileReadFault, std::strerror(errno)});
+        return Failed(ctx, FaultFromErrno(errno != 0 ? errno : EIO));
     }
     ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);

@@ -11,4 +11,11 @@ struct Fault {
     std::string description;
 };
 
+// The program's fault for a system error: the numbers users and service staff know from the error
+// log ("53File not found", "70Permission denied", ...), with the system's own text for the rest.
+Fault FaultFromErrno(int error);
+
+// "number" immediately followed by "description", as the error log records a failure.
+std::string FailureText(const Fault &fault);
+
 } // namespace klt

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -16,10 +15,6 @@ mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
-}
-
-Fault ErrnoFault(int number) {
-    return {number, std::strerror(number)};
 }
 
 // Closes the descriptor and removes the temporary file unless released.
@@ -71,10 +66,10 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     TemporaryFile temporary((folder / ("." + target.filename().string() + ".XXXXXX")).string());
     if (temporary.fd() < 0) {
-        return ErrnoFault(errno);
+        return FaultFromErrno(errno);
     }
     if (!WriteAll(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0) {
-        return ErrnoFault(errno);
+        return FaultFromErrno(errno);
     }
     // A new file gets the permissions an ordinary file would have; a replaced one keeps its own.
     struct stat existing {};
@@ -82,10 +77,10 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
         ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~CurrentUmask();
     ::fchmod(temporary.fd(), mode);
     if (temporary.close() != 0) {
-        return ErrnoFault(errno);
+        return FaultFromErrno(errno);
     }
     if (std::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        return ErrnoFault(errno);
+        return FaultFromErrno(errno);
     }
     temporary.keep();
     return std::nullopt;

@@ -116,7 +116,7 @@ TEST(CliNew, AFailedSaveSaysSoAndExitsOne) {
 TEST(Cli, UsageErrorsExitTwo) {
     for (const std::string arguments :
          {"", "frobnicate", "new -o x.hex", "new --model 4 -o x.hex", "new --model 1x -o x.hex",
-          "new --model 1 -o x.txt", "new --model 1 --bogus -o x.hex",
+          "new --model 1 -o x.bin", "new --model 1 --bogus -o x.hex",
           "new --model 1 --destination usa --no-destination -o x.hex", "info", "info a b", "new --model"}) {
         const auto result = RunCli(arguments);
         EXPECT_EQ(result.status, 2) << arguments;
@@ -138,6 +138,54 @@ TEST(CliInfo, ShortFilesAndMissingFiles) {
     EXPECT_NE(result.out.find("model code at 0x7FFE: none"), std::string::npos);
     EXPECT_NE(result.out.find("model 1 (TQ-300): refused"), std::string::npos);
     EXPECT_EQ(RunCli("info " + (folder.path() / "none").string()).status, 1);
+}
+
+TEST(CliConvert, SettingsToImageAndBackGivesTheSameFile) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    ASSERT_EQ(RunCli("convert --model 1 " + dir + "a.dat " + dir + "b.hex").status, 0);
+    ASSERT_EQ(RunCli("convert --model 1 " + dir + "b.hex " + dir + "c.dat").status, 0);
+    const std::string a = test::ReadFile(folder.path() / "a.dat");
+    EXPECT_TRUE(a.starts_with("[MAIN]\r\nMODEL=#TQ-300\r\n"));
+    EXPECT_EQ(a, test::ReadFile(folder.path() / "c.dat"));
+    EXPECT_EQ(test::ReadFile(folder.path() / "b.hex").size(), 32768u);
+}
+
+TEST(CliConvert, RefusalsLeaveTheOutputUntouched) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 3 -o " + dir + "tq500.dat").status, 0);
+    folder.write("out.dat", "earlier");
+    const auto model = RunCli("convert --model 1 " + dir + "tq500.dat " + dir + "out.dat");
+    EXPECT_EQ(model.status, 1);
+    EXPECT_EQ(model.err, "PC Program for TQ-300: ModelType Error !!\n");
+    const auto bad =
+        RunCli("convert --model 1 " + folder.write("short.hex", "xx").string() + " " + dir + "out.dat");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "PC Program for TQ-300: bad file!!\n");
+    ASSERT_EQ(RunCli("new --model 3 -o " + dir + "tq500.hex").status, 0);
+    const auto hex = RunCli("convert --model 2 " + dir + "tq500.hex " + dir + "out.dat");
+    EXPECT_EQ(hex.status, 1);
+    EXPECT_EQ(hex.err, "Read from Radio: ModelType Error !!\n");
+    EXPECT_EQ(test::ReadFile(folder.path() / "out.dat"), "earlier");
+    EXPECT_EQ(RunCli("convert --model 1 " + dir + "tq500.dat " + dir + "out.bin").status, 2);
+}
+
+TEST(CliReport, AtisFollowsTheOptionsAndTheTextMatchesTheSavedReport) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 2 -o " + dir + "a2.dat").status, 0);
+    const auto withAtis = RunCli("report --model 2 --atis " + dir + "a2.dat");
+    ASSERT_EQ(withAtis.status, 0) << withAtis.err;
+    EXPECT_NE(withAtis.out.find("##### ATIS Setup (Common) #####"), std::string::npos);
+    const auto without = RunCli("report --model 2 --no-atis " + dir + "a2.dat");
+    EXPECT_EQ(without.out.find("ATIS"), std::string::npos);
+    // global.ini gives model 2 its ATIS.
+    EXPECT_EQ(RunCli("report --model 2 " + dir + "a2.dat").out, withAtis.out);
+    ASSERT_EQ(RunCli("convert --model 2 " + dir + "a2.dat " + dir + "r.txt").status, 0);
+    EXPECT_EQ(test::ReadFile(folder.path() / "r.txt"), withAtis.out);
+    EXPECT_TRUE(withAtis.out.ends_with("------------\r\n"));
 }
 
 // The core and the command line are standard C++: nothing of Qt may be linked in.

@@ -51,7 +51,7 @@ void RandomChannel(Draw &draw, ChannelRecord &record) {
     record.Enable = draw.flag();
     record.ScanMemory = draw.flag();
     record.ChTag = draw.name(16);
-    record.TxEnable = draw.flag();
+    record.TxEnable = !record.RxOnly && draw.flag();
     record.LowPower = record.TxEnable && draw.flag();
     record.PowUp = draw.flag();
     record.Duplex = record.DuplexAllowed && draw.flag();

@@ -4,54 +4,19 @@
 #include "app/model_state.h"
 #include "app/program_folder.h"
 #include "app/reset.h"
+#include "files/hex_file.h"
+#include "files/settings_reader.h"
+#include "files/settings_writer.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
+#include "report/report_file.h"
 
 #include <cctype>
 #include <cstdlib>
 
 namespace klt::cli {
 
-OptionSpec ConfigurationOptions() {
-    return {{"--model", "--program-folder", "--destination", "-o"}, {"--no-destination"}};
-}
-
-std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args) {
-    const auto modelText = args.value("--model");
-    if (!modelText) {
-        throw UsageError{"--model is required"};
-    }
-    long model = 0;
-    if (!ParseLeadingInt(*modelText, model) || std::to_string(model) != Trim(*modelText) ||
-        !ModelCode(static_cast<int>(model))) {
-        throw UsageError{"unknown model " + *modelText +
-                         " (1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"};
-    }
-    const auto explicitFolder = args.value("--program-folder");
-    auto folder = LocateProgramFolder(explicitFolder ? std::optional<std::filesystem::path>(*explicitFolder)
-                                                     : std::nullopt,
-                                      std::getenv("KLT_PROGRAM_FOLDER"), ExecutableFolder());
-    auto session = std::make_unique<CliSession>(std::move(folder));
-    SetCurrentModel(session->ctx, static_cast<int>(model));
-    return session;
-}
-
-bool ResetForCli(CliSession &session, const ParsedArgs &args) {
-    auto &ctx = session.ctx;
-    const auto destination = args.value("--destination");
-    if (destination && args.has("--no-destination")) {
-        throw UsageError{"--destination and --no-destination exclude each other"};
-    }
-    if (destination) {
-        ctx.store.put("IniFilePath", StoredDestinationKey(ctx.CurrentModel), *destination);
-    }
-    const auto load = ResetConfiguration(ctx, !args.has("--no-destination"));
-    if (destination && !load.loaded) {
-        ctx.ui.message(MessageIcon::Exclamation, "IniFileRead Error!!", ctx.TitleText);
-        return false;
-    }
-    return true;
-}
+namespace {
 
 std::string Extension(const std::string &path) {
     std::string extension = std::filesystem::path(path).extension().string();
@@ -59,6 +24,100 @@ std::string Extension(const std::string &path) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return extension;
+}
+
+int ParseModel(const ParsedArgs &args) {
+    const auto text = args.value("--model");
+    if (!text) {
+        throw UsageError{"--model is required"};
+    }
+    long model = 0;
+    if (!ParseLeadingInt(*text, model) || std::to_string(model) != Trim(*text) ||
+        !ModelCode(static_cast<int>(model))) {
+        throw UsageError{"unknown model " + *text + " (1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"};
+    }
+    return static_cast<int>(model);
+}
+
+} // namespace
+
+OptionSpec ConfigurationOptions() {
+    return {{"--model", "--program-folder", "--destination", "-o"},
+            {"--no-destination", "--atis", "--no-atis"}};
+}
+
+std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args) {
+    const int model = ParseModel(args);
+    if (args.has("--destination") && args.has("--no-destination")) {
+        throw UsageError{"--destination and --no-destination exclude each other"};
+    }
+    if (args.has("--atis") && args.has("--no-atis")) {
+        throw UsageError{"--atis and --no-atis exclude each other"};
+    }
+    const auto explicitFolder = args.value("--program-folder");
+    auto folder = LocateProgramFolder(explicitFolder ? std::optional<std::filesystem::path>(*explicitFolder)
+                                                     : std::nullopt,
+                                      std::getenv("KLT_PROGRAM_FOLDER"), ExecutableFolder());
+    auto session = std::make_unique<CliSession>(std::move(folder));
+    auto &ctx = session->ctx;
+    SetCurrentModel(ctx, model);
+    if (args.has("--atis") || args.has("--no-atis")) {
+        ctx.AtisAvailable = args.has("--atis");
+    }
+    if (const auto destination = args.value("--destination")) {
+        ctx.store.put("IniFilePath", StoredDestinationKey(model), *destination);
+    }
+    return session;
+}
+
+bool LoadsDestination(const ParsedArgs &args) {
+    return !args.has("--no-destination");
+}
+
+bool DestinationTaken(CliSession &session, const ParsedArgs &args) {
+    auto &ctx = session.ctx;
+    if (args.has("--destination") && !ctx.Destinations.Checked) {
+        ctx.ui.message(MessageIcon::Exclamation, "IniFileRead Error!!", ctx.TitleText);
+        return false;
+    }
+    return true;
+}
+
+bool ResetForCli(CliSession &session, const ParsedArgs &args) {
+    ResetConfiguration(session.ctx, LoadsDestination(args));
+    return DestinationTaken(session, args);
+}
+
+bool LoadInput(CliSession &session, const ParsedArgs &args, const std::string &in) {
+    auto &ctx = session.ctx;
+    if (Extension(in) == ".dat") {
+        return OpenSettingsFile(ctx, in, LoadsDestination(args)) && DestinationTaken(session, args);
+    }
+    return ResetForCli(session, args) && OpenHexFile(ctx, in);
+}
+
+bool WriteOutput(CliSession &session, const std::string &out) {
+    auto &ctx = session.ctx;
+    const std::string extension = Extension(out);
+    if (extension == ".dat") {
+        return WriteSettingsFile(ctx, out);
+    }
+    if (extension == ".hex") {
+        return SaveHexFile(ctx, out);
+    }
+    return SaveReportFile(ctx, out, CurrentReportText(ctx));
+}
+
+void RequireExtension(const std::string &path, std::initializer_list<std::string_view> extensions) {
+    const std::string extension = Extension(path);
+    std::string list;
+    for (const auto candidate : extensions) {
+        if (extension == candidate) {
+            return;
+        }
+        list += (list.empty() ? "" : ", ") + std::string(candidate);
+    }
+    throw UsageError{path + " must end in " + list};
 }
 
 } // namespace klt::cli

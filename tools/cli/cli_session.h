@@ -21,14 +21,28 @@ struct CliSession {
 // Options every verb that builds a configuration takes.
 OptionSpec ConfigurationOptions();
 
-// The session for --model and --program-folder; throws UsageError for a bad model.
+// The session for --model, --program-folder and --atis/--no-atis, with the destination the options
+// choose stored; throws UsageError for options that do not fit.
 std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args);
 
-// Resets the configuration as the program does at start: with the stored destination ("usa"), the one
-// --destination names, or none with --no-destination. False (message shown) when the destination
+// Whether a reset loads a destination at all (not with --no-destination).
+bool LoadsDestination(const ParsedArgs &args);
+
+// Resets the configuration as the program does at start. False (message shown) when a destination
 // that --destination names could not be loaded.
 bool ResetForCli(CliSession &session, const ParsedArgs &args);
 
-std::string Extension(const std::string &path); // lower case, with the dot
+// After any reset: false (message shown) when --destination named a destination that was not loaded.
+bool DestinationTaken(CliSession &session, const ParsedArgs &args);
+
+// Reads IN by its extension (".dat" as File > Open, ".hex" as the hex open on top of a reset).
+// False when the program refused it (its message shown).
+bool LoadInput(CliSession &session, const ParsedArgs &args, const std::string &in);
+
+// Writes OUT by its extension: ".dat" settings file, ".hex" image, ".txt" report text.
+bool WriteOutput(CliSession &session, const std::string &out);
+
+// Throws UsageError unless the path ends in one of the extensions.
+void RequireExtension(const std::string &path, std::initializer_list<std::string_view> extensions);
 
 } // namespace klt::cli

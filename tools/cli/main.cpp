@@ -10,8 +10,21 @@ namespace klt::cli {
 
 const std::vector<Verb> &Verbs() {
     static const std::vector<Verb> kVerbs = {
-        {"new", "new --model N [--program-folder DIR] [--destination NAME | --no-destination] -o OUT.hex",
+        {"new",
+         "new --model N [--program-folder DIR] [--destination NAME | --no-destination] [--atis | --no-atis] "
+         "-o OUT.dat|OUT.hex|OUT.txt",
          "write the default configuration of a model, as the program starts with it", RunNew},
+        {"convert",
+         "convert --model N [--program-folder DIR] [--destination NAME | --no-destination] [--atis | "
+         "--no-atis] "
+         "IN.dat|IN.hex OUT.dat|OUT.hex|OUT.txt",
+         "open a settings or image file as the program does and write it as another (.txt: the report)",
+         RunConvert},
+        {"report",
+         "report --model N [--program-folder DIR] [--destination NAME | --no-destination] [--atis | "
+         "--no-atis] "
+         "IN.dat|IN.hex",
+         "print the report text of a settings or image file", RunReport},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
     };

@@ -1,22 +1,9 @@
 // klt-cli new: the configuration a model starts with, written as a file.
 
 #include "cli_session.h"
-#include "files/atomic_write.h"
-#include "model/image_mapping.h"
 #include "verbs.h"
 
-#include <iostream>
-
 namespace klt::cli {
-
-namespace {
-
-std::string ImageBytes(const RadioImage &image) {
-    const auto bytes = image.bytes();
-    return {reinterpret_cast<const char *>(bytes.data()), bytes.size()};
-}
-
-} // namespace
 
 int RunNew(const std::vector<std::string> &argv) {
     const ParsedArgs args = ParseArgs(argv, ConfigurationOptions());
@@ -24,21 +11,9 @@ int RunNew(const std::vector<std::string> &argv) {
     if (!out || !args.positional.empty()) {
         throw UsageError{out ? "unexpected argument " + args.positional.front() : "-o OUT is required"};
     }
-    if (Extension(*out) != ".hex") {
-        throw UsageError{"OUT must end in .hex"};
-    }
+    RequireExtension(*out, {".dat", ".hex", ".txt"});
     auto session = OpenSession(args);
-    if (!ResetForCli(*session, args)) {
-        return kExitFailed;
-    }
-    auto &ctx = session->ctx;
-    PrepareImageForSave(ctx.Image, ctx.Config);
-    if (const auto fault = WriteFileAtomically(*out, ImageBytes(ctx.Image))) {
-        ctx.ui.message(MessageIcon::Warning, "FileSave Error!!", ctx.TitleText);
-        std::cerr << *out << ": " << fault->description << '\n';
-        return kExitFailed;
-    }
-    return kExitOk;
+    return ResetForCli(*session, args) && WriteOutput(*session, *out) ? kExitOk : kExitFailed;
 }
 
 } // namespace klt::cli

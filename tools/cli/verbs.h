@@ -22,5 +22,7 @@ const std::vector<Verb> &Verbs();
 
 int RunNew(const std::vector<std::string> &args);
 int RunInfo(const std::vector<std::string> &args);
+int RunConvert(const std::vector<std::string> &args);
+int RunReport(const std::vector<std::string> &args);
 
 } // namespace klt::cli

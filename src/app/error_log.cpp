@@ -1,0 +1,60 @@
+#include "app/error_log.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <unistd.h>
+
+namespace klt {
+
+namespace {
+
+std::filesystem::path UserDataFolder(const std::string &programTitle) {
+    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
+        return std::filesystem::path(data) / programTitle;
+    }
+    const char *home = std::getenv("HOME");
+    return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / programTitle;
+}
+
+} // namespace
+
+std::string ErrorLogLine(std::chrono::system_clock::time_point when, const std::string &operation,
+                         const std::string &failureText) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    char date[32];
+    char time[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+    std::strftime(time, sizeof time, "%H:%M:%S", &local);
+    return std::string(date) + "," + time + ":" + operation + " -> " + failureText;
+}
+
+std::filesystem::path ErrorLogPath(const AppContext &ctx) {
+    if (::access(ctx.ProgramFolder.c_str(), W_OK) == 0) {
+        return ctx.ProgramFolder / "err.log";
+    }
+    return UserDataFolder(ctx.ProgramTitle) / "err.log";
+}
+
+void LogError(const AppContext &ctx, const std::string &operation, const std::string &failureText) {
+    if (!ctx.DebugMode) {
+        return;
+    }
+    try {
+        const auto path = ErrorLogPath(ctx);
+        std::error_code ignored;
+        std::filesystem::create_directories(path.parent_path(), ignored);
+        std::ofstream log(path, std::ios::app | std::ios::binary);
+        log << ErrorLogLine(std::chrono::system_clock::now(), operation, failureText) << '\n';
+    } catch (...) {
+        // The log is a diagnostic aid: its own failures never reach the operation that failed.
+    }
+}
+
+void LogError(const AppContext &ctx, const std::string &operation, const Fault &fault) {
+    LogError(ctx, operation, FailureText(fault));
+}
+
+} // namespace klt

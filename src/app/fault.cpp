@@ -1,0 +1,34 @@
+#include "app/fault.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace klt {
+
+Fault FaultFromErrno(int error) {
+    switch (error) {
+    case ENOENT:
+        return {53, "File not found"};
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return {61, "Disk full"};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return {70, "Permission denied"};
+    case EISDIR:
+    case ENOTDIR:
+        return {75, "Path/File access error"};
+    case EIO:
+        return {57, "Device I/O error"};
+    default:
+        return {error, std::strerror(error)};
+    }
+}
+
+std::string FailureText(const Fault &fault) {
+    return std::to_string(fault.number) + fault.description;
+}
+
+} // namespace klt

@@ -1,0 +1,52 @@
+#include "app/error_log.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace klt {
+namespace {
+
+struct Program {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+};
+
+TEST(ErrorLog, NothingWithoutDebugMode) {
+    Program p;
+    LogError(p.ctx, "frmRadio.PortOpen", Fault{8002, "Invalid port number"});
+    EXPECT_FALSE(std::filesystem::exists(p.folder.path() / "err.log"));
+}
+
+TEST(ErrorLog, AppendsOneLinePerFailure) {
+    Program p;
+    p.ctx.DebugMode = true;
+    p.folder.write("err.log", "earlier line\n");
+    LogError(p.ctx, "frmRadio.PortOpen", Fault{8002, "Invalid port number"});
+    LogError(p.ctx, "frmMain.FileRead2", Fault{62, ""});
+    const std::string log = test::ReadFile(p.folder.path() / "err.log");
+    const std::regex lines(
+        "earlier line\n"
+        "[0-9]{4}-[0-9]{2}-[0-9]{2},[0-9]{2}:[0-9]{2}:[0-9]{2}:frmRadio.PortOpen -> 8002Invalid port number\n"
+        "[^\n]*:frmMain.FileRead2 -> 62\n");
+    EXPECT_TRUE(std::regex_match(log, lines)) << log;
+}
+
+TEST(ErrorLog, AnUnwritableLogIsSilent) {
+    Program p;
+    p.ctx.DebugMode = true;
+    std::filesystem::create_directory(p.folder.path() / "err.log"); // a folder where the file should be
+    EXPECT_NO_THROW(LogError(p.ctx, "frmMain.SaveFileAs", Fault{61, "Disk full"}));
+}
+
+TEST(Fault, SystemErrorsAsTheProgramNumbersThem) {
+    EXPECT_EQ(FailureText(FaultFromErrno(ENOENT)), "53File not found");
+    EXPECT_EQ(FailureText(FaultFromErrno(EACCES)), "70Permission denied");
+    EXPECT_EQ(FaultFromErrno(ENOSPC).number, 61);
+}
+
+} // namespace
+} // namespace klt

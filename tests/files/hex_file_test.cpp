@@ -1,0 +1,99 @@
+#include "app/model_state.h"
+#include "app/reset.h"
+#include "files/hex_file.h"
+#include "model/image_mapping.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace klt {
+namespace {
+
+struct Program {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+
+    explicit Program(int model) {
+        SetCurrentModel(ctx, model);
+        ResetConfiguration(ctx, false);
+    }
+};
+
+TEST(HexFile, SaveWritesTheMemoryAsItGoesToTheRadio) {
+    Program p(3);
+    p.ctx.Config.Usa[32].ChTag = "HEX";
+    p.ctx.Config.DscBasic.UserMmsi = "366000001";
+    const auto path = p.folder.path() / "r.hex";
+    ASSERT_TRUE(SaveHexFile(p.ctx, path));
+    const std::string bytes = test::ReadFile(path);
+    ASSERT_EQ(bytes.size(), 32768u);
+    EXPECT_EQ(bytes.substr(0x1300 + 32 * 16, 3), "HEX");
+    EXPECT_EQ(bytes[421], 1); // the channel references were checked
+    unsigned sum = 0;
+    for (std::size_t a = 66; a <= 94; ++a) {
+        sum += static_cast<unsigned char>(bytes[a]);
+    }
+    EXPECT_EQ(static_cast<unsigned char>(bytes[95]), sum & 0xFF);
+    EXPECT_EQ(p.ctx.CurrentFilePath, ""); // a hex save does not name the current file
+}
+
+TEST(HexFile, OpenDecodesAndNamesTheFile) {
+    Program writer(1);
+    writer.ctx.Config.International[4].ChTag = "OPENED";
+    const auto path = writer.folder.path() / "r.hex";
+    ASSERT_TRUE(SaveHexFile(writer.ctx, path));
+
+    Program reader(2); // a TQ-300 memory is also a TQ-400E/TQ-450 memory
+    EXPECT_TRUE(OpenHexFile(reader.ctx, path));
+    EXPECT_EQ(reader.ctx.Config.International[4].ChTag, "OPENED");
+    EXPECT_EQ(reader.ctx.CurrentFilePath, path.string());
+    EXPECT_EQ(reader.ctx.Image.be16(0), 300);
+    EXPECT_TRUE(reader.ui.messages.empty());
+}
+
+TEST(HexFile, AnotherModelsMemoryIsRefused) {
+    Program writer(1);
+    const auto path = writer.folder.path() / "r.hex";
+    ASSERT_TRUE(SaveHexFile(writer.ctx, path));
+    Program reader(3);
+    const RadioImage before = reader.ctx.Image;
+    EXPECT_FALSE(OpenHexFile(reader.ctx, path));
+    EXPECT_EQ(reader.ctx.Image, before);
+    EXPECT_TRUE(reader.ctx.Link.LinkError);
+    ASSERT_EQ(reader.ui.messages.size(), 1u);
+    EXPECT_EQ(reader.ui.messages[0].text, "ModelType Error !!");
+    EXPECT_EQ(reader.ui.messages[0].title, "Read from Radio");
+    EXPECT_EQ(reader.ctx.CurrentFilePath, "");
+
+    std::string mixed = test::ReadFile(path);
+    mixed[0x7FFE] = 0x01;
+    mixed[0x7FFF] = static_cast<char>(0xC2);
+    Program tq450(2);
+    EXPECT_FALSE(OpenHexFile(tq450.ctx, writer.folder.write("mixed.hex", mixed)));
+}
+
+TEST(HexFile, AWrongLengthIsABadFile) {
+    Program p(1);
+    const RadioImage before = p.ctx.Image;
+    for (const std::size_t size : {32767u, 32769u, 0u}) {
+        p.ui.messages.clear();
+        EXPECT_FALSE(OpenHexFile(p.ctx, p.folder.write("s.hex", std::string(size, '\x01'))));
+        ASSERT_EQ(p.ui.messages.size(), 1u);
+        EXPECT_EQ(p.ui.messages[0].text, "bad file!!");
+        EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Error);
+    }
+    EXPECT_EQ(p.ctx.Image, before);
+}
+
+TEST(HexFile, AFailedSaveSaysSo) {
+    Program p(1);
+    EXPECT_FALSE(SaveHexFile(p.ctx, p.folder.path() / "missing" / "r.hex"));
+    ASSERT_EQ(p.ui.messages.size(), 1u);
+    EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");
+    EXPECT_TRUE(p.ctx.Link.Cancel);
+}
+
+} // namespace
+} // namespace klt

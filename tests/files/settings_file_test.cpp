@@ -1,0 +1,261 @@
+#include "app/error_log.h"
+#include "app/model_state.h"
+#include "app/reset.h"
+#include "files/section_table.h"
+#include "files/settings_reader.h"
+#include "files/settings_writer.h"
+#include "support/random_config.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace klt {
+namespace {
+
+struct Program {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+
+    explicit Program(int model, bool atis = false) {
+        SetCurrentModel(ctx, model);
+        ctx.AtisAvailable = atis;
+        ResetConfiguration(ctx, false);
+    }
+    std::string text() const {
+        return ComposeSettingsText(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable);
+    }
+};
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+    return lines;
+}
+
+std::size_t IndexOf(const std::vector<std::string> &lines, const std::string &line) {
+    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) - lines.begin());
+}
+
+TEST(SettingsWriter, SectionsKeysAndEncodings) {
+    Program p(3, true);
+    p.ctx.Config.Usa[32].ChTag = "#16";
+    p.ctx.Config.Groups[0].PriorityCh = -5;
+    p.ctx.Config.Expansion[0].Rxfreq = 156.05;
+    p.ctx.Config.Common.OffsetTime = -7;
+    const auto lines = Lines(p.text());
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(
+        std::vector<std::string>(lines.begin(), lines.begin() + 5),
+        (std::vector<std::string>{"[MAIN]", "MODEL=#TQ-500", "TYPE=#KLT", "VERSION=#1.00", "MODELTYPE=3"}));
+    EXPECT_EQ(lines[5], "[Usable CH Group Setup]");
+    EXPECT_EQ(lines[6], "Group1=1");
+    EXPECT_EQ(lines[9], "Exp CH=1");
+    EXPECT_EQ(lines[10], "Priority CH 0=5");
+    EXPECT_EQ(lines[14], "Second CH 0=18");
+    EXPECT_EQ(lines[18], "Status name 0=");
+    EXPECT_EQ(lines[22], "Exp Ch Group 0=False");
+    EXPECT_LT(IndexOf(lines, "Offset Time=-7"), lines.size());
+    EXPECT_LT(IndexOf(lines, "User MMSI=#"), lines.size());
+    EXPECT_EQ(IndexOf(lines, "PosRequestTX0=0"), IndexOf(lines, "PosRequest0=1") + 1);
+    EXPECT_EQ(IndexOf(lines, "PositionReport CallTX3=1"), IndexOf(lines, "[DSC Setup (Display Setup)]") - 1);
+    EXPECT_EQ(IndexOf(lines, "Atis Code=#"), IndexOf(lines, "Usable ATIS CH Group3=1") + 1);
+    EXPECT_EQ(IndexOf(lines, "[CHUSA0]"), IndexOf(lines, "DISP32=") + 1);
+    const std::size_t channel16 = IndexOf(lines, "[CHUSA32]");
+    EXPECT_EQ(
+        std::vector<std::string>(lines.begin() + channel16, lines.begin() + channel16 + 11),
+        (std::vector<std::string>{"[CHUSA32]", "Position=32", "Enable=1", "LowPower=0", "PowUp=0", "Duplex=0",
+                                  "TxEnable=1", "DispayA=0", "ScanMemory=0", "Scramble=0", "ChTag=##16"}));
+    EXPECT_EQ(lines[IndexOf(lines, "[CHWX0]") + 3], "ChTag=#162.550MHZ");
+    EXPECT_EQ(IndexOf(lines, "[CHMMSID1]"), IndexOf(lines, "[CHWX9]") + 4);
+    EXPECT_EQ(lines[IndexOf(lines, "[CHEXP1]") + 4], "Rxfreq=156.05");
+    EXPECT_EQ(lines.back(), "ExpCB3=1");
+    EXPECT_EQ(lines[lines.size() - 14], "[CHEXP64]");
+}
+
+TEST(SettingsWriter, SecondChannelsOnlyForTheTq500AndAtisOnlyWhereAvailable) {
+    const std::string tq300 = Program(1).text();
+    EXPECT_EQ(tq300.find("Second CH"), std::string::npos);
+    EXPECT_EQ(tq300.find("[ATIS"), std::string::npos);
+    EXPECT_NE(Program(3).text().find("Second CH 3="), std::string::npos);
+    EXPECT_NE(Program(2, true).text().find("[ATIS Setup (Call Sign)]\r\nMID1="), std::string::npos);
+}
+
+// Whatever the writer writes, the reader gives back: reading a written file into a different
+// configuration and writing it again gives the same text.
+TEST(SettingsFile, WriteReadWriteGivesTheSameText) {
+    for (const int model : {1, 2, 3}) {
+        for (const bool atis : {false, true}) {
+            for (unsigned seed = 1; seed <= 4; ++seed) {
+                std::mt19937 random(seed * 31 + static_cast<unsigned>(model));
+                Program p(model, atis);
+                p.ctx.Config = test::RandomConfiguration(random, model);
+                const std::string written = p.text();
+                p.ctx.Config = test::RandomConfiguration(random, model);
+                ApplySettingsTable(SectionTable::Parse(written), p.ctx.Config, model, atis, p.ui);
+                ASSERT_EQ(p.text(), written) << "model " << model << " atis " << atis << " seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(SettingsFile, OpenResetsThenAppliesAndNamesTheFile) {
+    Program p(2, true);
+    p.ctx.Config.Usa[10].ChTag = "SAVED";
+    p.ctx.Config.Atis.AtisCode = "9211234567";
+    p.ctx.Config.AtisCallSigns[31] = {"211", "LAST"};
+    const auto path = p.folder.path() / "a.dat";
+    ASSERT_TRUE(SaveSettingsAs(p.ctx, path));
+    EXPECT_EQ(p.ctx.CurrentFilePath, path.string());
+
+    Program q(2, true);
+    q.folder.write("x", "");
+    q.ctx.Config.Individual[0].TagName = "UNSAVED";
+    ASSERT_TRUE(OpenSettingsFile(q.ctx, path, false));
+    EXPECT_EQ(q.ctx.Config.Usa[10].ChTag, "SAVED");
+    EXPECT_EQ(q.ctx.Config.Atis.AtisCode, "9211234567");
+    EXPECT_EQ(q.ctx.Config.AtisCallSigns[31].Disp, "LAST");
+    EXPECT_EQ(q.ctx.Config.Individual[0].TagName, "");
+    EXPECT_EQ(q.ctx.CurrentFilePath, path.string());
+    EXPECT_FALSE(q.ctx.Link.LinkError);
+    EXPECT_FALSE(q.ctx.Link.Cancel);
+    EXPECT_TRUE(q.ui.messages.empty());
+}
+
+TEST(SettingsFile, AFileOfAnotherModelChangesNothing) {
+    Program p(1);
+    const auto path = p.folder.write("b.dat", Program(3).text());
+    p.ctx.Config.Usa[10].ChTag = "KEEP";
+    p.ctx.CurrentFilePath = "before.dat";
+    EXPECT_FALSE(OpenSettingsFile(p.ctx, path, false));
+    EXPECT_EQ(p.ctx.Config.Usa[10].ChTag, "KEEP");
+    EXPECT_EQ(p.ctx.CurrentFilePath, "before.dat");
+    EXPECT_TRUE(p.ctx.Link.LinkError);
+    ASSERT_EQ(p.ui.messages.size(), 1u);
+    EXPECT_EQ(p.ui.messages[0].text, "ModelType Error !!");
+    EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(p.ui.messages[0].title, "PC Program for TQ-300");
+    EXPECT_FALSE(OpenSettingsFile(p.ctx, p.folder.path() / "missing.dat", false));
+}
+
+TEST(SettingsFile, SecondChannelsAreReadOnlyForTheTq500) {
+    Program tq500(3);
+    tq500.ctx.Config.Groups[1].SecondCh = 77;
+    std::string text = tq500.text();
+    const auto path = tq500.folder.write("c.dat", text);
+    Program again(3);
+    ASSERT_TRUE(OpenSettingsFile(again.ctx, path, false));
+    EXPECT_EQ(again.ctx.Config.Groups[1].SecondCh, 77);
+
+    text.replace(text.find("MODELTYPE=3"), 11, "MODELTYPE=1");
+    Program tq300(1);
+    ASSERT_TRUE(OpenSettingsFile(tq300.ctx, tq300.folder.write("d.dat", text), false));
+    EXPECT_EQ(tq300.ctx.Config.Groups[1].SecondCh, 0);
+}
+
+TEST(SettingsFile, AHandWrittenFileReadsAsExpected) {
+    Program p(1, true);
+    p.ctx.Config.Usa[40].Duplex = false;
+    ASSERT_TRUE(
+        OpenSettingsFile(p.ctx, std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat", false));
+    const auto &c = p.ctx.Config;
+    EXPECT_TRUE(c.Groups[1].Usable); // "True"
+    EXPECT_FALSE(c.Groups[3].Usable);
+    EXPECT_EQ(c.Groups[0].PriorityCh, 40);
+    EXPECT_EQ(c.Groups[1].PriorityCh, 32);   // "abc" leaves the reset value
+    EXPECT_EQ(c.Groups[0].StatusName, "US"); // a plain text loses its leading "#"
+    EXPECT_EQ(c.Groups[1].StatusName, "IN=T");
+    EXPECT_EQ(c.Groups[2].StatusName, "");
+    EXPECT_TRUE(c.Groups[3].ExpChGroup[0]);
+    EXPECT_TRUE(c.Groups[3].ExpChGroup[1]);
+    EXPECT_FALSE(c.Groups[3].ExpChGroup[2]);
+    EXPECT_FALSE(c.Common.Scan);
+    EXPECT_EQ(c.Common.ResumeTime, 2);
+    EXPECT_EQ(c.Common.OffsetTime, -7);
+    EXPECT_EQ(c.Common.Sog, 1);
+    EXPECT_EQ(c.DscBasic.UserMmsi, "366123456");
+    EXPECT_TRUE(c.DscBasic.PosRequest[2]);
+    EXPECT_TRUE(c.DscBasic.BeepOut[7]);
+    EXPECT_TRUE(c.DscAdvanced.Calls[1].Tx[2]);
+
+    // Channel 16: the later section with the same Position wins; a name starting with "#" survives.
+    EXPECT_EQ(c.Usa[32].ChTag, "DISTRESS2");
+    EXPECT_EQ(c.Usa[32].Scramble, 6);
+    EXPECT_EQ(c.Usa[40].ChTag, "PORT=OPS");
+    EXPECT_TRUE(c.Usa[40].Duplex);
+    EXPECT_EQ(c.Usa[30].ChTag, "");
+    EXPECT_FALSE(c.Usa[30].TxEnable);         // channel 15 is receive only
+    EXPECT_FALSE(c.Usa[2].Enable);            // CHUSA5 is missing: CHUSA6 is never read
+    EXPECT_FALSE(c.International[41].Duplex); // 20A has no duplex pair
+    EXPECT_TRUE(c.International[41].Enable);
+
+    EXPECT_FALSE(c.Weather[3].Enable);
+    EXPECT_EQ(c.Weather[3].ChTag, "WX FOUR");
+    EXPECT_EQ(c.Weather[2].ChTag, "162.475MHZ"); // absent sections keep the reset record
+    EXPECT_TRUE(c.Individual[1].Enable);
+    EXPECT_EQ(c.Individual[1].TagName, "HARBOUR");
+    EXPECT_EQ(c.Individual[1].Mmsid, "003669999");
+    EXPECT_EQ(c.Expansion[0].CHDisplayL, "9");
+    EXPECT_DOUBLE_EQ(c.Expansion[0].Rxfreq, 157.125); // "," as the decimal separator
+    EXPECT_DOUBLE_EQ(c.Expansion[0].Txfreq, 161.725);
+    EXPECT_FALSE(c.Expansion[0].ExpCB[1]);
+    EXPECT_TRUE(c.Expansion[0].ExpCB[0]);
+    EXPECT_EQ(c.Atis.AtisCode, "9123456789");
+    EXPECT_EQ(c.AtisCallSigns[0].Mid, ""); // no call-sign section: empty
+}
+
+TEST(SettingsFile, AtisSectionsAreReadOnlyWhereAtisIsAvailable) {
+    Program without(1, false);
+    ASSERT_TRUE(OpenSettingsFile(
+        without.ctx, std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat", false));
+    EXPECT_EQ(without.ctx.Config.Atis.AtisCode, "");
+}
+
+TEST(SectionTable, ParsesAsTheProgramAlwaysHas) {
+    const auto table = SectionTable::Parse(
+        "junk\n[A]\nk = v \n=x\n[B\n[]\nafter=lost\n[ c ]\nK=#1\nK=2\n[A]\nlate=yes\nk=second\n"
+        "text [x] here\nz=lost too\n[D]\r\nx==y\r\n");
+    EXPECT_EQ(table.lookUp("a", "K"), " v ");
+    EXPECT_EQ(table.lookUp("A", "late"), "yes");
+    EXPECT_EQ(table.lookUp("A", "k"), " v "); // the first section that holds the key
+    EXPECT_EQ(table.lookUp("C", "k"), "1");
+    EXPECT_EQ(table.lookUp("A", "after"), "");
+    EXPECT_EQ(table.lookUp("A", "z"), "");
+    EXPECT_EQ(table.lookUp("D", "x"), "=y");
+    EXPECT_TRUE(table.hasSection("c"));
+    EXPECT_FALSE(table.hasSection("B"));
+    EXPECT_EQ(table.sections().size(), 4u);
+}
+
+TEST(SettingsFile, AFailedSaveTellsAndLogs) {
+    Program p(1);
+    p.ctx.DebugMode = true;
+    const auto target = p.folder.write("keep.dat", "earlier");
+    EXPECT_FALSE(SaveSettingsAs(p.ctx, p.folder.path() / "no" / "such.dat"));
+    EXPECT_TRUE(p.ctx.Link.LinkError);
+    EXPECT_TRUE(p.ctx.Link.Cancel);
+    EXPECT_EQ(p.ctx.CurrentFilePath, "");
+    ASSERT_EQ(p.ui.messages.size(), 1u);
+    EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");
+    EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(test::ReadFile(p.folder.path() / "err.log").find("frmMain.SaveFileAs -> 53File not found"),
+              std::string::npos);
+    EXPECT_EQ(test::ReadFile(target), "earlier");
+}
+
+TEST(SettingsFile, SaveNeverWritesTextIntoAnImageFile) {
+    Program p(1);
+    EXPECT_TRUE(SaveNeedsAName(p.ctx));
+    p.ctx.CurrentFilePath = "/x/radio.HEX";
+    EXPECT_TRUE(SaveNeedsAName(p.ctx));
+    p.ctx.CurrentFilePath = "/x/radio.dat";
+    EXPECT_FALSE(SaveNeedsAName(p.ctx));
+}
+
+} // namespace
+} // namespace klt
