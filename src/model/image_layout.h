@@ -139,4 +139,54 @@ constexpr int kExpChannelCount = 64;
 constexpr int kIndividualDirectoryCount = 80;
 constexpr int kGroupDirectoryCount = 32;
 
+// What the radio link treats apart.
+struct Range {
+    Address first;
+    Address last; // inclusive
+};
+
+constexpr bool Contains(Range range, Address address) {
+    return address >= range.first && address <= range.last;
+}
+
+template <std::size_t N> constexpr bool Contains(const std::array<Range, N> &ranges, Address address) {
+    for (const auto &range : ranges) {
+        if (Contains(range, address)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A write sends these one byte per exchange ...
+constexpr Range kSettingsBytes = {0x0021, 0x006F};
+constexpr Range kRadioStateBytes = {0x0160, 0x017F};
+// ... and never sends the product code area, the reserved area, or anything from the waypoint
+// directory on.
+constexpr Range kProductCodeArea = {0x0070, 0x007F};
+constexpr Range kReservedArea = {0x0700, 0x07FF};
+constexpr Address kWriteEnd = 0x5100;
+
+// What the program keeps of its own image when it takes over a read.
+constexpr std::array<Range, 4> kKeptOnRead = {{{0x0002, 0x0020}, {0x0100, 0x019F}, {0x0700, 0x07FF}, {0x5100, 0x7FFD}}};
+
+// The identity the radio carries: six characters, then a byte the check reads but does not compare.
+constexpr Address kProductCode = 0x0070;
+constexpr int kProductCodeReadLength = 7;
+inline constexpr char kExpectedProductCode[] = "QZ071R";
+
+// The areas the clear operations erase.
+constexpr Range kMmsiClearBytes = {kUserMmsi, kUserMmsiPresent};
+constexpr Range kAtisClearBytes = {kAtisCode, kAtisCodePresent};
+constexpr Range kDscLog = {0x6900, 0x78FF};
+constexpr Range kDistressLog = {0x7900, 0x7FBF};
+constexpr Range kIndividualDirectoryArea = {0x4700, 0x4BFF};
+constexpr Range kGroupDirectoryArea = {0x4F00, 0x50FF};
+constexpr Range kWaypointDirectory = {0x5100, 0x5E7F};
+constexpr Range kWaypointDirectoryZeroed = {0x5100, 0x5163};
+constexpr Range kDscTxLog = {0x6300, 0x68FF};
+// "Clear All Data" writes from the individual directory to the distress log, except the gap after it.
+constexpr Range kClearAllSkipped = {0x4C00, 0x4EFF};
+constexpr Address kClearAllLastBlock = 0x7F80;
+
 } // namespace klt::layout

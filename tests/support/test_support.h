@@ -4,6 +4,7 @@
 #include "app/ui.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,31 @@ public:
         answers.erase(answers.begin());
         return answer;
     }
-    void progress(int) override {}
-    void monitor(const std::string &) override {}
+    void progress(int percent) override { progressValues.push_back(percent); }
+    void monitor(const std::string &line) override { monitorLines.push_back(line); }
     void setBusyPointer(bool) override {}
-    void processEvents() override {}
-    void sleep(int ms) override { sleeps.push_back(ms); }
-    void pause(int ms) override { pauses.push_back(ms); }
+    std::vector<int> progressValues;
+    std::vector<std::string> monitorLines;
+    std::function<void()> onProcessEvents;
+    std::function<void(int)> onWait; // sleeps and pauses, to move a fake clock
+
+    void processEvents() override {
+        if (onProcessEvents) {
+            onProcessEvents();
+        }
+    }
+    void sleep(int ms) override {
+        sleeps.push_back(ms);
+        if (onWait) {
+            onWait(ms);
+        }
+    }
+    void pause(int ms) override {
+        pauses.push_back(ms);
+        if (onWait) {
+            onWait(ms);
+        }
+    }
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.

@@ -1,0 +1,208 @@
+#include "link/clear_operations.h"
+
+#include "link/block_transfer.h"
+
+#include <array>
+#include <cmath>
+
+namespace klt {
+
+namespace {
+
+using namespace layout;
+
+constexpr int kBlockLength = 64;
+constexpr int kSkipPauseMs = 10;
+constexpr int kDonePauseMs = 500;
+
+void Fill(RadioImage &image, Range range, std::uint8_t value) {
+    for (Address a = range.first; a <= range.last; ++a) {
+        image.set(a, value);
+    }
+}
+
+// The range of the block starts each single-area clear sends.
+Range SentBlocks(int operation) {
+    switch (operation) {
+    case kOperationClearDscLog:
+        return {kDscLog.first, kDscLog.last - kBlockLength + 1};
+    case kOperationClearDistressLog:
+        return {kDistressLog.first, kDistressLog.last - kBlockLength + 1};
+    case kOperationClearIndividual:
+        return {kIndividualDirectoryArea.first, kIndividualDirectoryArea.last - kBlockLength + 1};
+    case kOperationClearGroup:
+        return {kGroupDirectoryArea.first, kGroupDirectoryArea.last - kBlockLength + 1};
+    case kOperationClearWaypoint:
+        return {kWaypointDirectory.first, kWaypointDirectory.last - kBlockLength + 1};
+    default:
+        return {kDscTxLog.first, kDscTxLog.last - kBlockLength + 1};
+    }
+}
+
+std::string MonitorText(int operation) {
+    static constexpr std::array<const char *, 9> kTexts = {
+        "radio clear...",        "radio clear DSC...",   "radio clear Distress...",
+        "radio clear individual...", "radio clear group...", "radio clear waypoint...",
+        "radio clear DSCTX...",  "radio clear All...",   "radio clear ATIS..."};
+    return kTexts[static_cast<std::size_t>(operation - kOperationClearMmsi)];
+}
+
+void FinishClear(RadioLink &link, const std::string &errorTitle) {
+    auto &ctx = link.ctx();
+    link.ClosePort();
+    if (ctx.Link.Cancel) {
+        return;
+    }
+    if (ctx.Link.LinkError) {
+        ctx.ui.message(MessageIcon::Error, "Communication Error!!", errorTitle);
+    } else {
+        ctx.ui.pause(kDonePauseMs);
+    }
+}
+
+// Five bytes and their presence byte; every byte is attempted, and any failure fails the clear.
+void SendByteArea(RadioLink &link, Range bytes, const std::string &source, const std::string &errorTitle) {
+    GuardPortFaults(link, source, [&] {
+        auto &ctx = link.ctx();
+        if (!link.PortOpen()) {
+            return;
+        }
+        ctx.ui.progress(0);
+        WriteByteRun(link, ctx.Image, bytes.first, bytes.last);
+        const bool failed = ctx.Link.LinkError;
+        FinishClear(link, errorTitle);
+        if (!failed && !ctx.Link.Cancel) {
+            ctx.ui.progress(100);
+        }
+    });
+}
+
+// Walks every block position from start to the end of the memory, writing those that shouldSend
+// picks and pausing at the others, so the progress moves over the whole memory.
+template <typename Pick> void SendBlocks(RadioLink &link, Address start, Pick shouldSend, bool stopOnSkipFlags) {
+    auto &ctx = link.ctx();
+    ctx.ui.progress(0);
+    for (Address step = start; step <= kImageEnd; step += kBlockLength) {
+        ctx.ui.processEvents();
+        ctx.ui.progress(static_cast<int>(std::lround(100.0 * (step - start) / (kImageEnd - start))));
+        if (shouldSend(step)) {
+            WriteBlock(link, ctx.Image, step, kBlockLength);
+            if (ctx.Link.LinkError || ctx.Link.Cancel) {
+                break;
+            }
+        } else {
+            ctx.ui.pause(kSkipPauseMs);
+            if (ctx.Link.Cancel || (stopOnSkipFlags && ctx.Link.LinkError)) {
+                break;
+            }
+        }
+    }
+    FinishClear(link, "Program to Radio");
+}
+
+void ClearDataAny(RadioLink &link, Range blocks) {
+    GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
+        if (link.PortOpen()) {
+            SendBlocks(link, 0, [blocks](Address step) { return Contains(blocks, step); }, false);
+        }
+    });
+}
+
+void ClearAllData(RadioLink &link) {
+    GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
+        if (link.PortOpen()) {
+            SendBlocks(
+                link, kIndividualDirectoryArea.first,
+                [](Address step) { return !Contains(kClearAllSkipped, step) && step <= kClearAllLastBlock; }, true);
+        }
+    });
+}
+
+void Send(RadioLink &link, int operation) {
+    switch (operation) {
+    case kOperationClearMmsi:
+        SendByteArea(link, kMmsiClearBytes, "frmRadio.ClearData", "Clear Data");
+        break;
+    case kOperationClearAtis:
+        SendByteArea(link, kAtisClearBytes, "frmRadio.ClearDataATIS", "Clear Data ATIS");
+        break;
+    case kOperationClearAll:
+        ClearAllData(link);
+        break;
+    default:
+        ClearDataAny(link, SentBlocks(operation));
+        break;
+    }
+}
+
+} // namespace
+
+std::string OperationCaption(int operation) {
+    static constexpr std::array<const char *, 11> kCaptions = {
+        "Read from Radio",         "Program to Radio",         "Clear MMSI Data",
+        "Clear DSC Log Data",      "Clear Distress Log Data",  "Clear Individual Directory",
+        "Clear Group Directory",   "Clear WayPoint Directory", "Clear DSC TX Log Data",
+        "Clear All Data",          "Clear ATIS Data"};
+    return operation >= 0 && operation < static_cast<int>(kCaptions.size()) ? kCaptions[static_cast<std::size_t>(operation)]
+                                                                             : std::string();
+}
+
+void ApplyClearToImage(RadioImage &image, int operation) {
+    switch (operation) {
+    case kOperationClearMmsi:
+    case kOperationClearAtis: {
+        const Range bytes = operation == kOperationClearMmsi ? kMmsiClearBytes : kAtisClearBytes;
+        Fill(image, {bytes.first, bytes.last - 1}, 0xFF);
+        image.set(bytes.last, 0x00);
+        break;
+    }
+    case kOperationClearDscLog:
+        Fill(image, kDscLog, 0xFF);
+        break;
+    case kOperationClearDistressLog:
+        Fill(image, kDistressLog, 0xFF);
+        break;
+    case kOperationClearIndividual:
+        Fill(image, kIndividualDirectoryArea, 0xFF);
+        break;
+    case kOperationClearGroup:
+        Fill(image, kGroupDirectoryArea, 0xFF);
+        break;
+    case kOperationClearWaypoint:
+        Fill(image, kWaypointDirectory, 0xFF);
+        Fill(image, kWaypointDirectoryZeroed, 0x00);
+        break;
+    case kOperationClearDscTxLog:
+        Fill(image, kDscTxLog, 0xFF);
+        break;
+    case kOperationClearAll:
+        for (int part = kOperationClearDscLog; part <= kOperationClearDscTxLog; ++part) {
+            ApplyClearToImage(image, part);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void RunClear(RadioLink &link, int operation) {
+    auto &ctx = link.ctx();
+    link.ShowMonitor(MonitorText(operation));
+    const RadioImage before = ctx.Image;
+    ApplyClearToImage(ctx.Image, operation);
+    Send(link, operation);
+    if (ctx.Link.LinkError || ctx.Link.Cancel) {
+        ctx.Image = before;
+        return;
+    }
+    ctx.Link.TransferDone = true;
+    link.ShowMonitor("");
+    ctx.ui.message(MessageIcon::Information, "Complete!!", link.caption());
+    if (operation == kOperationClearMmsi) {
+        ctx.Config.DscBasic.UserMmsi.clear();
+    } else if (operation == kOperationClearAtis) {
+        ctx.Config.Atis.AtisCode.clear();
+    }
+}
+
+} // namespace klt

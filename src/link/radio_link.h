@@ -1,0 +1,64 @@
+#pragma once
+// The one serial line to the radio: the port's set-up for each phase of a connection, sends, and the
+// receive primitives with their deadlines and their reaction to the user's Cancel.
+
+#include "app/app_context.h"
+#include "link/link_clock.h"
+#include "link/serial_port.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace klt {
+
+enum class LinkResult : int { Ok = 0, Cancelled = 1, TimedOut = 3, RadioError = 8, BadLineEnd = -1 };
+
+inline constexpr const char *kSlowSettings = "19200,N,8,1";
+inline constexpr const char *kFastSettings = "57600,N,8,1";
+
+class RadioLink {
+public:
+    RadioLink(AppContext &ctx, SerialPort &port, LinkClock &clock) : ctx_(ctx), port_(port), clock_(clock) {}
+
+    AppContext &ctx() { return ctx_; }
+    // The title of the link's messages: the caption of the operation running.
+    const std::string &caption() const { return caption_; }
+    void setCaption(std::string caption) { caption_ = std::move(caption); }
+
+    // The port number the preferences hold ("ComPath"/"ComNum", 1 when there is none).
+    int portNumber() const;
+
+    bool PortInit();   // 19200 bit/s for the wake-up and the speed command
+    bool PortInitCP(); // the transfer speed: 57600 bit/s, 19200 in slow-link mode
+    bool PortOpen();   // as PortInitCP, but an open port is kept as it is
+    void ClosePort();
+    void FlushInput();
+
+    void SendByte(std::uint8_t byte);
+    void SendBytes(std::span<const std::uint8_t> bytes);
+    void SendLine(std::string_view text);
+    void SendShortCommand(std::string_view text); // exactly 8 characters, else nothing
+
+    LinkResult WaitForByte(std::uint8_t byte, int seconds);
+    LinkResult ReadLine(int seconds, std::string &text);
+    LinkResult ReadChars(std::size_t count, int seconds, std::string &text);
+    LinkResult ReadToLineEnd(int seconds, std::string &text);
+
+    // In debug mode: the text on the monitor line, then a pause.
+    void ShowMonitor(const std::string &text);
+
+private:
+    // Waits for the next byte under the deadline; the Cancel flag and the deadline end it.
+    LinkResult NextByte(std::chrono::steady_clock::time_point deadline, std::uint8_t &byte);
+    std::chrono::steady_clock::time_point Deadline(int seconds);
+    std::string TransferSettings() const;
+
+    AppContext &ctx_;
+    SerialPort &port_;
+    LinkClock &clock_;
+    std::string caption_;
+};
+
+} // namespace klt

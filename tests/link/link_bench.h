@@ -1,0 +1,68 @@
+#pragma once
+// The program's link wired to the simulated radio in memory, with a scripted user interface and a
+// fake clock: a whole transfer runs in milliseconds.
+
+#include "app/model_state.h"
+#include "app/reset.h"
+#include "link/radio_link.h"
+#include "model/image_mapping.h"
+#include "simulated_radio.h"
+#include "support/loopback_port.h"
+#include "support/test_support.h"
+
+#include <optional>
+
+namespace klt::test {
+
+// A radio memory as a radio of the model leaves the factory, with its product code.
+inline sim::SimulatedRadio::Memory RadioMemory(int model) {
+    RadioImage image;
+    Configuration config;
+    ImageNewDefaults(image, config, model);
+    sim::SimulatedRadio::Memory memory{};
+    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
+    const std::string product = "QZ071R";
+    std::copy(product.begin(), product.end(), memory.begin() + 0x70);
+    memory[0x76] = 0xFF;
+    return memory;
+}
+
+struct LinkBench {
+    TempFolder folder;
+    FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+    FakeClock clock;
+    sim::SimulatedRadio radio;
+    // A line the PC sends may be answered here instead of by the radio.
+    std::function<std::optional<std::string>(const std::string &sent)> intercept;
+    LoopbackPort port{clock, [this](std::span<const std::uint8_t> bytes) { return Answer(bytes); }};
+    RadioLink link{ctx, port, clock};
+
+    explicit LinkBench(int model = 1, sim::FaultPlan plan = {}) : LinkBench(model, RadioMemory(model), plan) {}
+    LinkBench(int model, const sim::SimulatedRadio::Memory &memory, sim::FaultPlan plan) : radio(memory, plan) {
+        SetCurrentModel(ctx, model);
+        ResetConfiguration(ctx, false);
+        ui.onWait = [this](int ms) { clock.advance(ms); };
+        link.setCaption("Read from Radio");
+    }
+
+    std::vector<std::uint8_t> Answer(std::span<const std::uint8_t> bytes) {
+        if (intercept) {
+            if (const auto answer = intercept(std::string(bytes.begin(), bytes.end()))) {
+                return {answer->begin(), answer->end()};
+            }
+        }
+        return radio.receive(bytes);
+    }
+
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const auto &message : ui.messages) {
+            texts.push_back(message.title + ": " + message.text);
+        }
+        return texts;
+    }
+};
+
+} // namespace klt::test

@@ -1,0 +1,313 @@
+// Whole exchanges against the simulated radio: connection, status, identity, read and write.
+
+#include "link/block_transfer.h"
+#include "link/clear_operations.h"
+#include "link/frame.h"
+#include "link/handshake.h"
+#include "link/identity_checks.h"
+#include "link/transfer_flows.h"
+#include "link_bench.h"
+#include "model/image_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace klt {
+namespace {
+
+using test::LinkBench;
+
+int Count(const std::vector<std::string> &lines, const std::string &prefix) {
+    return static_cast<int>(std::ranges::count_if(lines, [&](const std::string &l) { return l.starts_with(prefix); }));
+}
+
+TEST(StartConnection, WakeUpSpeedCommandAndSync) {
+    LinkBench bench;
+    ASSERT_TRUE(StartConnection(bench.link));
+    EXPECT_EQ(std::string(bench.port.written.begin(), bench.port.written.begin() + 12), "P0ACMD:002\r\n");
+    EXPECT_EQ(bench.radio.linesFromPc(), (std::vector<std::string>{"ACMD:002", "#CMDSY", "#CMDSY"}));
+    EXPECT_EQ(bench.port.openedWith, (std::vector<std::string>{"19200,N,8,1", "57600,N,8,1"}));
+    EXPECT_NE(std::ranges::find(bench.ui.sleeps, 1000), bench.ui.sleeps.end());
+}
+
+TEST(StartConnection, ASilentRadioIsStillAskedAndSwitched) {
+    LinkBench bench(1, {.noEcho = true, .noAcmdReply = true});
+    EXPECT_TRUE(StartConnection(bench.link));
+    EXPECT_EQ(std::count(bench.port.written.begin(), bench.port.written.end(), 'P'), 3); // three wake-up tries
+    EXPECT_EQ(bench.port.openedWith.back(), "57600,N,8,1");
+}
+
+TEST(StartConnection, AnErrorAnswerToTheSpeedCommandEndsIt) {
+    LinkBench bench;
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent == "ACMD:002\r\n" ? std::optional<std::string>("ERROR\r\n") : std::nullopt;
+    };
+    EXPECT_FALSE(StartConnection(bench.link));
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: ACMD Command error!!"}));
+}
+
+TEST(SyncLink, TwoAcknowledgedPassesWithRetries) {
+    LinkBench bench;
+    int sync = 0;
+    // Silent twice in each pass, then answered: three attempts suffice.
+    bench.intercept = [&sync](const std::string &sent) -> std::optional<std::string> {
+        if (sent != "#CMDSY\r\n") {
+            return std::nullopt;
+        }
+        return ++sync % 3 == 0 ? std::optional<std::string>("#CMDOK\r\n") : std::optional<std::string>("");
+    };
+    EXPECT_TRUE(SyncLink(bench.link));
+    EXPECT_EQ(sync, 6);
+
+    LinkBench second;
+    int count = 0;
+    second.intercept = [&count](const std::string &sent) -> std::optional<std::string> {
+        return sent == "#CMDSY\r\n" && ++count > 1 ? std::optional<std::string>("") : std::nullopt;
+    };
+    EXPECT_FALSE(SyncLink(second.link));
+    EXPECT_EQ(count, 4); // the second pass tries three times
+}
+
+TEST(CheckRadioStatus, BusyThenRetryThenReady) {
+    LinkBench bench(1, {.busyReplies = 1});
+    bench.ui.answers = {Answer::Retry};
+    EXPECT_TRUE(CheckRadioStatus(bench.link));
+    ASSERT_EQ(bench.ui.messages.size(), 1u);
+    EXPECT_EQ(bench.ui.messages[0].text, "Radio is busy!!");
+    EXPECT_EQ(bench.ui.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPSR"), 2);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDOK"), 2);
+
+    LinkBench cancelled(1, {.busyReplies = 1});
+    EXPECT_FALSE(CheckRadioStatus(cancelled.link));
+}
+
+TEST(CheckRadioStatus, ErrorsAskToSynchroniseAndAllowOneMoreAttempt) {
+    LinkBench bench(1, {.errorReplies = 3});
+    bench.ui.answers = {Answer::Ok};
+    EXPECT_TRUE(CheckRadioStatus(bench.link));
+    EXPECT_EQ(bench.ui.messages.at(0).text, "confirm the synchronization of the communication");
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPSR"), 4);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSY"), 2);
+
+    LinkBench refused(1, {.errorReplies = 3});
+    EXPECT_FALSE(CheckRadioStatus(refused.link));
+}
+
+TEST(CheckRadioStatus, ABadStatusChecksumDrawsChecksumMismatch) {
+    LinkBench bench;
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent.starts_with("#CEPSR") ? std::optional<std::string>("#CMDOK\r\n#CEPSD\t00\t00\r\n") : std::nullopt;
+    };
+    EXPECT_FALSE(CheckRadioStatus(bench.link));
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
+    EXPECT_TRUE(bench.ui.messages.empty());
+}
+
+TEST(ReadBlock, RejectedRepliesAreNotRetried) {
+    LinkBench bench;
+    std::vector<std::uint8_t> buffer(RadioImage::kSize);
+    int requests = 0;
+    bench.intercept = [&requests](const std::string &sent) -> std::optional<std::string> {
+        if (!sent.starts_with("#CEPRD")) {
+            return std::nullopt;
+        }
+        ++requests;
+        const std::string body = "#CEPDT\t0000\t40\t" + std::string(126, 'A') + "\t";
+        return "#CMDOK\r\n" + body + Hex2(XorChecksum(body)) + "\r\n";
+    };
+    ReadBlock(bench.link, buffer, 0, 64);
+    EXPECT_TRUE(bench.ctx.Link.LinkError);
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: data error!!"}));
+
+    bench.ui.messages.clear();
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        if (!sent.starts_with("#CEPRD")) {
+            return std::nullopt;
+        }
+        const std::string body = "#CEPDT\t0040\t02\tABCD\t";
+        return "#CMDOK\r\n" + body + Hex2(XorChecksum(body)) + "\r\n";
+    };
+    ReadBlock(bench.link, buffer, 0, 2);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: address error!!"}));
+}
+
+TEST(ReadBlock, SilenceIsRetriedThreeTimes) {
+    LinkBench bench(1, {.hangAfter = 0});
+    std::vector<std::uint8_t> buffer(RadioImage::kSize);
+    ReadBlock(bench.link, buffer, 0, 64);
+    EXPECT_TRUE(bench.ctx.Link.LinkError);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD"), 3);
+}
+
+TEST(IdentityChecks, ModelCodesAtBothEnds) {
+    auto memory = test::RadioMemory(1);
+    LinkBench tq450(2, memory, {}); // a TQ-300 memory serves the TQ-400E/TQ-450
+    ReadDataChkModel(tq450.link);
+    EXPECT_FALSE(tq450.ctx.Link.LinkError);
+    EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t0000\t02"), 1);
+    EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t7FFE\t02"), 1);
+
+    memory[0x7FFF] = 0xC2;
+    LinkBench mixed(1, memory, {});
+    ReadDataChkModel(mixed.link);
+    EXPECT_TRUE(mixed.ctx.Link.LinkError);
+    EXPECT_EQ(mixed.messages(), (std::vector<std::string>{"Read from Radio: ModelType Error !!"}));
+
+    LinkBench silent(1, {.hangAfter = 0});
+    ReadDataChkModel(silent.link);
+    EXPECT_EQ(silent.messages(), (std::vector<std::string>{"Model Check: Communication Error!!"}));
+    EXPECT_EQ(Count(silent.radio.linesFromPc(), "#CEPRD\t7FFE"), 0);
+}
+
+TEST(IdentityChecks, ProductCode) {
+    LinkBench good;
+    ReadDataChkProduct(good.link);
+    EXPECT_FALSE(good.ctx.Link.LinkError);
+    EXPECT_EQ(Count(good.radio.linesFromPc(), "#CEPRD\t0070\t07\t6A"), 1);
+
+    auto memory = test::RadioMemory(1);
+    memory[0x74] = '2';
+    LinkBench wrong(1, memory, {});
+    wrong.ctx.DebugMode = true;
+    ReadDataChkProduct(wrong.link);
+    EXPECT_TRUE(wrong.ctx.Link.LinkError);
+    EXPECT_EQ(wrong.messages(), (std::vector<std::string>{"Product Code Error!: address: 0x74 -> 0x32",
+                                                          "Read from Radio: Product Code Error !!"}));
+}
+
+TEST(ReadFlow, ReadsMergesAndDecodes) {
+    auto memory = test::RadioMemory(1);
+    memory[0x1300 + 16 * 32] = 'R'; // USA channel 16's name
+    memory[0x1300 + 16 * 32 + 1] = 'X';
+    memory[0x0005] = 0x42;          // the radio's own, never taken over
+    memory[0x5200] = 0x43;
+    LinkBench bench(1, memory, {});
+    bench.ctx.Image.set(0x0005, 0x99);
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_TRUE(bench.ctx.Link.TransferDone);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Complete!!"}));
+    EXPECT_EQ(bench.ctx.Config.Usa[32].ChTag, "RX");
+    EXPECT_EQ(bench.ctx.Image.at(0x0005), 0x99);
+    EXPECT_EQ(bench.ctx.Image.at(0x5200), 0xFF);
+    EXPECT_EQ(bench.ctx.Image.at(0x0070), 'Q');
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD\t"), 3 + 512);
+    EXPECT_FALSE(bench.port.isOpen());
+    EXPECT_FALSE(bench.ctx.Link.Busy);
+}
+
+TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
+    LinkBench bench;
+    const Configuration before = bench.ctx.Config;
+    const RadioImage image = bench.ctx.Image;
+    bench.ui.onProcessEvents = [&bench] {
+        if (bench.radio.framedCommands() == 100) {
+            bench.ctx.Link.Cancel = true;
+        }
+    };
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_FALSE(bench.ctx.Link.TransferDone);
+    EXPECT_NE(std::find(bench.port.written.begin(), bench.port.written.end(), 0x18), bench.port.written.end());
+    EXPECT_EQ(bench.ctx.Config, before);
+    EXPECT_EQ(bench.ctx.Image, image);
+    EXPECT_TRUE(bench.messages().empty() || bench.messages().back() == "Read from Radio: cancel!!");
+    EXPECT_LT(bench.radio.framedCommands(), 110);
+}
+
+TEST(ReadFlow, ABadChecksumEndsTheReadWithoutChangingAnything) {
+    LinkBench bench(1, {.badChecksumAt = 0x1000});
+    const RadioImage image = bench.ctx.Image;
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
+    EXPECT_EQ(bench.ctx.Image, image);
+}
+
+TEST(ReadFlow, RadioNotReady) {
+    LinkBench bench(1, {.busyReplies = 5});
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Radio is busy!!", "Read from Radio: Radio not ready!!"}));
+    EXPECT_FALSE(bench.ctx.Link.Busy);
+}
+
+TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
+    auto memory = test::RadioMemory(1);
+    for (const Address a : {0x0078u, 0x0710u, 0x5100u, 0x7000u, 0x0010u, 0x0110u}) {
+        memory[a] = 0x5A;
+    }
+    LinkBench bench(1, memory, {});
+    bench.link.setCaption("Program to Radio");
+    bench.ctx.Config.Usa[32].ChTag = "WRITTEN";
+    bench.ctx.Config.Atis.AtisCode = "9211234567";
+    RunTransfer(bench.link, kOperationProgram);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Complete!!"}));
+    const auto &radio = bench.radio.memory();
+    for (const Address a : {0x0078u, 0x0710u, 0x5100u, 0x7000u, 0x0010u, 0x0110u}) {
+        EXPECT_EQ(radio[a], 0x5A) << a;
+    }
+    EXPECT_EQ(std::string(radio.begin() + 0x1300 + 16 * 32, radio.begin() + 0x1300 + 16 * 32 + 7), "WRITTEN");
+    EXPECT_EQ(radio[0x1AB], 1); // the ATIS code is marked present
+    EXPECT_EQ(radio[0x5F], bench.ctx.Image.at(0x5F));
+    const auto &lines = bench.radio.linesFromPc();
+    const auto firstWrite = std::ranges::find_if(lines, [](const std::string &l) { return l.starts_with("#CEPWR"); });
+    ASSERT_NE(firstWrite, lines.end());
+    EXPECT_TRUE(firstWrite->starts_with("#CEPWR\t0021\t01\t"));
+    EXPECT_EQ(Count(lines, "#CEPWR\t") , 316 + 111);
+    EXPECT_EQ(Count(lines, "#CEPWR\t007"), 0);
+    EXPECT_EQ(Count(lines, "#CEPWR\t07"), 0);
+    EXPECT_EQ(Count(lines, "#CEPWR\t51"), 0);
+}
+
+// A failed byte in a run of single-byte writes fails the write, even when later bytes succeed.
+TEST(WriteFlow, AFailedSingleByteFailsTheWrite) {
+    LinkBench bench;
+    bench.link.setCaption("Program to Radio");
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent.starts_with("#CEPWR\t0022\t01") ? std::optional<std::string>("#CMDNO\r\n") : std::nullopt;
+    };
+    RunTransfer(bench.link, kOperationProgram);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Communication Error!!"}));
+    EXPECT_FALSE(bench.ctx.Link.TransferDone);
+    const auto &lines = bench.radio.linesFromPc();
+    EXPECT_EQ(Count(lines, "#CEPWR\t0023"), 1); // the rest of the run is still attempted
+    EXPECT_EQ(Count(lines, "#CEPWR\t0040"), 0); // ... and the write stops after it
+}
+
+TEST(WriteFlow, APortThatDisappearsIsReported) {
+    LinkBench bench;
+    bench.link.setCaption("Program to Radio");
+    bench.port.failAfterWrites = 40;
+    RunTransfer(bench.link, kOperationProgram);
+    ASSERT_FALSE(bench.ui.messages.empty());
+    EXPECT_EQ(bench.ui.messages.back().title, "frmRadio.WriteData");
+    EXPECT_EQ(bench.ui.messages.back().text, " 8015\r\rThe port is gone");
+    EXPECT_TRUE(bench.ctx.Link.Cancel);
+    EXPECT_FALSE(bench.ctx.Link.TransferDone);
+    EXPECT_FALSE(bench.port.isOpen());
+}
+
+TEST(Transfer, SlowLinkModeKeepsTheLowSpeed) {
+    LinkBench bench;
+    bench.ctx.SlowLinkMode = true;
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_EQ(bench.port.openedWith, (std::vector<std::string>{"19200,N,8,1", "19200,N,8,1"}));
+    EXPECT_TRUE(bench.ctx.Link.TransferDone);
+}
+
+TEST(Transfer, DebugModeShowsEachStepOnTheMonitor) {
+    LinkBench bench;
+    bench.ctx.DebugMode = true;
+    RunTransfer(bench.link, kOperationRead);
+    const auto &lines = bench.ui.monitorLines;
+    for (const std::string text : {"startsync...", "19200,N,8,1", "sending 'ACMD:002'...", "57600,N,8,1",
+                                   "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)", "sync ok", "status check..",
+                                   "status check.. OK", "model check...", "product-code check...", "radio reading..."}) {
+        EXPECT_NE(std::ranges::find(lines, text), lines.end()) << text;
+    }
+    EXPECT_EQ(std::ranges::count(bench.ui.pauses, 500), static_cast<long>(lines.size()) + 1);
+}
+
+} // namespace
+} // namespace klt

@@ -1,0 +1,134 @@
+// klt-radio-sim: a simulated radio on a pseudo-terminal.
+//
+//   klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]
+//                 [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]
+//                 [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N]
+
+#include "line_log.h"
+#include "pty_server.h"
+#include "simulated_radio.h"
+
+#include "app/app_context.h"
+#include "model/image_mapping.h"
+#include "model/model_catalogue.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+
+namespace {
+
+using klt::sim::SimulatedRadio;
+
+constexpr const char *kUsage =
+    "usage: klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]\n"
+    "                     [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]\n"
+    "                     [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N]\n";
+
+struct Options {
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+};
+
+std::optional<Options> Parse(int argc, char **argv) {
+    static const std::set<std::string> kWithValue = {"--link",  "--model",         "--image",           "--product",
+                                                     "--save",  "--log",           "--busy",            "--error-replies",
+                                                     "--bad-checksum-at", "--hang-after"};
+    static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply"};
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (kWithValue.contains(arg) && i + 1 < argc) {
+            options.values[arg] = argv[++i];
+        } else if (kFlags.contains(arg)) {
+            options.flags.insert(arg);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!options.values.contains("--link") || (options.values.contains("--model") && options.values.contains("--image"))) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+std::optional<SimulatedRadio::Memory> LoadMemory(const Options &options) {
+    SimulatedRadio::Memory memory{};
+    if (const auto image = options.values.find("--image"); image != options.values.end()) {
+        std::ifstream in(image->second, std::ios::binary);
+        in.read(reinterpret_cast<char *>(memory.data()), static_cast<std::streamsize>(memory.size()));
+        if (in.gcount() != static_cast<std::streamsize>(memory.size()) || in.peek() != std::char_traits<char>::eof()) {
+            std::cerr << "klt-radio-sim: " << image->second << " is not a 32768-byte image\n";
+            return std::nullopt;
+        }
+        return memory;
+    }
+    const auto model = options.values.contains("--model") ? std::atoi(options.values.at("--model").c_str()) : 1;
+    if (!klt::ModelCode(model)) {
+        std::cerr << "klt-radio-sim: unknown model\n";
+        return std::nullopt;
+    }
+    klt::RadioImage image;
+    klt::Configuration config;
+    klt::ImageNewDefaults(image, config, model);
+    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
+    return memory;
+}
+
+std::optional<unsigned> Number(const Options &options, const std::string &name, int base = 10) {
+    const auto found = options.values.find(name);
+    if (found == options.values.end()) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned>(std::strtoul(found->second.c_str(), nullptr, base));
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const auto options = Parse(argc, argv);
+    if (!options) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    auto memory = LoadMemory(*options);
+    if (!memory) {
+        return 1;
+    }
+    // The product code the radio carries, then the byte after it.
+    const std::string product = options->values.contains("--product") ? options->values.at("--product") : "QZ071R";
+    for (std::size_t i = 0; i < product.size() && i < 6; ++i) {
+        (*memory)[0x70 + i] = static_cast<std::uint8_t>(product[i]);
+    }
+    (*memory)[0x76] = 0xFF;
+
+    klt::sim::FaultPlan plan;
+    plan.noEcho = options->flags.contains("--no-echo");
+    plan.noAcmdReply = options->flags.contains("--no-acmd-reply");
+    plan.busyReplies = static_cast<int>(Number(*options, "--busy").value_or(0));
+    plan.errorReplies = static_cast<int>(Number(*options, "--error-replies").value_or(0));
+    plan.badChecksumAt = Number(*options, "--bad-checksum-at", 16);
+    if (const auto hang = Number(*options, "--hang-after")) {
+        plan.hangAfter = static_cast<int>(*hang);
+    }
+    SimulatedRadio radio(*memory, plan, options->flags.contains("--slow"));
+
+    std::unique_ptr<std::ofstream> logFile;
+    std::unique_ptr<klt::sim::LineLog> log;
+    if (const auto path = options->values.find("--log"); path != options->values.end()) {
+        logFile = std::make_unique<std::ofstream>(path->second, std::ios::binary);
+        log = std::make_unique<klt::sim::LineLog>(*logFile);
+        radio.setListener([&log](bool fromPc, std::span<const std::uint8_t> bytes) { log->write(fromPc, bytes); });
+    }
+
+    const int status = klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud")});
+    if (const auto save = options->values.find("--save"); save != options->values.end()) {
+        std::ofstream out(save->second, std::ios::binary);
+        out.write(reinterpret_cast<const char *>(radio.memory().data()), static_cast<std::streamsize>(radio.memory().size()));
+    }
+    return status;
+}

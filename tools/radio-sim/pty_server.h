@@ -1,0 +1,20 @@
+#pragma once
+// Serves a simulated radio on a pseudo-terminal whose slave a symbolic link points at, until SIGTERM
+// or SIGINT.
+
+#include "simulated_radio.h"
+
+#include <filesystem>
+#include <string>
+
+namespace klt::sim {
+
+struct ServeOptions {
+    std::filesystem::path link;
+    bool emulateBaud = false; // delay every byte by its time on the wire
+};
+
+// Returns the process exit status; prints "ready PATH" once the link exists.
+int Serve(SimulatedRadio &radio, const ServeOptions &options);
+
+} // namespace klt::sim
