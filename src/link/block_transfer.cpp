@@ -73,7 +73,8 @@ void ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Address a
     }
     const unsigned repliedLength = HexValue(pieces[2], ok);
     const std::string &data = pieces[3];
-    if (!ok || repliedLength != static_cast<unsigned>(length) || data.size() != 2u * static_cast<unsigned>(length)) {
+    if (!ok || repliedLength != static_cast<unsigned>(length) ||
+        data.size() != 2u * static_cast<unsigned>(length)) {
         LinkMessage(link, "data error!!", link.caption());
         return;
     }
@@ -116,10 +117,11 @@ void FinishTransfer(RadioLink &link, const std::string &errorTitle) {
 void ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
     auto &flags = link.ctx().Link;
     link.FlushInput();
-    const bool acknowledged = SendAcknowledged(link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))), [&flags] {
-        flags.LinkError = true;
-        flags.Cancel = false;
-    });
+    const bool acknowledged = SendAcknowledged(
+        link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))), [&flags] {
+            flags.LinkError = true;
+            flags.Cancel = false;
+        });
     if (acknowledged) {
         ReceiveDataReply(link, buffer, address, length);
     }
@@ -127,7 +129,8 @@ void ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address,
 
 void WriteBlock(RadioLink &link, const RadioImage &image, Address address, int length) {
     auto &flags = link.ctx().Link;
-    const auto frame = BuildFrame("#CEPWR", Hex4(address), Hex2(static_cast<unsigned>(length)), DataText(image, address, length));
+    const auto frame = BuildFrame("#CEPWR", Hex4(address), Hex2(static_cast<unsigned>(length)),
+                                  DataText(image, address, length));
     SendAcknowledged(link, frame, [&link, &flags] {
         link.FlushInput();
         flags.LinkError = true;
@@ -207,8 +210,8 @@ void GuardPortFaults(RadioLink &link, const std::string &source, const std::func
     } catch (const PortFault &error) {
         auto &ctx = link.ctx();
         LogError(ctx, source, error.fault);
-        ctx.ui.message(MessageIcon::Error, " " + std::to_string(error.fault.number) + "\r\r" + error.fault.description,
-                       source);
+        ctx.ui.message(MessageIcon::Error,
+                       " " + std::to_string(error.fault.number) + "\r\r" + error.fault.description, source);
         ctx.Link.Cancel = true;
         try {
             link.ClosePort();

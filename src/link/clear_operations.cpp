@@ -41,9 +41,11 @@ Range SentBlocks(int operation) {
 
 std::string MonitorText(int operation) {
     static constexpr std::array<const char *, 9> kTexts = {
-        "radio clear...",        "radio clear DSC...",   "radio clear Distress...",
-        "radio clear individual...", "radio clear group...", "radio clear waypoint...",
-        "radio clear DSCTX...",  "radio clear All...",   "radio clear ATIS..."};
+        "radio clear...",          "radio clear DSC...",
+        "radio clear Distress...", "radio clear individual...",
+        "radio clear group...",    "radio clear waypoint...",
+        "radio clear DSCTX...",    "radio clear All...",
+        "radio clear ATIS..."};
     return kTexts[static_cast<std::size_t>(operation - kOperationClearMmsi)];
 }
 
@@ -79,7 +81,8 @@ void SendByteArea(RadioLink &link, Range bytes, const std::string &source, const
 
 // Walks every block position from start to the end of the memory, writing those that shouldSend
 // picks and pausing at the others, so the progress moves over the whole memory.
-template <typename Pick> void SendBlocks(RadioLink &link, Address start, Pick shouldSend, bool stopOnSkipFlags) {
+template <typename Pick>
+void SendBlocks(RadioLink &link, Address start, Pick shouldSend, bool stopOnSkipFlags) {
     auto &ctx = link.ctx();
     ctx.ui.progress(0);
     for (Address step = start; step <= kImageEnd; step += kBlockLength) {
@@ -103,7 +106,8 @@ template <typename Pick> void SendBlocks(RadioLink &link, Address start, Pick sh
 void ClearDataAny(RadioLink &link, Range blocks) {
     GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
         if (link.PortOpen()) {
-            SendBlocks(link, 0, [blocks](Address step) { return Contains(blocks, step); }, false);
+            SendBlocks(
+                link, 0, [blocks](Address step) { return Contains(blocks, step); }, false);
         }
     });
 }
@@ -113,7 +117,8 @@ void ClearAllData(RadioLink &link) {
         if (link.PortOpen()) {
             SendBlocks(
                 link, kIndividualDirectoryArea.first,
-                [](Address step) { return !Contains(kClearAllSkipped, step) && step <= kClearAllLastBlock; }, true);
+                [](Address step) { return !Contains(kClearAllSkipped, step) && step <= kClearAllLastBlock; },
+                true);
         }
     });
 }
@@ -139,12 +144,13 @@ void Send(RadioLink &link, int operation) {
 
 std::string OperationCaption(int operation) {
     static constexpr std::array<const char *, 11> kCaptions = {
-        "Read from Radio",         "Program to Radio",         "Clear MMSI Data",
-        "Clear DSC Log Data",      "Clear Distress Log Data",  "Clear Individual Directory",
-        "Clear Group Directory",   "Clear WayPoint Directory", "Clear DSC TX Log Data",
-        "Clear All Data",          "Clear ATIS Data"};
-    return operation >= 0 && operation < static_cast<int>(kCaptions.size()) ? kCaptions[static_cast<std::size_t>(operation)]
-                                                                             : std::string();
+        "Read from Radio",       "Program to Radio",         "Clear MMSI Data",
+        "Clear DSC Log Data",    "Clear Distress Log Data",  "Clear Individual Directory",
+        "Clear Group Directory", "Clear WayPoint Directory", "Clear DSC TX Log Data",
+        "Clear All Data",        "Clear ATIS Data"};
+    return operation >= 0 && operation < static_cast<int>(kCaptions.size())
+               ? kCaptions[static_cast<std::size_t>(operation)]
+               : std::string();
 }
 
 void ApplyClearToImage(RadioImage &image, int operation) {

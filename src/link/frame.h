@@ -9,8 +9,8 @@
 namespace klt {
 
 // command TAB (parameter TAB)... checksum CR LF; empty parameters are left out with their TAB.
-std::vector<std::uint8_t> BuildFrame(std::string_view command, std::string_view p1 = {}, std::string_view p2 = {},
-                                     std::string_view p3 = {});
+std::vector<std::uint8_t> BuildFrame(std::string_view command, std::string_view p1 = {},
+                                     std::string_view p2 = {}, std::string_view p3 = {});
 
 // The XOR of every byte of the text.
 std::uint8_t XorChecksum(std::string_view text);

@@ -180,8 +180,8 @@ bool SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
             if (--attempts > 0) {
                 break;
             }
-            if (ctx.ui.question(MessageIcon::Question, "confirm the synchronization of the communication", link.caption(),
-                                Buttons::OkCancel) != Answer::Ok ||
+            if (ctx.ui.question(MessageIcon::Question, "confirm the synchronization of the communication",
+                                link.caption(), Buttons::OkCancel) != Answer::Ok ||
                 !SyncLink(link)) {
                 return false;
             }
@@ -197,7 +197,8 @@ bool CheckRadioStatus(RadioLink &link) {
     Status status = Status::AskAgain;
     while (status == Status::AskAgain) {
         link.ShowMonitor("status check..");
-        status = SendAcknowledged(link, BuildFrame("#CEPSR", "00")) ? ReadStatusReply(link) : Status::NotReady;
+        status =
+            SendAcknowledged(link, BuildFrame("#CEPSR", "00")) ? ReadStatusReply(link) : Status::NotReady;
     }
     const bool ready = status == Status::Ready;
     link.ShowMonitor(ready ? "status check.. OK" : "status check.. NG!!");

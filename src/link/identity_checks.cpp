@@ -82,7 +82,8 @@ void ReadDataChkProduct(RadioLink &link) {
                 continue;
             }
             if (ctx.DebugMode) {
-                CheckMessage(link, "address: 0x" + HexNoPadding(address) + " -> 0x" + HexNoPadding(buffer[address]),
+                CheckMessage(link,
+                             "address: 0x" + HexNoPadding(address) + " -> 0x" + HexNoPadding(buffer[address]),
                              "Product Code Error!");
             }
             ctx.Link.LinkError = true;

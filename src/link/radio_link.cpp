@@ -102,7 +102,8 @@ LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, s
     for (;;) {
         ctx_.ui.processEvents();
         if (port_.bytesWaiting() == 0) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock_.now()).count();
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock_.now()).count();
             port_.waitForData(static_cast<int>(std::clamp<long long>(left, 0, kPollMs)));
         }
         const bool got = port_.bytesWaiting() > 0;

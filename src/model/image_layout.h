@@ -168,7 +168,8 @@ constexpr Range kReservedArea = {0x0700, 0x07FF};
 constexpr Address kWriteEnd = 0x5100;
 
 // What the program keeps of its own image when it takes over a read.
-constexpr std::array<Range, 4> kKeptOnRead = {{{0x0002, 0x0020}, {0x0100, 0x019F}, {0x0700, 0x07FF}, {0x5100, 0x7FFD}}};
+constexpr std::array<Range, 4> kKeptOnRead = {
+    {{0x0002, 0x0020}, {0x0100, 0x019F}, {0x0700, 0x07FF}, {0x5100, 0x7FFD}}};
 
 // The identity the radio carries: six characters, then a byte the check reads but does not compare.
 constexpr Address kProductCode = 0x0070;

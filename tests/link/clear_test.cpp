@@ -50,8 +50,8 @@ TEST(ClearMmsi, ClearsTheRecordsOnSuccess) {
     LinkBench bench;
     bench.ctx.Config.DscBasic.UserMmsi = "366123456";
     Clear(bench, kOperationClearMmsi);
-    EXPECT_EQ(Writes(bench), (std::vector<std::string>{"01A0\t01", "01A1\t01", "01A2\t01", "01A3\t01", "01A4\t01",
-                                                       "01A5\t01"}));
+    EXPECT_EQ(Writes(bench), (std::vector<std::string>{"01A0\t01", "01A1\t01", "01A2\t01", "01A3\t01",
+                                                       "01A4\t01", "01A5\t01"}));
     EXPECT_EQ(bench.ctx.Config.DscBasic.UserMmsi, "");
     EXPECT_EQ(bench.ctx.Image.at(0x1A5), 0x00);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear MMSI Data: Complete!!"}));

@@ -39,8 +39,10 @@ struct LinkBench {
     LoopbackPort port{clock, [this](std::span<const std::uint8_t> bytes) { return Answer(bytes); }};
     RadioLink link{ctx, port, clock};
 
-    explicit LinkBench(int model = 1, sim::FaultPlan plan = {}) : LinkBench(model, RadioMemory(model), plan) {}
-    LinkBench(int model, const sim::SimulatedRadio::Memory &memory, sim::FaultPlan plan) : radio(memory, plan) {
+    explicit LinkBench(int model = 1, sim::FaultPlan plan = {})
+        : LinkBench(model, RadioMemory(model), plan) {}
+    LinkBench(int model, const sim::SimulatedRadio::Memory &memory, sim::FaultPlan plan)
+        : radio(memory, plan) {
         SetCurrentModel(ctx, model);
         ResetConfiguration(ctx, false);
         ui.onWait = [this](int ms) { clock.advance(ms); };

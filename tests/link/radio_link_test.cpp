@@ -19,7 +19,8 @@ TEST(Frame, ChecksumsOfTheRadiosOwnExamples) {
     EXPECT_EQ(Text(BuildFrame("#CEPRD", "0000", "02")), "#CEPRD\t0000\t02\t68\r\n");
     EXPECT_EQ(Text(BuildFrame("#CEPRD", "7FFE", "02")), "#CEPRD\t7FFE\t02\t1A\r\n");
     EXPECT_EQ(Text(BuildFrame("#CEPRD", "0070", "07")), "#CEPRD\t0070\t07\t6A\r\n");
-    EXPECT_EQ(Text(BuildFrame("#CEPRD", "", "07")), "#CEPRD\t07\t" + Hex2(XorChecksum("#CEPRD\t07\t")) + "\r\n");
+    EXPECT_EQ(Text(BuildFrame("#CEPRD", "", "07")),
+              "#CEPRD\t07\t" + Hex2(XorChecksum("#CEPRD\t07\t")) + "\r\n");
 }
 
 TEST(Frame, ReceivedLineChecksums) {
@@ -32,7 +33,9 @@ TEST(Frame, ReceivedLineChecksums) {
 }
 
 struct ScriptedLine : test::LinkBench {
-    ScriptedLine() { intercept = [](const std::string &) { return std::string(); }; }
+    ScriptedLine() {
+        intercept = [](const std::string &) { return std::string(); };
+    }
 };
 
 TEST(RadioLink, ReadCharsStopsAtErrorWhateverItsCase) {
@@ -81,7 +84,8 @@ TEST(RadioLink, CancelEndsAWait) {
     };
     std::string text;
     EXPECT_EQ(line.link.ReadLine(10, text), LinkResult::Cancelled);
-    EXPECT_LT(line.clock.now() - std::chrono::steady_clock::time_point(std::chrono::hours(24)), std::chrono::seconds(1));
+    EXPECT_LT(line.clock.now() - std::chrono::steady_clock::time_point(std::chrono::hours(24)),
+              std::chrono::seconds(1));
 }
 
 TEST(RadioLink, SendsWaitFirstAndShortCommandsAreExactlyEightCharacters) {
@@ -118,8 +122,10 @@ TEST(RadioLink, APortThatWillNotOpenSaysWhy) {
     line.ctx.DebugMode = true;
     line.port.openFault = Fault{2, "No such file or directory"};
     EXPECT_FALSE(line.link.PortInit());
-    EXPECT_EQ(line.messages(), (std::vector<std::string>{"Port Inicialize Error!!: 2No such file or directory"}));
-    EXPECT_NE(test::ReadFile(line.folder.path() / "err.log").find("frmRadio.PortInit -> 2No such file or directory"),
+    EXPECT_EQ(line.messages(),
+              (std::vector<std::string>{"Port Inicialize Error!!: 2No such file or directory"}));
+    EXPECT_NE(test::ReadFile(line.folder.path() / "err.log")
+                  .find("frmRadio.PortInit -> 2No such file or directory"),
               std::string::npos);
     line.port.openFault = Fault{2, "No such file or directory"};
     EXPECT_FALSE(line.link.PortOpen());

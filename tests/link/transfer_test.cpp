@@ -19,7 +19,8 @@ namespace {
 using test::LinkBench;
 
 int Count(const std::vector<std::string> &lines, const std::string &prefix) {
-    return static_cast<int>(std::ranges::count_if(lines, [&](const std::string &l) { return l.starts_with(prefix); }));
+    return static_cast<int>(
+        std::ranges::count_if(lines, [&](const std::string &l) { return l.starts_with(prefix); }));
 }
 
 TEST(StartConnection, WakeUpSpeedCommandAndSync) {
@@ -34,7 +35,8 @@ TEST(StartConnection, WakeUpSpeedCommandAndSync) {
 TEST(StartConnection, ASilentRadioIsStillAskedAndSwitched) {
     LinkBench bench(1, {.noEcho = true, .noAcmdReply = true});
     EXPECT_TRUE(StartConnection(bench.link));
-    EXPECT_EQ(std::count(bench.port.written.begin(), bench.port.written.end(), 'P'), 3); // three wake-up tries
+    EXPECT_EQ(std::count(bench.port.written.begin(), bench.port.written.end(), 'P'),
+              3); // three wake-up tries
     EXPECT_EQ(bench.port.openedWith.back(), "57600,N,8,1");
 }
 
@@ -98,7 +100,8 @@ TEST(CheckRadioStatus, ErrorsAskToSynchroniseAndAllowOneMoreAttempt) {
 TEST(CheckRadioStatus, ABadStatusChecksumDrawsChecksumMismatch) {
     LinkBench bench;
     bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
-        return sent.starts_with("#CEPSR") ? std::optional<std::string>("#CMDOK\r\n#CEPSD\t00\t00\r\n") : std::nullopt;
+        return sent.starts_with("#CEPSR") ? std::optional<std::string>("#CMDOK\r\n#CEPSD\t00\t00\r\n")
+                                          : std::nullopt;
     };
     EXPECT_FALSE(CheckRadioStatus(bench.link));
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
@@ -182,7 +185,7 @@ TEST(ReadFlow, ReadsMergesAndDecodes) {
     auto memory = test::RadioMemory(1);
     memory[0x1300 + 16 * 32] = 'R'; // USA channel 16's name
     memory[0x1300 + 16 * 32 + 1] = 'X';
-    memory[0x0005] = 0x42;          // the radio's own, never taken over
+    memory[0x0005] = 0x42; // the radio's own, never taken over
     memory[0x5200] = 0x43;
     LinkBench bench(1, memory, {});
     bench.ctx.Image.set(0x0005, 0x99);
@@ -209,7 +212,8 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
     };
     RunTransfer(bench.link, kOperationRead);
     EXPECT_FALSE(bench.ctx.Link.TransferDone);
-    EXPECT_NE(std::find(bench.port.written.begin(), bench.port.written.end(), 0x18), bench.port.written.end());
+    EXPECT_NE(std::find(bench.port.written.begin(), bench.port.written.end(), 0x18),
+              bench.port.written.end());
     EXPECT_EQ(bench.ctx.Config, before);
     EXPECT_EQ(bench.ctx.Image, image);
     EXPECT_TRUE(bench.messages().empty() || bench.messages().back() == "Read from Radio: cancel!!");
@@ -228,7 +232,8 @@ TEST(ReadFlow, ABadChecksumEndsTheReadWithoutChangingAnything) {
 TEST(ReadFlow, RadioNotReady) {
     LinkBench bench(1, {.busyReplies = 5});
     RunTransfer(bench.link, kOperationRead);
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Radio is busy!!", "Read from Radio: Radio not ready!!"}));
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Radio is busy!!",
+                                                          "Read from Radio: Radio not ready!!"}));
     EXPECT_FALSE(bench.ctx.Link.Busy);
 }
 
@@ -251,10 +256,11 @@ TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
     EXPECT_EQ(radio[0x1AB], 1); // the ATIS code is marked present
     EXPECT_EQ(radio[0x5F], bench.ctx.Image.at(0x5F));
     const auto &lines = bench.radio.linesFromPc();
-    const auto firstWrite = std::ranges::find_if(lines, [](const std::string &l) { return l.starts_with("#CEPWR"); });
+    const auto firstWrite =
+        std::ranges::find_if(lines, [](const std::string &l) { return l.starts_with("#CEPWR"); });
     ASSERT_NE(firstWrite, lines.end());
     EXPECT_TRUE(firstWrite->starts_with("#CEPWR\t0021\t01\t"));
-    EXPECT_EQ(Count(lines, "#CEPWR\t") , 316 + 111);
+    EXPECT_EQ(Count(lines, "#CEPWR\t"), 316 + 111);
     EXPECT_EQ(Count(lines, "#CEPWR\t007"), 0);
     EXPECT_EQ(Count(lines, "#CEPWR\t07"), 0);
     EXPECT_EQ(Count(lines, "#CEPWR\t51"), 0);
@@ -301,9 +307,10 @@ TEST(Transfer, DebugModeShowsEachStepOnTheMonitor) {
     bench.ctx.DebugMode = true;
     RunTransfer(bench.link, kOperationRead);
     const auto &lines = bench.ui.monitorLines;
-    for (const std::string text : {"startsync...", "19200,N,8,1", "sending 'ACMD:002'...", "57600,N,8,1",
-                                   "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)", "sync ok", "status check..",
-                                   "status check.. OK", "model check...", "product-code check...", "radio reading..."}) {
+    for (const std::string text :
+         {"startsync...", "19200,N,8,1", "sending 'ACMD:002'...", "57600,N,8,1", "sending '#CMDSY'...(1)",
+          "sending '#CMDSY'...(2)", "sync ok", "status check..", "status check.. OK", "model check...",
+          "product-code check...", "radio reading..."}) {
         EXPECT_NE(std::ranges::find(lines, text), lines.end()) << text;
     }
     EXPECT_EQ(std::ranges::count(bench.ui.pauses, 500), static_cast<long>(lines.size()) + 1);

@@ -38,7 +38,7 @@ public:
     // Bytes the radio sends without being asked.
     void push(std::string_view bytes) { input_.insert(input_.end(), bytes.begin(), bytes.end()); }
 
-    std::optional<Fault> openFault;    // the next open fails with this
+    std::optional<Fault> openFault;     // the next open fails with this
     std::optional<int> failAfterWrites; // writes after this many throw, as a port that disappears
     std::vector<std::string> openedWith;
     std::vector<int> openedPorts;

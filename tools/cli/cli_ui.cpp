@@ -25,24 +25,48 @@ std::string ForTerminal(const std::string &text) {
     return out;
 }
 
-} // namespace
-
-void CliUi::message(MessageIcon, const std::string &text, const std::string &title) {
-    std::cerr << ForTerminal(title) << ": " << ForTerminal(text) << '\n';
-}
-
-Answer CliUi::question(MessageIcon icon, const std::string &text, const std::string &title, Buttons) {
-    message(icon, text, title);
-    return Answer::Cancel;
-}
-
-void CliUi::progress(int percent) {
-    if (::isatty(STDERR_FILENO)) {
-        std::cerr << '\r' << percent << "% " << std::flush;
+Answer Affirmative(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::RetryCancel:
+    case Buttons::AbortRetryIgnore:
+        return Answer::Retry;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+        return Answer::Yes;
+    default:
+        return Answer::Ok;
     }
 }
 
-void CliUi::monitor(const std::string &) {}
+} // namespace
+
+void CliUi::message(MessageIcon, const std::string &text, const std::string &title) {
+    if (lastProgress_ >= 0) {
+        std::cerr << '\n';
+        lastProgress_ = -1;
+    }
+    std::cerr << ForTerminal(title) << ": " << ForTerminal(text) << '\n';
+}
+
+Answer CliUi::question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) {
+    message(icon, text, title);
+    if (answerYes_ && yesGiven_[text] < kMaxYes) {
+        ++yesGiven_[text];
+        return Affirmative(buttons);
+    }
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+void CliUi::progress(int percent) {
+    if (percent != lastProgress_ && ::isatty(STDERR_FILENO)) {
+        std::cerr << '\r' << percent << "% " << std::flush;
+        lastProgress_ = percent;
+    }
+}
+
+void CliUi::monitor(const std::string &line) {
+    std::cerr << "monitor: " << line << '\n';
+}
 
 void CliUi::sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

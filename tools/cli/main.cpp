@@ -25,6 +25,20 @@ const std::vector<Verb> &Verbs() {
          "--no-atis] "
          "IN.dat|IN.hex",
          "print the report text of a settings or image file", RunReport},
+        {"read",
+         "read --model N --port DEVICE [--slow] [--debug] [--yes] [--program-folder DIR] "
+         "[--destination NAME | --no-destination] [--atis | --no-atis] -o OUT.hex|OUT.dat",
+         "read the radio's memory (.hex: as the radio gave it; .dat: its settings)", RunRead},
+        {"write",
+         "write --model N --port DEVICE [--slow] [--debug] [--yes] [--program-folder DIR] "
+         "[--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",
+         "program the radio with a settings or image file", RunWrite},
+        {"clear",
+         "clear --model N --port DEVICE [--slow] [--debug] [--yes] [...] "
+         "mmsi|dsc-log|distress-log|individual-directory|group-directory|waypoint-directory|dsc-tx-log|all|"
+         "atis "
+         "[IN.dat|IN.hex]",
+         "erase an area of the radio's memory", RunClear},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
     };

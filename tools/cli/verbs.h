@@ -24,5 +24,8 @@ int RunNew(const std::vector<std::string> &args);
 int RunInfo(const std::vector<std::string> &args);
 int RunConvert(const std::vector<std::string> &args);
 int RunReport(const std::vector<std::string> &args);
+int RunRead(const std::vector<std::string> &args);
+int RunWrite(const std::vector<std::string> &args);
+int RunClear(const std::vector<std::string> &args);
 
 } // namespace klt::cli

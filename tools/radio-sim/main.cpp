@@ -35,9 +35,9 @@ struct Options {
 };
 
 std::optional<Options> Parse(int argc, char **argv) {
-    static const std::set<std::string> kWithValue = {"--link",  "--model",         "--image",           "--product",
-                                                     "--save",  "--log",           "--busy",            "--error-replies",
-                                                     "--bad-checksum-at", "--hang-after"};
+    static const std::set<std::string> kWithValue = {
+        "--link", "--model", "--image",         "--product",         "--save",
+        "--log",  "--busy",  "--error-replies", "--bad-checksum-at", "--hang-after"};
     static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply"};
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -50,7 +50,8 @@ std::optional<Options> Parse(int argc, char **argv) {
             return std::nullopt;
         }
     }
-    if (!options.values.contains("--link") || (options.values.contains("--model") && options.values.contains("--image"))) {
+    if (!options.values.contains("--link") ||
+        (options.values.contains("--model") && options.values.contains("--image"))) {
         return std::nullopt;
     }
     return options;
@@ -61,13 +62,15 @@ std::optional<SimulatedRadio::Memory> LoadMemory(const Options &options) {
     if (const auto image = options.values.find("--image"); image != options.values.end()) {
         std::ifstream in(image->second, std::ios::binary);
         in.read(reinterpret_cast<char *>(memory.data()), static_cast<std::streamsize>(memory.size()));
-        if (in.gcount() != static_cast<std::streamsize>(memory.size()) || in.peek() != std::char_traits<char>::eof()) {
+        if (in.gcount() != static_cast<std::streamsize>(memory.size()) ||
+            in.peek() != std::char_traits<char>::eof()) {
             std::cerr << "klt-radio-sim: " << image->second << " is not a 32768-byte image\n";
             return std::nullopt;
         }
         return memory;
     }
-    const auto model = options.values.contains("--model") ? std::atoi(options.values.at("--model").c_str()) : 1;
+    const auto model =
+        options.values.contains("--model") ? std::atoi(options.values.at("--model").c_str()) : 1;
     if (!klt::ModelCode(model)) {
         std::cerr << "klt-radio-sim: unknown model\n";
         return std::nullopt;
@@ -100,7 +103,8 @@ int main(int argc, char **argv) {
         return 1;
     }
     // The product code the radio carries, then the byte after it.
-    const std::string product = options->values.contains("--product") ? options->values.at("--product") : "QZ071R";
+    const std::string product =
+        options->values.contains("--product") ? options->values.at("--product") : "QZ071R";
     for (std::size_t i = 0; i < product.size() && i < 6; ++i) {
         (*memory)[0x70 + i] = static_cast<std::uint8_t>(product[i]);
     }
@@ -122,13 +126,16 @@ int main(int argc, char **argv) {
     if (const auto path = options->values.find("--log"); path != options->values.end()) {
         logFile = std::make_unique<std::ofstream>(path->second, std::ios::binary);
         log = std::make_unique<klt::sim::LineLog>(*logFile);
-        radio.setListener([&log](bool fromPc, std::span<const std::uint8_t> bytes) { log->write(fromPc, bytes); });
+        radio.setListener(
+            [&log](bool fromPc, std::span<const std::uint8_t> bytes) { log->write(fromPc, bytes); });
     }
 
-    const int status = klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud")});
+    const int status =
+        klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud")});
     if (const auto save = options->values.find("--save"); save != options->values.end()) {
         std::ofstream out(save->second, std::ios::binary);
-        out.write(reinterpret_cast<const char *>(radio.memory().data()), static_cast<std::streamsize>(radio.memory().size()));
+        out.write(reinterpret_cast<const char *>(radio.memory().data()),
+                  static_cast<std::streamsize>(radio.memory().size()));
     }
     return status;
 }

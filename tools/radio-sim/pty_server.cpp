@@ -36,7 +36,8 @@ private:
 
 void WireTime(const SimulatedRadio &radio, std::size_t bytes, bool emulate) {
     if (emulate && bytes > 0) {
-        std::this_thread::sleep_for(std::chrono::microseconds(bytes * kBitsPerByte * 1000000 / radio.lineSpeed()));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(bytes * kBitsPerByte * 1000000 / radio.lineSpeed()));
     }
 }
 

@@ -52,7 +52,8 @@ std::optional<unsigned> HexField(const std::string &text, std::size_t digits) {
     }
     char *end = nullptr;
     const unsigned long value = std::strtoul(text.c_str(), &end, 16);
-    return end == text.c_str() + text.size() ? std::optional<unsigned>(static_cast<unsigned>(value)) : std::nullopt;
+    return end == text.c_str() + text.size() ? std::optional<unsigned>(static_cast<unsigned>(value))
+                                             : std::nullopt;
 }
 
 } // namespace

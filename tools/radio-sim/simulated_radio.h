@@ -15,12 +15,12 @@
 namespace klt::sim {
 
 struct FaultPlan {
-    bool noEcho = false;               // ignore the wake-up "P"
-    bool noAcmdReply = false;          // never answer "ACMD:002"
-    int busyReplies = 0;               // answer status "01" to the first N status requests
-    int errorReplies = 0;              // answer the next N framed commands with "ERROR"
-    std::optional<unsigned> badChecksumAt{};// a wrong checksum in every data reply for this address
-    std::optional<int> hangAfter{};    // stop answering after N framed commands
+    bool noEcho = false;                     // ignore the wake-up "P"
+    bool noAcmdReply = false;                // never answer "ACMD:002"
+    int busyReplies = 0;                     // answer status "01" to the first N status requests
+    int errorReplies = 0;                    // answer the next N framed commands with "ERROR"
+    std::optional<unsigned> badChecksumAt{}; // a wrong checksum in every data reply for this address
+    std::optional<int> hangAfter{};          // stop answering after N framed commands
 };
 
 class SimulatedRadio {

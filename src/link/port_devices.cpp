@@ -1,0 +1,40 @@
+#include "link/port_devices.h"
+
+#include <QSerialPortInfo>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace klt {
+
+std::vector<std::string> SystemSerialDevices() {
+    std::vector<std::pair<bool, std::string>> ports;
+    for (const auto &info : QSerialPortInfo::availablePorts()) {
+        const bool usb =
+            info.hasVendorIdentifier() || info.portName().contains("USB") || info.portName().contains("ACM");
+        ports.emplace_back(!usb, info.systemLocation().toStdString());
+    }
+    std::ranges::sort(ports);
+    std::vector<std::string> devices;
+    for (const auto &port : ports) {
+        devices.push_back(port.second);
+    }
+    return devices;
+}
+
+std::string ResolvePortDevice(int portNumber, const SettingsStore &store) {
+    const std::string number = std::to_string(portNumber);
+    if (const char *fromEnvironment = std::getenv(("KLT_COM" + number).c_str());
+        fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        return fromEnvironment;
+    }
+    if (std::string stored = store.get("ComPath", "Device" + number, ""); !stored.empty()) {
+        return stored;
+    }
+    const auto devices = SystemSerialDevices();
+    return portNumber >= 1 && static_cast<std::size_t>(portNumber) <= devices.size()
+               ? devices[static_cast<std::size_t>(portNumber - 1)]
+               : std::string();
+}
+
+} // namespace klt

@@ -1,0 +1,130 @@
+#include "link/qt_serial_port.h"
+
+#include <grp.h>
+#include <sys/stat.h>
+
+#include <sstream>
+#include <vector>
+
+namespace klt {
+
+namespace {
+
+// A port the user may not open: name the group that grants access, as the system's own text does not.
+std::string PermissionHint(const std::string &device) {
+    struct stat info {};
+    if (::stat(device.c_str(), &info) != 0) {
+        return {};
+    }
+    const group *owner = ::getgrgid(info.st_gid);
+    const std::string name = owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
+    return " (the user must be a member of the group '" + name + "' that owns " + device + ")";
+}
+
+Fault PortError(const QSerialPort &port, const std::string &device) {
+    std::string description = port.errorString().toStdString();
+    if (port.error() == QSerialPort::PermissionError) {
+        description += PermissionHint(device);
+    }
+    return {static_cast<int>(port.error()), description};
+}
+
+} // namespace
+
+bool ApplyLineSettings(QSerialPort &port, const std::string &settings) {
+    std::vector<std::string> parts;
+    std::stringstream in(settings);
+    for (std::string part; std::getline(in, part, ',');) {
+        parts.push_back(part);
+    }
+    if (parts.size() != 4) {
+        return false;
+    }
+    const int baud = std::atoi(parts[0].c_str());
+    const char parity = parts[1].empty() ? ' ' : parts[1][0];
+    const int bits = std::atoi(parts[2].c_str());
+    const auto parityMode = parity == 'N'   ? QSerialPort::NoParity
+                            : parity == 'E' ? QSerialPort::EvenParity
+                            : parity == 'O' ? QSerialPort::OddParity
+                            : parity == 'M' ? QSerialPort::MarkParity
+                                            : QSerialPort::SpaceParity;
+    return baud > 0 && bits >= 5 && bits <= 8 && port.setBaudRate(baud) && port.setParity(parityMode) &&
+           port.setDataBits(static_cast<QSerialPort::DataBits>(bits)) &&
+           port.setStopBits(parts[3] == "2" ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+           port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+std::optional<Fault> QtSerialPort::open(int portNumber, const std::string &settings) {
+    const std::string device = resolve_(portNumber);
+    if (device.empty()) {
+        return Fault{static_cast<int>(QSerialPort::DeviceNotFoundError),
+                     "There is no serial port COM" + std::to_string(portNumber)};
+    }
+    port_.setPortName(QString::fromStdString(device));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        return PortError(port_, device);
+    }
+    if (!ApplyLineSettings(port_, settings)) {
+        const Fault fault = PortError(port_, device);
+        port_.close();
+        return fault.description.empty() ? Fault{8005, "Invalid port settings " + settings} : fault;
+    }
+    return std::nullopt;
+}
+
+void QtSerialPort::close() {
+    port_.close();
+}
+
+std::string QtSerialPort::settings() const {
+    const char parity = port_.parity() == QSerialPort::NoParity     ? 'N'
+                        : port_.parity() == QSerialPort::EvenParity ? 'E'
+                        : port_.parity() == QSerialPort::OddParity  ? 'O'
+                        : port_.parity() == QSerialPort::MarkParity ? 'M'
+                                                                    : 'S';
+    return std::to_string(port_.baudRate()) + "," + parity + "," +
+           std::to_string(static_cast<int>(port_.dataBits())) + "," +
+           (port_.stopBits() == QSerialPort::TwoStop ? "2" : "1");
+}
+
+void QtSerialPort::ThrowOnFault() {
+    const auto error = port_.error();
+    if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
+        error == QSerialPort::ReadError) {
+        const Fault fault = PortError(port_, port_.portName().toStdString());
+        port_.clearError();
+        throw PortFault{fault};
+    }
+}
+
+std::size_t QtSerialPort::bytesWaiting() {
+    return static_cast<std::size_t>(port_.bytesAvailable());
+}
+
+std::uint8_t QtSerialPort::readByte() {
+    char byte = 0;
+    port_.getChar(&byte);
+    return static_cast<std::uint8_t>(byte);
+}
+
+void QtSerialPort::write(std::span<const std::uint8_t> bytes) {
+    port_.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Hand the bytes to the system now: without an event loop they would wait in Qt's buffer.
+    while (port_.bytesToWrite() > 0 && port_.waitForBytesWritten(100)) {
+    }
+    ThrowOnFault();
+}
+
+bool QtSerialPort::waitForData(int milliseconds) {
+    if (port_.bytesAvailable() > 0) {
+        return true;
+    }
+    const bool ready = port_.waitForReadyRead(milliseconds);
+    if (!ready && port_.error() == QSerialPort::TimeoutError) {
+        port_.clearError();
+    }
+    ThrowOnFault();
+    return ready;
+}
+
+} // namespace klt
