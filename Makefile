@@ -19,7 +19,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/klt-cli --help
+	$(BUILD)/bin/klt
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

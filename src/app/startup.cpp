@@ -1,0 +1,65 @@
+#include "app/startup.h"
+
+#include "app/global_ini.h"
+#include "model/model_catalogue.h"
+#include "model/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace klt {
+
+namespace {
+
+// A stored number as the program converts it: nothing when the text is not a number.
+std::optional<long> StoredNumber(const std::string &text) {
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    const double value = LeadingNumber(trimmed);
+    if (value == 0.0 && trimmed.find_first_not_of("+-0.,") != std::string::npos) {
+        return std::nullopt;
+    }
+    return static_cast<long>(std::nearbyint(value));
+}
+
+} // namespace
+
+Switches ParseSwitches(const std::string &commandLine) {
+    const std::string line = ToUpper(Trim(commandLine));
+    if (line == "/DE" || line == "/ED") {
+        return {true, true};
+    }
+    return {line == "/D", line == "/E"};
+}
+
+StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsStore &store) {
+    StartupPlan plan;
+    plan.offered = OfferedModels(globalIni);
+    if (plan.offered.empty()) {
+        return plan;
+    }
+    plan.model = plan.offered.back();
+    plan.editMenuVisible = plan.offered.size() > 1;
+    const auto last = StoredNumber(store.get("Settings", "lastmodel", "1"));
+    if (last && *last < kModelSlotCount && std::ranges::find(plan.offered, *last) != plan.offered.end()) {
+        plan.model = static_cast<int>(*last);
+    }
+    plan.hexVisible = StoredNumber(store.get("Settings", "hexvisible", "0")).value_or(0) != 0;
+    plan.comNum = static_cast<int>(
+        std::clamp(StoredNumber(store.get("ComPath", "ComNum", "1")).value_or(1), -32768L, 32767L));
+    return plan;
+}
+
+std::string WindowCaption(const std::string &titleText, const std::string &programTitle,
+                          const std::string &currentFile) {
+    const std::string caption = titleText + "  " + programTitle;
+    if (currentFile.empty()) {
+        return caption;
+    }
+    return std::filesystem::path(currentFile).filename().string() + " - " + caption;
+}
+
+} // namespace klt

@@ -1,0 +1,36 @@
+#pragma once
+// What the program decides before its window appears: the command-line switches, the models the
+// installation offers, and the preferences it starts with.
+
+#include "app/settings_store.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace klt {
+
+struct Switches {
+    bool debug = false; // "/D", "/DE" or "/ED"
+    bool slow = false;  // "/E", "/DE" or "/ED"
+};
+
+// The whole command line, trimmed and upper-cased, compared as one text: "/D /E" selects nothing.
+Switches ParseSwitches(const std::string &commandLine);
+
+struct StartupPlan {
+    std::vector<int> offered; // model slots "global.ini" enables, ascending
+    int model = 0;            // 0 when none is offered: "Unknown model!!"
+    bool editMenuVisible = false;
+    bool hexVisible = false;
+    int comNum = 1;
+};
+
+// The stored "lastmodel" when it is offered (and below ten), else the highest offered model.
+StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsStore &store);
+
+// Window caption: "[file - ]TitleText  ProgramTitle".
+std::string WindowCaption(const std::string &titleText, const std::string &programTitle,
+                          const std::string &currentFile);
+
+} // namespace klt

@@ -1,0 +1,25 @@
+#pragma once
+// What the window needs from outside: file dialogs, serial ports, the clock of the link's deadlines,
+// and the help viewer. The program passes the real ones; widget tests pass their own.
+
+#include "app/settings_store.h"
+#include "editor/file_chooser.h"
+#include "link/link_clock.h"
+#include "link/serial_port.h"
+
+#include <functional>
+#include <memory>
+
+class QString;
+
+namespace klt {
+
+struct GuiServices {
+    FileChooser &files;
+    LinkClock &clock;
+    std::function<std::unique_ptr<SerialPort>(const SettingsStore &store)> makePort;
+    // Opens a help file with the desktop's viewer; false when it could not.
+    std::function<bool(const QString &path)> openHelp;
+};
+
+} // namespace klt

@@ -1,0 +1,104 @@
+#pragma once
+// frmMain: the editor window. The tree on the left chooses the page on the right; the menus reach
+// files, the radio, the model and destination, the serial port, the hex view and help.
+
+#include "app/app_context.h"
+#include "app/reset.h"
+#include "app/startup.h"
+#include "editor/gui_services.h"
+#include "editor/navigation_tree.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace klt {
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent = nullptr);
+
+    // False when no model is offered: the program ends after "Unknown model!!".
+    bool started() const { return started_; }
+    bool modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    // The key of the node whose page is shown (empty after a reset).
+    QString shownNodeKey() const { return shownKey_; }
+    QTreeWidgetItem *nodeByKey(const QString &key) const;
+
+    // The commands, as the menus and the toolbar run them.
+    void fileNew();
+    void fileOpen();
+    bool fileSave();
+    bool fileSaveAs();
+    void saveHexFile();
+    void openHexFile();
+    void selectModel(int slot);
+    void selectDestination(int slot);
+    void selectSerialPort(int index);
+    void transferRead();
+    void transferProgram();
+    void toggleHexDump();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildCentre();
+    void load();
+
+    void resetEditor(bool loadDestination);
+    ResetHooks resetHooks();
+    void rebuildTree();
+    void selectGeneral();
+    void onNodeChanged(QTreeWidgetItem *current);
+    void showPage(QTreeWidgetItem *item);
+    bool validatePage();
+    void refreshCaption();
+    void refreshDestinationMenu();
+    void refreshModelMenu();
+    void refreshHexDump();
+    void runTransfer(int operation);
+    // Asked before the configuration is replaced: false when the user keeps it (or its save failed).
+    bool changesMayBeLost();
+    void storePlacement();
+    void showAbout();
+
+    AppContext &ctx_;
+    GuiServices &services_;
+    Switches switches_;
+    bool started_ = false;
+    bool modified_ = false;
+    bool filling_ = false;
+    QString shownKey_;
+
+    std::vector<QAction *> modelSlots_;
+    std::vector<QAction *> destinationSlots_;
+    std::vector<QAction *> portSlots_;
+    QMenu *editMenu_ = nullptr;
+    QMenu *destinationMenu_ = nullptr;
+    QAction *hexDumpAction_ = nullptr;
+    QLabel *hintPanel_ = nullptr;
+    QLabel *modelPanel_ = nullptr;
+    QSplitter *splitter_ = nullptr;
+    QTreeWidget *tree_ = nullptr;
+    QStackedWidget *pages_ = nullptr;
+    std::map<Page, QWidget *> pagePanels_;
+    QListWidget *hexList_ = nullptr;
+    std::map<QString, QTreeWidgetItem *> nodes_;
+};
+
+} // namespace klt

@@ -1,0 +1,309 @@
+// The commands of the main window: files, model and destination, serial port, transfer, help, close.
+
+#include "editor/main_window.h"
+
+#include "app/destination_load.h"
+#include "app/model_state.h"
+#include "editor/transfer_dialog.h"
+#include "files/hex_file.h"
+#include "files/settings_reader.h"
+#include "files/settings_writer.h"
+#include "link/clear_operations.h"
+#include "model/destinations.h"
+#include "model/model_catalogue.h"
+#include "model/text_format.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace klt {
+
+namespace {
+
+const char *const kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+const char *const kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
+constexpr int kNewDelayMs = 100;
+constexpr int kUiPauseMs = 500;
+
+} // namespace
+
+bool MainWindow::changesMayBeLost() {
+    if (!modified_) {
+        return true;
+    }
+    switch (
+        ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText, Buttons::YesNoCancel)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        return validatePage() && fileSave();
+    default:
+        return false;
+    }
+}
+
+void MainWindow::fileNew() {
+    if (!validatePage() || !changesMayBeLost()) {
+        return;
+    }
+    QTimer::singleShot(kNewDelayMs, this, [this] {
+        ctx_.ui.setBusyPointer(true);
+        setEnabled(false);
+        selectGeneral();
+        ctx_.ui.pause(kUiPauseMs);
+        resetEditor(true);
+        modified_ = false;
+        refreshHexDump();
+        setEnabled(true);
+        ctx_.ui.setBusyPointer(false);
+    });
+}
+
+void MainWindow::fileOpen() {
+    if (!validatePage() || !changesMayBeLost()) {
+        return;
+    }
+    ctx_.Link.Cancel = true;
+    const QString file =
+        services_.files.openFile(this, kDatFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
+    if (file.isEmpty()) {
+        return;
+    }
+    ctx_.ui.setBusyPointer(true);
+    setEnabled(false);
+    filling_ = true;
+    if (OpenSettingsFile(ctx_, file.toStdString(), true, resetHooks())) {
+        modified_ = false;
+        refreshCaption();
+    }
+    refreshDestinationMenu();
+    filling_ = false;
+    refreshHexDump();
+    setEnabled(true);
+    ctx_.ui.setBusyPointer(false);
+}
+
+bool MainWindow::fileSave() {
+    if (!validatePage()) {
+        return false;
+    }
+    if (SaveNeedsAName(ctx_)) {
+        return fileSaveAs();
+    }
+    if (!SaveSettingsAs(ctx_, ctx_.CurrentFilePath)) {
+        return false;
+    }
+    modified_ = false;
+    refreshCaption();
+    return true;
+}
+
+bool MainWindow::fileSaveAs() {
+    if (!validatePage()) {
+        return false;
+    }
+    const QString file =
+        services_.files.saveFile(this, kDatFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
+    if (file.isEmpty()) {
+        ctx_.Link.Cancel = true;
+        return false;
+    }
+    setEnabled(false);
+    const bool saved = SaveSettingsAs(ctx_, file.toStdString());
+    setEnabled(true);
+    if (saved) {
+        modified_ = false;
+        refreshCaption();
+    }
+    return saved;
+}
+
+void MainWindow::saveHexFile() {
+    if (!switches_.debug || !validatePage()) {
+        return;
+    }
+    const QString file =
+        services_.files.saveFile(this, kHexFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
+    if (file.isEmpty()) {
+        ctx_.Link.Cancel = true;
+        return;
+    }
+    setEnabled(false);
+    SaveHexFile(ctx_, file.toStdString());
+    refreshHexDump();
+    setEnabled(true);
+}
+
+void MainWindow::openHexFile() {
+    if (!switches_.debug || !changesMayBeLost()) {
+        return;
+    }
+    const QString file =
+        services_.files.openFile(this, kHexFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
+    if (file.isEmpty()) {
+        ctx_.Link.Cancel = true;
+        return;
+    }
+    setEnabled(false);
+    filling_ = true;
+    ResetHooks hooks;
+    hooks.refreshPage = [this] {
+        rebuildTree();
+        selectGeneral();
+    };
+    if (OpenHexFile(ctx_, file.toStdString(), hooks)) {
+        refreshCaption();
+    }
+    filling_ = false;
+    modified_ = false;
+    refreshHexDump();
+    setEnabled(true);
+}
+
+void MainWindow::selectModel(int slot) {
+    const int model = slot + 1;
+    refreshModelMenu(); // a click toggles the check mark; the current model keeps it
+    if (model == ctx_.CurrentModel) {
+        return;
+    }
+    if (ctx_.ui.question(MessageIcon::Exclamation,
+                         "Do you want to program the " + ModelName(model) + " series?", ctx_.TitleText,
+                         Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    SetCurrentModel(ctx_, model);
+    refreshModelMenu();
+    ctx_.store.put("Settings", "lastmodel", std::to_string(model));
+    fileNew();
+}
+
+void MainWindow::selectDestination(int slot) {
+    auto &menu = ctx_.Destinations;
+    if (slot < 0 || static_cast<std::size_t>(slot) >= menu.Captions.size()) {
+        return;
+    }
+    const std::string caption = menu.Captions[static_cast<std::size_t>(slot)];
+    const bool alreadyChecked = menu.Checked && *menu.Checked == slot;
+    refreshDestinationMenu();
+    if (!alreadyChecked &&
+        ctx_.ui.question(MessageIcon::Exclamation, "Do you want to change to " + caption + "?",
+                         ctx_.TitleText, Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    ctx_.ui.setBusyPointer(true);
+    setEnabled(false);
+    selectGeneral();
+    ctx_.ui.pause(kUiPauseMs);
+    const auto previous = menu.Checked;
+    const auto captions = menu.Captions;
+    resetEditor(false);
+    // The reset without its destination step leaves the menu as it was built last.
+    menu.Enabled = true;
+    menu.Captions = captions;
+    menu.Checked.reset();
+    if (LoadDestinationFile(ctx_, DestinationFilePath(ctx_.ProgramFolder, caption, ctx_.CurrentModel))
+            .loaded) {
+        menu.Checked = slot;
+        ctx_.store.put("IniFilePath", StoredDestinationKey(ctx_.CurrentModel), caption);
+        rebuildTree();
+        selectGeneral();
+    } else {
+        ctx_.ui.message(MessageIcon::Exclamation, "IniFileRead Error!!", ctx_.TitleText);
+        menu.Checked = previous;
+    }
+    refreshDestinationMenu();
+    refreshHexDump();
+    modified_ = false;
+    setEnabled(true);
+    ctx_.ui.setBusyPointer(false);
+}
+
+void MainWindow::selectSerialPort(int index) {
+    for (std::size_t i = 0; i < portSlots_.size(); ++i) {
+        portSlots_[i]->setChecked(static_cast<int>(i) == index);
+    }
+    if (isVisible()) {
+        ctx_.store.put("ComPath", "ComNum", std::to_string(index + 1));
+    }
+}
+
+void MainWindow::runTransfer(int operation) {
+    ctx_.Link.TransferDone = false;
+    TransferDialog dialog(ctx_, services_, operation, this);
+    dialog.exec();
+}
+
+void MainWindow::transferRead() {
+    if (!validatePage()) {
+        return;
+    }
+    runTransfer(kOperationRead);
+    if (ctx_.Link.TransferDone) {
+        rebuildTree();
+        selectGeneral();
+        ctx_.CurrentFilePath.clear();
+        refreshCaption();
+        refreshHexDump();
+        modified_ = false;
+    }
+}
+
+void MainWindow::transferProgram() {
+    if (!validatePage()) {
+        return;
+    }
+    runTransfer(kOperationProgram);
+    refreshHexDump();
+}
+
+void MainWindow::showAbout() {
+    ctx_.ui.message(MessageIcon::Information,
+                    ctx_.ProgramTitle + "\r\nVersion " + KLT_VERSION +
+                        "\r\n\r\nProgramming tool for the TQ series of marine VHF radios with DSC.",
+                    "About " + ctx_.ProgramTitle);
+}
+
+void MainWindow::storePlacement() {
+    if (isMinimized()) {
+        return;
+    }
+    const QScreen *display = screen();
+    const double twipsPerPixel = 1440.0 / (display != nullptr ? display->logicalDotsPerInch() : 96.0);
+    const QRect placement = geometry();
+    const auto twips = [twipsPerPixel](int pixels) {
+        return std::to_string(static_cast<long>(pixels * twipsPerPixel));
+    };
+    ctx_.store.put("Settings", "MainLeft", twips(placement.left()));
+    ctx_.store.put("Settings", "MainTop", twips(placement.top()));
+    ctx_.store.put("Settings", "MainWidth", twips(placement.width()));
+    ctx_.store.put("Settings", "MainHeight", twips(placement.height()));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (started_ && modified_) {
+        const Answer answer = ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText,
+                                               Buttons::YesNoCancel);
+        if (answer == Answer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == Answer::Yes) {
+            ctx_.Link.LinkError = false;
+            ctx_.Link.Cancel = false;
+            if (!validatePage() || !fileSave() || ctx_.Link.LinkError || ctx_.Link.Cancel) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    if (started_) {
+        storePlacement();
+    }
+    event->accept();
+}
+
+} // namespace klt

@@ -1,0 +1,120 @@
+#include "editor/qt_ui.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QThread>
+
+namespace klt {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QString Text(const std::string &text) {
+    // Message texts carry CR LF or CR between lines, as the program always wrote them.
+    return QString::fromLatin1(text.c_str()).replace("\r\n", "\n").replace('\r', '\n');
+}
+
+} // namespace
+
+void QtUi::message(MessageIcon icon, const std::string &text, const std::string &title) {
+    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+Answer QtUi::question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) {
+    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
+    switch (buttons) {
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Buttons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case Buttons::AbortRetryIgnore:
+        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void QtUi::progress(int percent) {
+    if (progressView_) {
+        progressView_(percent);
+    }
+}
+
+void QtUi::monitor(const std::string &line) {
+    if (monitorView_) {
+        monitorView_(line);
+    }
+}
+
+void QtUi::setBusyPointer(bool busy) {
+    if (busy) {
+        ++busyDepth_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        --busyDepth_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtUi::processEvents() {
+    QApplication::processEvents();
+}
+
+void QtUi::sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtUi::pause(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace klt

@@ -1,0 +1,155 @@
+#include "editor/transfer_dialog.h"
+
+#include "editor/qt_ui.h"
+#include "link/clear_operations.h"
+#include "link/transfer_flows.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace klt {
+
+namespace {
+
+const char *const kInstructions = "1.Connect the KLT cable between the PC serial port and the radio.\r\n"
+                                  "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\r\n"
+                                  "   turning the power on.\r\n"
+                                  "   The Radio display will show PC CONTROL.\r\n"
+                                  "3.Press the [OK] button to start.";
+
+} // namespace
+
+QString HelpFilePath(const AppContext &ctx) {
+    const auto name = ctx.AtisAvailable ? "RB570.HLP" : "RB570_NA.HLP";
+    return QString::fromStdString((ctx.ProgramFolder / name).string());
+}
+
+void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title) {
+    const QString path = HelpFilePath(ctx);
+    if (!QFileInfo::exists(path)) {
+        ctx.ui.message(MessageIcon::Information,
+                       "Unable to display Help Contents. There is no Help associated with this project.",
+                       title);
+    } else if (!services.openHelp || !services.openHelp(path)) {
+        ctx.ui.message(MessageIcon::Error, "No viewer could open " + path.toStdString(), title);
+    }
+}
+
+TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, int operation, QWidget *parent)
+    : QDialog(parent), ctx_(ctx), services_(services), operation_(operation) {
+    setObjectName("frmRadio");
+    setWindowTitle(QString::fromStdString(OperationCaption(operation)));
+    setModal(true);
+    resize(465, 290);
+    message_ = new QLabel(QString(kInstructions).replace("\r\n", "\n"), this);
+    message_->setObjectName("lblmess");
+    monitor_ = new QLabel(this);
+    monitor_->setObjectName("lblmon");
+    monitor_->setVisible(ctx.DebugMode);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("pictProgress");
+    progress_->setRange(0, 100);
+    progress_->setTextVisible(false);
+    percent_ = new QLabel("0%", this);
+    percent_->setObjectName("lblPercent");
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("cmdOK");
+    ok_->setAutoDefault(false);
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName("cmdCancel");
+    cancel_->setAutoDefault(false);
+    help_ = new QPushButton("Help", this);
+    help_->setObjectName("cmdHelp");
+    help_->setAutoDefault(false);
+
+    auto *progressRow = new QHBoxLayout;
+    progressRow->addWidget(progress_, 1);
+    progressRow->addWidget(percent_);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addStretch(1);
+    layout->addWidget(monitor_);
+    layout->addLayout(progressRow);
+    layout->addLayout(buttons);
+
+    connect(ok_, &QPushButton::clicked, this, &TransferDialog::runOperation);
+    connect(cancel_, &QPushButton::clicked, this, &TransferDialog::cancel);
+    connect(help_, &QPushButton::clicked, this, &TransferDialog::help);
+    setMonitor("starting at debug mode..");
+}
+
+void TransferDialog::setProgress(int percent) {
+    const int shown = std::clamp(percent, 0, 100);
+    progress_->setValue(shown);
+    percent_->setText(QString::number(shown) + "%");
+}
+
+void TransferDialog::setMonitor(const std::string &text) {
+    monitor_->setText(QString::fromStdString(text));
+}
+
+void TransferDialog::runOperation() {
+    ok_->setEnabled(false);
+    help_->setEnabled(false);
+    auto *qtUi = dynamic_cast<QtUi *>(&ctx_.ui);
+    if (qtUi != nullptr) {
+        qtUi->setParent(this);
+        qtUi->setProgressView([this](int percent) { setProgress(percent); },
+                              [this](const std::string &text) { setMonitor(text); });
+    }
+    const auto port = services_.makePort(ctx_.store);
+    RadioLink link(ctx_, *port, services_.clock);
+    RunTransfer(link, operation_);
+    if (qtUi != nullptr) {
+        qtUi->setProgressView({}, {});
+        qtUi->setParent(parentWidget());
+    }
+    ok_->setEnabled(true);
+    help_->setEnabled(true);
+    accept();
+}
+
+void TransferDialog::cancel() {
+    if (ctx_.Link.Busy) {
+        ctx_.Link.Cancel = true;
+    } else {
+        reject();
+    }
+}
+
+void TransferDialog::help() {
+    ShowHelp(ctx_, services_, windowTitle().toStdString());
+}
+
+void TransferDialog::closeEvent(QCloseEvent *event) {
+    if (ctx_.Link.Busy) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TransferDialog::keyPressEvent(QKeyEvent *event) {
+    // Escape closes only when nothing runs; Enter is never a default button.
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace klt

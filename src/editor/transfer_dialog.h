@@ -1,0 +1,49 @@
+#pragma once
+// frmRadio: the modal dialog through which every exchange with the radio runs.
+
+#include "app/app_context.h"
+#include "editor/gui_services.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace klt {
+
+class TransferDialog final : public QDialog {
+    Q_OBJECT
+public:
+    TransferDialog(AppContext &ctx, GuiServices &services, int operation, QWidget *parent);
+
+    void setProgress(int percent);
+    void setMonitor(const std::string &text);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void runOperation();
+    void cancel();
+    void help();
+
+    AppContext &ctx_;
+    GuiServices &services_;
+    int operation_;
+    QLabel *message_;
+    QLabel *monitor_;
+    QProgressBar *progress_;
+    QLabel *percent_;
+    QPushButton *ok_;
+    QPushButton *cancel_;
+    QPushButton *help_;
+};
+
+// The help file of the current model, in the program folder.
+QString HelpFilePath(const AppContext &ctx);
+// Opens it, or says why not, with the given title.
+void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title);
+
+} // namespace klt

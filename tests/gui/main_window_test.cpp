@@ -1,0 +1,361 @@
+// The editor window driven as a user drives it: menus, tree, questions and the transfer dialog, with
+// the simulated radio on an in-memory line.
+
+#include "editor/main_window.h"
+#include "link/clear_operations.h"
+#include "model/image_mapping.h"
+#include "simulated_radio.h"
+#include "support/loopback_port.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace klt {
+namespace {
+
+class ScriptedFiles final : public FileChooser {
+public:
+    std::deque<QString> answers;
+    int asked = 0;
+    QString openFile(QWidget *, const QString &, const QString &) override { return next(); }
+    QString saveFile(QWidget *, const QString &, const QString &) override { return next(); }
+
+private:
+    QString next() {
+        ++asked;
+        if (answers.empty()) {
+            return {};
+        }
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+sim::SimulatedRadio::Memory RadioMemory(int model) {
+    RadioImage image;
+    Configuration config;
+    ImageNewDefaults(image, config, model);
+    sim::SimulatedRadio::Memory memory{};
+    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
+    const std::string product = "QZ071R";
+    std::copy(product.begin(), product.end(), memory.begin() + 0x70);
+    memory[0x76] = 0xFF;
+    return memory;
+}
+
+const char *const kShippedGlobalIni = "[1model]\nuse=1\n[2model]\nuse=1\natis=1\n[3model]\nuse=1\n";
+
+struct Gui {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+    ScriptedFiles files;
+    test::FakeClock clock;
+    sim::SimulatedRadio radio{RadioMemory(1), {}};
+    GuiServices services{
+        files,
+        clock,
+        [this](const SettingsStore &) -> std::unique_ptr<SerialPort> {
+            return std::make_unique<test::LoopbackPort>(
+                clock, [this](std::span<const std::uint8_t> bytes) { return radio.receive(bytes); });
+        },
+        {}};
+    std::unique_ptr<MainWindow> window;
+
+    explicit Gui(const std::string &globalIni = kShippedGlobalIni, Switches switches = {}) {
+        folder.write("global.ini", globalIni);
+        for (const char *file : {"USA_012C.ini", "CAN_012C.ini", "USA_01C2.ini", "USA_01F4.ini"}) {
+            std::filesystem::copy_file(std::filesystem::path(KLT_BUILD_BIN_DIR) / file, folder.path() / file);
+        }
+        ui.onWait = [this](int ms) { clock.advance(ms); };
+        start(switches);
+    }
+    void start(Switches switches = {}) {
+        window = std::make_unique<MainWindow>(ctx, services, switches);
+        if (window->started()) {
+            window->show();
+        }
+    }
+    template <typename T = QAction> T *find(const char *name) const { return window->findChild<T *>(name); }
+    QString page() const { return find<QStackedWidget>("pages")->currentWidget()->objectName(); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> texts;
+        for (const auto &message : ui.messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+    // Presses OK in the transfer dialog once it is up.
+    void pressOkInDialog() {
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = QApplication::activeModalWidget()) {
+                dialog->findChild<QPushButton *>("cmdOK")->click();
+            }
+        });
+    }
+};
+
+TEST(Startup, TheStoredModelWhenOfferedElseTheHighest) {
+    Gui shipped;
+    EXPECT_EQ(shipped.window->windowTitle(), "PC Program for TQ-300  KLT Programmer");
+    EXPECT_EQ(shipped.window->size(), QSize(607, 444));
+    EXPECT_EQ(shipped.page(), "pictGeneral");
+    EXPECT_TRUE(shipped.find<QMenu>("mnuEdit")->menuAction()->isVisible());
+    EXPECT_TRUE(shipped.find("mnuEditModelType0")->isChecked());
+    EXPECT_EQ(shipped.find("mnuDestinationChild1")->text(), "USA");
+    EXPECT_TRUE(shipped.find("mnuDestinationChild1")->isChecked());
+    EXPECT_FALSE(shipped.find("mnuDestinationChild2")->isVisible());
+
+    Gui onlyThree("[3model]\nuse=1\n");
+    EXPECT_EQ(onlyThree.ctx.CurrentModel, 3);
+    EXPECT_FALSE(onlyThree.find<QMenu>("mnuEdit")->menuAction()->isVisible());
+
+    Gui oneAndTwo("[1model]\nuse=1\n[2model]\nuse=#1\n");
+    oneAndTwo.store.put("Settings", "lastmodel", "3");
+    oneAndTwo.start();
+    EXPECT_EQ(oneAndTwo.ctx.CurrentModel, 2);
+    EXPECT_EQ(oneAndTwo.window->windowTitle(), "PC Program for TQ-400E/TQ-450  KLT Programmer");
+}
+
+TEST(Startup, NoOfferedModelEndsTheProgram) {
+    Gui none("[1model]\nuse=2\n");
+    EXPECT_FALSE(none.window->started());
+    ASSERT_EQ(none.ui.messages.size(), 1u);
+    EXPECT_EQ(none.ui.messages[0].text, "Unknown model!!");
+    EXPECT_EQ(none.ui.messages[0].title, "KLT Programmer");
+}
+
+TEST(Tree, NodesFollowTheModelAndTheUsableGroups) {
+    Gui tq300;
+    EXPECT_EQ(tq300.window->nodeByKey("ATIS"), nullptr);
+    EXPECT_NE(tq300.window->nodeByKey("PU"), nullptr);
+    EXPECT_EQ(tq300.window->nodeByKey("PI"), nullptr); // the USA destination offers Group1 only
+    EXPECT_EQ(tq300.window->nodeByKey("PU")->text(0), "Group1(USA)");
+    EXPECT_EQ(tq300.window->nodeByKey("PU 32")->text(0), "CH16[Enable]");
+    EXPECT_EQ(tq300.window->nodeByKey("SM 80")->text(0), "Memory ID80");
+    EXPECT_NE(tq300.window->nodeByKey("E 64"), nullptr);
+
+    Gui canada;
+    canada.store.put("IniFilePath", "1IniFileName_", "can");
+    canada.start();
+    EXPECT_EQ(canada.window->nodeByKey("PU"), nullptr);
+    EXPECT_NE(canada.window->nodeByKey("PC 40"), nullptr);
+
+    Gui tq450;
+    tq450.store.put("Settings", "lastmodel", "2");
+    tq450.start();
+    EXPECT_NE(tq450.window->nodeByKey("ATIS"), nullptr);
+}
+
+TEST(Tree, ChangingPagesNeverCountsAsAChange) {
+    Gui gui;
+    auto *tree = gui.find<QTreeWidget>("tvTreeView");
+    tree->setCurrentItem(gui.window->nodeByKey("Common"));
+    EXPECT_EQ(gui.page(), "pictCommon");
+    EXPECT_EQ(gui.window->shownNodeKey(), "Common");
+    EXPECT_FALSE(gui.window->modified());
+    gui.window->setModified(true);
+    tree->setCurrentItem(gui.window->nodeByKey("PU 32"));
+    EXPECT_EQ(gui.page(), "pictC");
+    EXPECT_TRUE(gui.window->modified());
+    tree->setCurrentItem(gui.window->nodeByKey("SM"));
+    EXPECT_EQ(gui.page(), "pictE");
+    tree->setCurrentItem(gui.window->nodeByKey("Program"));
+    EXPECT_EQ(gui.page(), "pictGrey");
+    EXPECT_EQ(gui.find<QObject>("sbPanel1")->property("text").toString(),
+              "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+}
+
+TEST(Close, AnsweringYesThenCancellingTheSaveKeepsTheWindow) {
+    Gui gui;
+    gui.window->setModified(true);
+    gui.ui.answers = {Answer::Yes};
+    EXPECT_FALSE(gui.window->close());
+    EXPECT_TRUE(gui.window->isVisible());
+    EXPECT_EQ(gui.texts(),
+              (std::vector<std::string>{"KLT data has changed.\r\nDo you want to save changes?"}));
+    EXPECT_EQ(gui.files.asked, 1);
+
+    gui.ui.answers = {Answer::No};
+    EXPECT_TRUE(gui.window->close());
+    EXPECT_NE(gui.store.get("Settings", "MainWidth", ""), "");
+}
+
+TEST(Close, AMinimisedWindowStoresNoPlacement) {
+    Gui gui;
+    gui.window->showMinimized();
+    EXPECT_TRUE(gui.window->close());
+    EXPECT_EQ(gui.store.get("Settings", "MainLeft", "none"), "none");
+}
+
+TEST(SerialPort, ThePickedPortIsStoredAndCheckedNextTime) {
+    Gui gui;
+    EXPECT_TRUE(gui.find("mnuOptionsSerialPort1_0")->isChecked());
+    gui.find("mnuOptionsSerialPort1_2")->trigger();
+    EXPECT_EQ(gui.store.get("ComPath", "ComNum", ""), "3");
+    EXPECT_FALSE(gui.find("mnuOptionsSerialPort1_0")->isChecked());
+    gui.start();
+    EXPECT_TRUE(gui.find("mnuOptionsSerialPort1_2")->isChecked());
+    EXPECT_EQ(gui.find("mnuOptionsSerialPort1_9")->text(), "COM10");
+}
+
+TEST(Files, NewAndOpenAskBeforeUnsavedChangesAreLost) {
+    Gui gui;
+    gui.ctx.Config.Usa[32].ChTag = "EDITED";
+    gui.window->setModified(true);
+    gui.ui.answers = {Answer::Cancel};
+    gui.find("mnuFileNew")->trigger();
+    QTest::qWait(200);
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "EDITED");
+    gui.ui.answers = {Answer::Cancel};
+    gui.find("mnuFileOpen")->trigger();
+    EXPECT_EQ(gui.files.asked, 0);
+    EXPECT_EQ(gui.texts().size(), 2u);
+
+    gui.ui.answers = {Answer::No};
+    gui.find("mnuFileNew")->trigger();
+    QTest::qWait(200);
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "DISTRESS");
+    EXPECT_FALSE(gui.window->modified());
+}
+
+TEST(Files, SaveOpenAndTheCaption) {
+    Gui gui;
+    const QString path = QString::fromStdString((gui.folder.path() / "boat.dat").string());
+    gui.ctx.Config.Usa[32].ChTag = "SAVED";
+    gui.window->setModified(true);
+    gui.files.answers = {path};
+    gui.find("mnuFileSave")->trigger();
+    EXPECT_FALSE(gui.window->modified());
+    EXPECT_EQ(gui.window->windowTitle(), "boat.dat - PC Program for TQ-300  KLT Programmer");
+    gui.find("mnuFileNew")->trigger();
+    QTest::qWait(200);
+    EXPECT_EQ(gui.window->windowTitle(), "PC Program for TQ-300  KLT Programmer");
+    gui.files.answers = {path};
+    gui.find("mnuFileOpen")->trigger();
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "SAVED");
+    EXPECT_EQ(gui.window->nodeByKey("PU 32")->text(0), "CH16[Enable]");
+}
+
+TEST(HexFile, KeysActOnlyInDebugModeAndSaveNeverOverwritesTheImage) {
+    Gui normal;
+    normal.window->saveHexFile();
+    normal.window->openHexFile();
+    EXPECT_EQ(normal.files.asked, 0);
+
+    Gui debug(kShippedGlobalIni, {true, false});
+    const QString hex = QString::fromStdString((debug.folder.path() / "radio.hex").string());
+    debug.files.answers = {hex, hex};
+    debug.window->saveHexFile();
+    debug.window->openHexFile();
+    EXPECT_EQ(debug.window->windowTitle(), "radio.hex - PC Program for TQ-300  KLT Programmer");
+    const std::string image = test::ReadFile(hex.toStdString());
+    debug.find("mnuFileSave")->trigger(); // asks for a name: cancelled
+    EXPECT_EQ(debug.files.asked, 3);
+    EXPECT_EQ(test::ReadFile(hex.toStdString()), image);
+}
+
+TEST(HexView, HeaderSeparatorAndRows) {
+    Gui debug(kShippedGlobalIni, {true, false});
+    auto *hexDump = debug.find("mnuOptionsHexdump");
+    EXPECT_TRUE(hexDump->isVisible());
+    hexDump->trigger();
+    auto *list = debug.find<QListWidget>("lstHex");
+    ASSERT_EQ(list->count(), 2 + 2048);
+    EXPECT_EQ(list->item(0)->text(), "       00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
+    EXPECT_EQ(list->item(1)->text(), " ----  -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --");
+    EXPECT_TRUE(list->item(2)->text().startsWith(" 0000: 01 2C 00 00 FF"));
+    EXPECT_TRUE(list->item(2049)->text().startsWith(" 7FF0: FF"));
+    hexDump->trigger();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_FALSE(Gui().find("mnuOptionsHexdump")->isVisible());
+}
+
+TEST(Transfer, ReadFromRadioTakesTheRadiosChannels) {
+    Gui gui;
+    gui.radio = sim::SimulatedRadio(
+        [] {
+            auto memory = RadioMemory(1);
+            memory[0x1300 + 16 * 32] = 'R';
+            memory[0x1300 + 16 * 32 + 1] = 'X';
+            memory[0x500] = 0x80; // channel 00 enabled
+            memory[192 + 32] = 1; // Group3 usable
+            return memory;
+        }(),
+        {});
+    gui.window->setModified(true);
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Complete!!"}));
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "RX");
+    EXPECT_NE(gui.window->nodeByKey("PC"), nullptr);
+    EXPECT_EQ(gui.window->nodeByKey("PU 0")->text(0), "CH00[Enable]");
+    EXPECT_FALSE(gui.window->modified());
+    EXPECT_EQ(gui.page(), "pictGeneral");
+}
+
+TEST(Transfer, CancelDuringAReadChangesNothing) {
+    Gui gui;
+    const Configuration before = gui.ctx.Config;
+    gui.ui.onProcessEvents = [&gui] {
+        if (gui.radio.framedCommands() == 100) {
+            if (auto *cancel = QApplication::activeModalWidget()->findChild<QPushButton *>("cmdCancel")) {
+                cancel->click();
+            }
+        }
+    };
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    for (const auto &text : gui.texts()) {
+        EXPECT_NE(text, "Complete!!");
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(Transfer, ABusyRadioIsNotReady) {
+    Gui gui;
+    gui.radio = sim::SimulatedRadio(RadioMemory(1), {.busyReplies = 9});
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
+    EXPECT_EQ(gui.ui.messages[1].title, "Program to Radio");
+}
+
+TEST(Transfer, ProgramToRadioWritesTheRecords) {
+    Gui gui;
+    gui.ctx.Config.Usa[32].ChTag = "MAYDAY";
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Complete!!"}));
+    const auto &memory = gui.radio.memory();
+    EXPECT_EQ(std::string(memory.begin() + 0x1300 + 16 * 32, memory.begin() + 0x1300 + 16 * 32 + 6),
+              "MAYDAY");
+}
+
+TEST(Help, WithoutAHelpFileItSaysSo) {
+    Gui gui;
+    gui.find("mnuHelpContents")->trigger();
+    EXPECT_EQ(gui.texts(),
+              (std::vector<std::string>{
+                  "Unable to display Help Contents. There is no Help associated with this project."}));
+    gui.find("mnuHelpAbout")->trigger();
+    EXPECT_NE(gui.texts().back().find("Version "), std::string::npos);
+}
+
+} // namespace
+} // namespace klt
