@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 #include <cstdlib>
@@ -35,12 +37,20 @@ int main(int argc, char **argv) {
     klt::QtFileChooser files;
     klt::SteadyLinkClock clock;
     klt::GuiServices services{
-        files, clock,
+        files,
+        clock,
         [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
             return std::make_unique<klt::QtSerialPort>(
                 [&settings](int number) { return klt::ResolvePortDevice(number, settings); });
         },
-        [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
+        [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+        [](QPrinter &printer) {
+            QPrintDialog dialog(&printer);
+            dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+            dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+            return dialog.exec() == QDialog::Accepted;
+        },
+        [&store](int number) { return klt::ResolvePortDevice(number, store); }};
     klt::MainWindow window(ctx, services, switches);
     if (!window.started()) {
         return 0;

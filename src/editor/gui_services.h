@@ -9,7 +9,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
+class QPrinter;
 class QString;
 
 namespace klt {
@@ -20,6 +22,10 @@ struct GuiServices {
     std::function<std::unique_ptr<SerialPort>(const SettingsStore &store)> makePort;
     // Opens a help file with the desktop's viewer; false when it could not.
     std::function<bool(const QString &path)> openHelp;
+    // The print dialog: false when the user cancelled it.
+    std::function<bool(QPrinter &printer)> choosePrinter;
+    // The device a port number stands for, shown beside the port's menu entry ("" when unknown).
+    std::function<std::string(int portNumber)> describePort;
 };
 
 } // namespace klt

@@ -87,8 +87,9 @@ void MainWindow::buildMenus() {
             [this] { fileSaveAs(); });
     AddAction(file, "mnuFileSaveAsDefault", "Save As &Default")->setEnabled(false);
     file->addSeparator();
-    AddAction(file, "mnuFilePrint", "&Print")->setEnabled(false);
-    AddAction(file, "mnuFilePrintToFile", "P&rint to File")->setEnabled(false);
+    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::filePrint);
+    connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
+            &MainWindow::filePrintToFile);
     file->addSeparator();
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -126,8 +127,13 @@ void MainWindow::buildMenus() {
     QMenu *ports = options->addMenu("&SerialPort");
     ports->setObjectName("mnuOptionsSerialPort");
     for (int index = 0; index < kPortCount; ++index) {
-        const QString caption =
+        QString caption =
             index < 9 ? "COM&" + QString::number(index + 1) : "COM" + QString::number(index + 1);
+        if (services_.describePort) {
+            // The device the number stands for on this system.
+            const std::string device = services_.describePort(index + 1);
+            caption += device.empty() ? QString() : "  (" + QString::fromStdString(device) + ")";
+        }
         QAction *action = ports->addAction(caption);
         action->setObjectName("mnuOptionsSerialPort1_" + QString::number(index));
         action->setCheckable(true);
@@ -249,6 +255,7 @@ void MainWindow::buildCentre() {
     hexList_->setVisible(false);
     rightLayout->addWidget(pages_, 3);
     rightLayout->addWidget(hexList_, 2);
+    right->setMinimumWidth(kTreeWidthTwips / kTwipsPerPixel);
     splitter_->addWidget(tree_);
     splitter_->addWidget(right);
     splitter_->setStretchFactor(1, 1);

@@ -49,6 +49,8 @@ public:
     void transferRead();
     void transferProgram();
     void toggleHexDump();
+    void filePrint();
+    void filePrintToFile();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

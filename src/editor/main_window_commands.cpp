@@ -12,9 +12,11 @@
 #include "model/destinations.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
+#include "report/report_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QPrinter>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
@@ -258,6 +260,27 @@ void MainWindow::transferProgram() {
     }
     runTransfer(kOperationProgram);
     refreshHexDump();
+}
+
+void MainWindow::filePrint() {
+    if (!validatePage() || !services_.choosePrinter) {
+        return;
+    }
+    QPrinter printer;
+    if (!services_.choosePrinter(printer)) {
+        return;
+    }
+    ctx_.ui.setBusyPointer(true);
+    const bool printed = PrintReport(ctx_, printer);
+    ctx_.ui.setBusyPointer(false);
+    if (!printed) {
+        ctx_.ui.message(MessageIcon::Warning, "The printer could not be started.", ctx_.TitleText);
+    }
+}
+
+void MainWindow::filePrintToFile() {
+    ReportWindow window(ctx_, services_, this);
+    window.exec();
 }
 
 void MainWindow::showAbout() {

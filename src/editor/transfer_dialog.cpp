@@ -3,6 +3,7 @@
 #include "editor/qt_ui.h"
 #include "link/clear_operations.h"
 #include "link/transfer_flows.h"
+#include "model/text_format.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -52,6 +53,12 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, int opera
     monitor_ = new QLabel(this);
     monitor_->setObjectName("lblmon");
     monitor_->setVisible(ctx.DebugMode);
+    auto *portLabel = new QLabel(this);
+    portLabel->setObjectName("lblPort");
+    const int portNumber = static_cast<int>(LeadingNumber(ctx.store.get("ComPath", "ComNum", "1")));
+    const std::string device = services.describePort ? services.describePort(portNumber) : std::string();
+    portLabel->setText("COM" + QString::number(portNumber) +
+                       (device.empty() ? QString() : ": " + QString::fromStdString(device)));
     progress_ = new QProgressBar(this);
     progress_->setObjectName("pictProgress");
     progress_->setRange(0, 100);
@@ -79,6 +86,7 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, int opera
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(message_);
     layout->addStretch(1);
+    layout->addWidget(portLabel);
     layout->addWidget(monitor_);
     layout->addLayout(progressRow);
     layout->addLayout(buttons);

@@ -10,8 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -73,7 +76,13 @@ struct Gui {
             return std::make_unique<test::LoopbackPort>(
                 clock, [this](std::span<const std::uint8_t> bytes) { return radio.receive(bytes); });
         },
-        {}};
+        {},
+        [this](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString((folder.path() / "report.pdf").string()));
+            return true;
+        },
+        [](int number) { return number == 3 ? std::string("/dev/ttyUSB0") : std::string(); }};
     std::unique_ptr<MainWindow> window;
 
     explicit Gui(const std::string &globalIni = kShippedGlobalIni, Switches switches = {}) {
@@ -345,6 +354,48 @@ TEST(Transfer, ProgramToRadioWritesTheRecords) {
     const auto &memory = gui.radio.memory();
     EXPECT_EQ(std::string(memory.begin() + 0x1300 + 16 * 32, memory.begin() + 0x1300 + 16 * 32 + 6),
               "MAYDAY");
+}
+
+TEST(Report, PrintToFileShowsAndSavesTheReport) {
+    Gui gui;
+    const QString path = QString::fromStdString((gui.folder.path() / "report.txt").string());
+    gui.files.answers = {path};
+    QTimer::singleShot(50, [] {
+        auto *window = QApplication::activeModalWidget();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle(), "Print to File");
+        EXPECT_TRUE(window->findChild<QPlainTextEdit *>("txtPrn")->toPlainText().startsWith(
+            "##### Usable CH Group Setup"));
+        window->findChild<QAction *>("mnuFileSave")->trigger();
+        window->findChild<QPushButton *>("cmdOK")->click();
+    });
+    gui.find("mnuFilePrintToFile")->trigger();
+    const std::string saved = test::ReadFile(path.toStdString());
+    EXPECT_TRUE(saved.starts_with("##### Usable CH Group Setup #####\r\n"));
+    EXPECT_TRUE(saved.ends_with("------------\r\n"));
+}
+
+TEST(Report, PrintDrawsTheReport) {
+    Gui gui;
+    gui.find("mnuFilePrint")->trigger();
+    EXPECT_GT(std::filesystem::file_size(gui.folder.path() / "report.pdf"), 1000u);
+    EXPECT_TRUE(gui.ui.messages.empty());
+}
+
+TEST(SerialPort, MenuEntriesNameTheirDevices) {
+    Gui gui;
+    EXPECT_EQ(gui.find("mnuOptionsSerialPort1_2")->text(), "COM&3  (/dev/ttyUSB0)");
+    EXPECT_EQ(gui.find("mnuOptionsSerialPort1_3")->text(), "COM&4");
+    gui.find("mnuOptionsSerialPort1_2")->trigger();
+    QTimer::singleShot(0, [] {
+        auto *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->findChild<QLabel *>("lblPort")->text(), "COM3: /dev/ttyUSB0");
+        EXPECT_FALSE(dialog->findChild<QLabel *>("lblmon")->isVisible());
+        dialog->findChild<QPushButton *>("cmdCancel")->click();
+    });
+    gui.find("mnuTransferRead")->trigger();
+    EXPECT_TRUE(gui.radio.linesFromPc().empty()); // cancelled before anything was sent
 }
 
 TEST(Help, WithoutAHelpFileItSaysSo) {

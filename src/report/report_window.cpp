@@ -1,0 +1,127 @@
+#include "report/report_window.h"
+
+#include "editor/file_chooser.h"
+#include "report/report_file.h"
+#include "report/report_text.h"
+
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace klt {
+
+namespace {
+
+const char *const kTextFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+constexpr int kComposeDelayMs = 10;
+
+QFont ReportFont() {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(AppContext &ctx, GuiServices &services, QWidget *parent)
+    : QDialog(parent), ctx_(ctx), services_(services) {
+    setObjectName("frmPrn");
+    setWindowTitle("Print to File");
+    resize(558, 409);
+    auto *menu = new QMenuBar(this);
+    QMenu *file = menu->addMenu("&File");
+    QAction *save = file->addAction("&Save As...");
+    save->setObjectName("mnuFileSave");
+    QAction *exit = file->addAction("&Exit");
+    exit->setObjectName("mnuFileExit");
+    text_ = new QPlainTextEdit("Now, making text image. Please wait...", this);
+    text_->setObjectName("txtPrn");
+    text_->setFont(ReportFont());
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *ok = new QPushButton("OK", this);
+    ok->setObjectName("cmdOK");
+    ok->setAutoDefault(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menu);
+    layout->addWidget(text_, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(save, &QAction::triggered, this, &ReportWindow::saveAs);
+    connect(exit, &QAction::triggered, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // The window is drawn before the work starts.
+    QTimer::singleShot(kComposeDelayMs, this, &ReportWindow::compose);
+}
+
+QString ReportWindow::text() const {
+    return text_->toPlainText();
+}
+
+void ReportWindow::compose() {
+    ctx_.ui.setBusyPointer(true);
+    setEnabled(false);
+    text_->setPlainText(QString::fromLatin1(CurrentReportText(ctx_).c_str()).replace("\r\n", "\n"));
+    ctx_.ui.pause(500);
+    setEnabled(true);
+    ctx_.ui.setBusyPointer(false);
+}
+
+void ReportWindow::saveAs() {
+    const QString path = services_.files.saveFile(this, kTextFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    setEnabled(false);
+    const QByteArray bytes = text().replace("\n", "\r\n").toLatin1();
+    SaveReportFile(ctx_, path.toStdString(), bytes.toStdString());
+    setEnabled(true);
+}
+
+bool PrintReport(const AppContext &ctx, QPrinter &printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    painter.setFont(ReportFont());
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    const int pageHeight = painter.viewport().height();
+    int y = 0;
+    const auto line = [&](const std::string &text) {
+        if (y + lineHeight > pageHeight) {
+            printer.newPage();
+            y = 0;
+        }
+        y += lineHeight;
+        painter.drawText(0, y, QString::fromLatin1(text.c_str()));
+    };
+    const auto header = [&] {
+        line(ctx.ModelName + " Quaystone");
+        line("");
+    };
+    header();
+    bool first = true;
+    for (const auto &section : ReportSections({ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
+                                              ReportRendering::Printed)) {
+        if (section.pageBreakBefore) {
+            printer.newPage();
+            y = 0;
+            if (section.pageHeader) {
+                header();
+            }
+        } else if (!first) {
+            line("");
+        }
+        first = false;
+        for (const auto &text : section.lines) {
+            line(text);
+        }
+    }
+    return painter.end();
+}
+
+} // namespace klt

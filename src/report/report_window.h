@@ -1,0 +1,34 @@
+#pragma once
+// frmPrn: the report text in its own window, to read and to save as a ".txt" file; and the printed
+// report, drawn on a printer from the same rows.
+
+#include "app/app_context.h"
+#include "editor/gui_services.h"
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPrinter;
+
+namespace klt {
+
+class ReportWindow final : public QDialog {
+    Q_OBJECT
+public:
+    ReportWindow(AppContext &ctx, GuiServices &services, QWidget *parent);
+    QString text() const;
+
+private:
+    void compose();
+    void saveAs();
+
+    AppContext &ctx_;
+    GuiServices &services_;
+    QPlainTextEdit *text_;
+};
+
+// Draws the printed report: the page header, then the sections with their page breaks. False when
+// the printer could not be started.
+bool PrintReport(const AppContext &ctx, QPrinter &printer);
+
+} // namespace klt
