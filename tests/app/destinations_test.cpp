@@ -4,7 +4,7 @@
 #include "app/reset.h"
 #include "model/destinations.h"
 #include "model/image_mapping.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,7 @@ std::string DescriptionFile(int model, std::uint16_t head, std::uint16_t tail,
     return {reinterpret_cast<const char *>(bytes.data()), bytes.size()};
 }
 
-struct Program {
-    test::TempFolder folder;
-    test::FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
-
+struct Program : test::TestProgram {
     explicit Program(int model) {
         folder.write("global.ini", "[1model]\nuse=1\n[2model]\nuse=1\natis=1\n[3model]\nuse=1\n");
         SetCurrentModel(ctx, model);

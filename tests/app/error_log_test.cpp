@@ -1,5 +1,5 @@
 #include "app/error_log.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +8,7 @@
 namespace klt {
 namespace {
 
-struct Program {
-    test::TempFolder folder;
-    test::FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
-};
+using Program = test::TestProgram;
 
 TEST(ErrorLog, NothingWithoutDebugMode) {
     Program p;

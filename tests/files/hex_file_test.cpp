@@ -2,24 +2,14 @@
 #include "app/reset.h"
 #include "files/hex_file.h"
 #include "model/image_mapping.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
 namespace klt {
 namespace {
 
-struct Program {
-    test::TempFolder folder;
-    test::FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
-
-    explicit Program(int model) {
-        SetCurrentModel(ctx, model);
-        ResetConfiguration(ctx, false);
-    }
-};
+using Program = test::TestProgram;
 
 TEST(HexFile, SaveWritesTheMemoryAsItGoesToTheRadio) {
     Program p(3);

@@ -5,24 +5,15 @@
 #include "files/settings_reader.h"
 #include "files/settings_writer.h"
 #include "support/random_config.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
 namespace klt {
 namespace {
 
-struct Program {
-    test::TempFolder folder;
-    test::FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
-
-    explicit Program(int model, bool atis = false) {
-        SetCurrentModel(ctx, model);
-        ctx.AtisAvailable = atis;
-        ResetConfiguration(ctx, false);
-    }
+struct Program : test::TestProgram {
+    using TestProgram::TestProgram;
     std::string text() const {
         return ComposeSettingsText(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable);
     }

@@ -1,12 +1,13 @@
 // The editor window driven as a user drives it: menus, tree, questions and the transfer dialog, with
 // the simulated radio on an in-memory line.
 
+#include "app/qt_settings_store.h"
 #include "editor/main_window.h"
 #include "link/clear_operations.h"
 #include "model/image_mapping.h"
 #include "simulated_radio.h"
 #include "support/loopback_port.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,15 +49,7 @@ private:
 };
 
 sim::SimulatedRadio::Memory RadioMemory(int model) {
-    RadioImage image;
-    Configuration config;
-    ImageNewDefaults(image, config, model);
-    sim::SimulatedRadio::Memory memory{};
-    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
-    const std::string product = "QZ071R";
-    std::copy(product.begin(), product.end(), memory.begin() + 0x70);
-    memory[0x76] = 0xFF;
-    return memory;
+    return test::FactoryMemory<sim::SimulatedRadio::Memory>(model);
 }
 
 const char *const kShippedGlobalIni = "[1model]\nuse=1\n[2model]\nuse=1\natis=1\n[3model]\nuse=1\n";
@@ -396,6 +389,20 @@ TEST(SerialPort, MenuEntriesNameTheirDevices) {
     });
     gui.find("mnuTransferRead")->trigger();
     EXPECT_TRUE(gui.radio.linesFromPc().empty()); // cancelled before anything was sent
+}
+
+TEST(Preferences, KeptUnderTheProgramTitle) {
+    test::TempFolder folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(folder.path().string()));
+    {
+        QtSettingsStore store("KLT Programmer");
+        store.put("ComPath", "ComNum", "3");
+        EXPECT_EQ(store.get("Settings", "lastmodel", "1"), "1");
+    }
+    EXPECT_EQ(QtSettingsStore("KLT Programmer").get("ComPath", "ComNum", "1"), "3");
+    EXPECT_NE(test::ReadFile(folder.path() / "KLT Programmer" / "KLT Programmer.conf").find("ComNum=3"),
+              std::string::npos);
 }
 
 TEST(Help, WithoutAHelpFileItSaysSo) {

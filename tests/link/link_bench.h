@@ -2,36 +2,21 @@
 // The program's link wired to the simulated radio in memory, with a scripted user interface and a
 // fake clock: a whole transfer runs in milliseconds.
 
-#include "app/model_state.h"
-#include "app/reset.h"
 #include "link/radio_link.h"
 #include "model/image_mapping.h"
 #include "simulated_radio.h"
 #include "support/loopback_port.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <optional>
 
 namespace klt::test {
 
-// A radio memory as a radio of the model leaves the factory, with its product code.
 inline sim::SimulatedRadio::Memory RadioMemory(int model) {
-    RadioImage image;
-    Configuration config;
-    ImageNewDefaults(image, config, model);
-    sim::SimulatedRadio::Memory memory{};
-    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
-    const std::string product = "QZ071R";
-    std::copy(product.begin(), product.end(), memory.begin() + 0x70);
-    memory[0x76] = 0xFF;
-    return memory;
+    return FactoryMemory<sim::SimulatedRadio::Memory>(model);
 }
 
-struct LinkBench {
-    TempFolder folder;
-    FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
+struct LinkBench : TestProgram {
     FakeClock clock;
     sim::SimulatedRadio radio;
     // A line the PC sends may be answered here instead of by the radio.
@@ -42,9 +27,7 @@ struct LinkBench {
     explicit LinkBench(int model = 1, sim::FaultPlan plan = {})
         : LinkBench(model, RadioMemory(model), plan) {}
     LinkBench(int model, const sim::SimulatedRadio::Memory &memory, sim::FaultPlan plan)
-        : radio(memory, plan) {
-        SetCurrentModel(ctx, model);
-        ResetConfiguration(ctx, false);
+        : TestProgram(model), radio(memory, plan) {
         ui.onWait = [this](int ms) { clock.advance(ms); };
         link.setCaption("Read from Radio");
     }

@@ -2,24 +2,15 @@
 #include "app/reset.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
-#include "support/test_support.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
 namespace klt {
 namespace {
 
-struct Program {
-    test::TempFolder folder;
-    test::FakeUi ui;
-    MemorySettingsStore store;
-    AppContext ctx{ui, store, folder.path()};
-
-    explicit Program(int model, bool atis = false) {
-        SetCurrentModel(ctx, model);
-        ctx.AtisAvailable = atis;
-        ResetConfiguration(ctx, false);
-    }
+struct Program : test::TestProgram {
+    using TestProgram::TestProgram;
     ReportInput input() const { return {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable}; }
     std::vector<std::string> lines() const {
         const std::string text = ComposeReportText(input());
