@@ -99,19 +99,6 @@ std::string DataText(const RadioImage &image, Address address, int length) {
     return data;
 }
 
-void FinishTransfer(RadioLink &link, const std::string &errorTitle) {
-    auto &ctx = link.ctx();
-    link.ClosePort();
-    if (ctx.Link.Cancel) {
-        return;
-    }
-    if (ctx.Link.LinkError) {
-        LinkMessage(link, "Communication Error!!", errorTitle);
-    } else {
-        ctx.ui.pause(kDonePauseMs);
-    }
-}
-
 } // namespace
 
 void ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
@@ -193,6 +180,19 @@ void WriteData(RadioLink &link) {
         }
     }
     FinishTransfer(link, "Program to Radio");
+}
+
+void FinishTransfer(RadioLink &link, const std::string &errorTitle) {
+    auto &ctx = link.ctx();
+    link.ClosePort();
+    if (ctx.Link.Cancel) {
+        return;
+    }
+    if (ctx.Link.LinkError) {
+        LinkMessage(link, "Communication Error!!", errorTitle);
+    } else {
+        ctx.ui.pause(kDonePauseMs);
+    }
 }
 
 void MergeReadImage(RadioImage &image, std::span<const std::uint8_t> buffer) {

@@ -23,6 +23,10 @@ void WriteByteRun(RadioLink &link, const RadioImage &image, Address first, Addre
 void ReadData(RadioLink &link, std::span<std::uint8_t> buffer);
 void WriteData(RadioLink &link);
 
+// The end of every transfer procedure: the port closed, then "Communication Error!!" under errorTitle
+// when it failed, or a pause when it succeeded; nothing when the user cancelled.
+void FinishTransfer(RadioLink &link, const std::string &errorTitle);
+
 // Takes a whole read into the image, except the areas the radio keeps for itself.
 void MergeReadImage(RadioImage &image, std::span<const std::uint8_t> buffer);
 

@@ -13,7 +13,6 @@ using namespace layout;
 
 constexpr int kBlockLength = 64;
 constexpr int kSkipPauseMs = 10;
-constexpr int kDonePauseMs = 500;
 
 void Fill(RadioImage &image, Range range, std::uint8_t value) {
     for (Address a = range.first; a <= range.last; ++a) {
@@ -49,19 +48,6 @@ std::string MonitorText(int operation) {
     return kTexts[static_cast<std::size_t>(operation - kOperationClearMmsi)];
 }
 
-void FinishClear(RadioLink &link, const std::string &errorTitle) {
-    auto &ctx = link.ctx();
-    link.ClosePort();
-    if (ctx.Link.Cancel) {
-        return;
-    }
-    if (ctx.Link.LinkError) {
-        ctx.ui.message(MessageIcon::Error, "Communication Error!!", errorTitle);
-    } else {
-        ctx.ui.pause(kDonePauseMs);
-    }
-}
-
 // Five bytes and their presence byte; every byte is attempted, and any failure fails the clear.
 void SendByteArea(RadioLink &link, Range bytes, const std::string &source, const std::string &errorTitle) {
     GuardPortFaults(link, source, [&] {
@@ -72,7 +58,7 @@ void SendByteArea(RadioLink &link, Range bytes, const std::string &source, const
         ctx.ui.progress(0);
         WriteByteRun(link, ctx.Image, bytes.first, bytes.last);
         const bool failed = ctx.Link.LinkError;
-        FinishClear(link, errorTitle);
+        FinishTransfer(link, errorTitle);
         if (!failed && !ctx.Link.Cancel) {
             ctx.ui.progress(100);
         }
@@ -100,7 +86,7 @@ void SendBlocks(RadioLink &link, Address start, Pick shouldSend, bool stopOnSkip
             }
         }
     }
-    FinishClear(link, "Program to Radio");
+    FinishTransfer(link, "Program to Radio");
 }
 
 void ClearDataAny(RadioLink &link, Range blocks) {
