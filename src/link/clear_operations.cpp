@@ -20,22 +20,28 @@ void Fill(RadioImage &image, Range range, std::uint8_t value) {
     }
 }
 
-// The range of the block starts each single-area clear sends.
-Range SentBlocks(int operation) {
+// The area a single-area clear (codes 3 to 8) erases.
+Range ErasedArea(int operation) {
     switch (operation) {
     case kOperationClearDscLog:
-        return {kDscLog.first, kDscLog.last - kBlockLength + 1};
+        return kDscLog;
     case kOperationClearDistressLog:
-        return {kDistressLog.first, kDistressLog.last - kBlockLength + 1};
+        return kDistressLog;
     case kOperationClearIndividual:
-        return {kIndividualDirectoryArea.first, kIndividualDirectoryArea.last - kBlockLength + 1};
+        return kIndividualDirectoryArea;
     case kOperationClearGroup:
-        return {kGroupDirectoryArea.first, kGroupDirectoryArea.last - kBlockLength + 1};
+        return kGroupDirectoryArea;
     case kOperationClearWaypoint:
-        return {kWaypointDirectory.first, kWaypointDirectory.last - kBlockLength + 1};
+        return kWaypointDirectory;
     default:
-        return {kDscTxLog.first, kDscTxLog.last - kBlockLength + 1};
+        return kDscTxLog;
     }
+}
+
+// The block starts that cover the erased area.
+Range SentBlocks(int operation) {
+    const Range area = ErasedArea(operation);
+    return {area.first, area.last - kBlockLength + 1};
 }
 
 std::string MonitorText(int operation) {
@@ -149,23 +155,15 @@ void ApplyClearToImage(RadioImage &image, int operation) {
         break;
     }
     case kOperationClearDscLog:
-        Fill(image, kDscLog, 0xFF);
-        break;
     case kOperationClearDistressLog:
-        Fill(image, kDistressLog, 0xFF);
-        break;
     case kOperationClearIndividual:
-        Fill(image, kIndividualDirectoryArea, 0xFF);
-        break;
     case kOperationClearGroup:
-        Fill(image, kGroupDirectoryArea, 0xFF);
-        break;
     case kOperationClearWaypoint:
-        Fill(image, kWaypointDirectory, 0xFF);
-        Fill(image, kWaypointDirectoryZeroed, 0x00);
-        break;
     case kOperationClearDscTxLog:
-        Fill(image, kDscTxLog, 0xFF);
+        Fill(image, ErasedArea(operation), 0xFF);
+        if (operation == kOperationClearWaypoint) {
+            Fill(image, kWaypointDirectoryZeroed, 0x00);
+        }
         break;
     case kOperationClearAll:
         for (int part = kOperationClearDscLog; part <= kOperationClearDscTxLog; ++part) {
