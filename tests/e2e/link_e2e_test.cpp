@@ -134,18 +134,6 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
     EXPECT_EQ(static_cast<unsigned char>(memory[0x5164]), 0xFF);
 }
 
-TEST(LinkEndToEnd, ARadioThatStopsAnsweringFailsCleanly) {
-    test::TempFolder folder;
-    const auto link = folder.path() / "radio";
-    Simulator sim(link, {"--model", "1", "--hang-after", "40"});
-    ASSERT_TRUE(sim.ready());
-    const auto out = folder.path() / "r.hex";
-    const auto result = Cli(folder, "read --model 1 --port " + link.string() + " -o " + out.string());
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("Read from Radio: Communication Error!!"), std::string::npos) << result.err;
-    EXPECT_FALSE(std::filesystem::exists(out));
-}
-
 TEST(LinkEndToEnd, ANonexistentPortSaysSo) {
     test::TempFolder folder;
     const auto result = Cli(folder, "read --model 1 --port " + (folder.path() / "none").string() + " -o " +

@@ -229,6 +229,18 @@ TEST(ReadFlow, ABadChecksumEndsTheReadWithoutChangingAnything) {
     EXPECT_EQ(bench.ctx.Image, image);
 }
 
+TEST(ReadFlow, ARadioThatStopsAnsweringFailsCleanly) {
+    LinkBench bench(1, {.hangAfter = 40});
+    const RadioImage image = bench.ctx.Image;
+    const Configuration config = bench.ctx.Config;
+    RunTransfer(bench.link, kOperationRead);
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
+    EXPECT_FALSE(bench.ctx.Link.TransferDone);
+    EXPECT_EQ(bench.ctx.Image, image);
+    EXPECT_EQ(bench.ctx.Config, config);
+    EXPECT_FALSE(bench.port.isOpen());
+}
+
 TEST(ReadFlow, RadioNotReady) {
     LinkBench bench(1, {.busyReplies = 5});
     RunTransfer(bench.link, kOperationRead);
