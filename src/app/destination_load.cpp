@@ -44,10 +44,8 @@ DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path
     ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);
 
-    const auto first = static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
-    const auto second =
-        static_cast<std::uint16_t>(bytes[RadioImage::kSize - 2] << 8 | bytes[RadioImage::kSize - 1]);
-    if (ImageModelCodeMatches(ctx.CurrentModel, first, second)) {
+    const auto codes = ModelCodeAddresses(ctx.Image);
+    if (ImageModelCodeMatches(ctx.CurrentModel, Be16At(bytes, codes.head), Be16At(bytes, codes.tail))) {
         CopyByteArray(ctx.Image.bytes(), bytes);
     } else {
         ctx.Link.LinkError = true;

@@ -57,11 +57,9 @@ bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const Reset
     const int readError = errno;
     ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);
-    const auto code = [&buffer](std::size_t address) {
-        return static_cast<std::uint16_t>(buffer[address] << 8 | buffer[address + 1]);
-    };
     const auto codes = ModelCodeAddresses(ctx.Image);
-    if (read && !ImageModelCodeMatches(ctx.CurrentModel, code(codes.head), code(codes.tail))) {
+    if (read &&
+        !ImageModelCodeMatches(ctx.CurrentModel, Be16At(buffer, codes.head), Be16At(buffer, codes.tail))) {
         ctx.Link.LinkError = true;
         ctx.ui.message(MessageIcon::Error, "ModelType Error !!", "Read from Radio");
     } else if (read) {

@@ -4,6 +4,7 @@
 #include "link/frame.h"
 #include "link/handshake.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -164,13 +165,10 @@ void WriteData(RadioLink &link) {
     Progress(link, 0);
     for (Address step = 0; step <= kWriteEnd; step += kBlockLength) {
         Progress(link, static_cast<double>(step) / kWriteEnd);
-        if (step == 0x0000) {
-            WriteByteRun(link, ctx.Image, kSettingsBytes.first, 0x3F);
-        } else if (step == 0x0040) {
-            WriteByteRun(link, ctx.Image, 0x40, kSettingsBytes.last);
-        } else if (step == 0x0140) {
-            WriteByteRun(link, ctx.Image, kRadioStateBytes.first, kRadioStateBytes.last);
-        } else if (step == 0x0100 || Contains(kReservedArea, step) || step == kWriteEnd) {
+        const auto run = std::ranges::find(kWriteByteRuns, step, &ByteRunStep::step);
+        if (run != kWriteByteRuns.end()) {
+            WriteByteRun(link, ctx.Image, run->bytes.first, run->bytes.last);
+        } else if (Contains(kWritePausedSteps, step)) {
             ctx.ui.pause(kStepPauseMs);
         } else {
             WriteBlock(link, ctx.Image, step, kBlockLength);

@@ -33,10 +33,6 @@ std::string HexNoPadding(unsigned value) {
     return text;
 }
 
-std::uint16_t Be16(const std::vector<std::uint8_t> &buffer, Address address) {
-    return static_cast<std::uint16_t>(buffer[address] << 8 | buffer[address + 1]);
-}
-
 } // namespace
 
 void ReadDataChkModel(RadioLink &link) {
@@ -55,7 +51,8 @@ void ReadDataChkModel(RadioLink &link) {
         if (!ReadsSucceeded(link)) {
             return;
         }
-        if (!ImageModelCodeMatches(ctx.CurrentModel, Be16(buffer, codes.head), Be16(buffer, codes.tail))) {
+        if (!ImageModelCodeMatches(ctx.CurrentModel, Be16At(buffer, codes.head),
+                                   Be16At(buffer, codes.tail))) {
             ctx.Link.LinkError = true;
             CheckMessage(link, "ModelType Error !!", "Read from Radio");
         }

@@ -4,6 +4,7 @@
 
 #include "model/byte_bits.h"
 #include "model/image_mapping.h"
+#include "model/record_views.h"
 #include "model/text_format.h"
 
 #include <optional>
@@ -14,11 +15,10 @@ namespace {
 
 using namespace layout;
 
-constexpr std::int64_t kFirstExpReference = 240; // expansion channel k is 239 + k
 constexpr std::int64_t kLastExpReference = kFirstExpReference + kExpChannelCount - 1;
 
 bool GroupUsable(const RadioImage &image, int group) {
-    return image.at(kGroupBlock + kGroupStride * static_cast<Address>(group) + kGroupUsableOffset) != 0;
+    return GroupBlockView(image, group).usable();
 }
 
 int RepairCurrentGroup(RadioImage &image) {
@@ -66,11 +66,11 @@ void RepairCurrentChannel(RadioImage &image, const Configuration &config) {
 void RepairCurrentWeather(RadioImage &image) {
     const int current = image.at(kCurrentWeather);
     std::optional<int> result;
-    if (current >= kWeatherChannelCount || BitmapEntry(image, kWeatherEnableBitmap, current)) {
+    if (current >= kWeatherChannelCount || ChannelView(image, kWeatherTable, current).enabled()) {
         result = current;
     } else {
         for (int w = 0; w < kWeatherChannelCount && !result; ++w) {
-            if (BitmapEntry(image, kWeatherEnableBitmap, w)) {
+            if (ChannelView(image, kWeatherTable, w).enabled()) {
                 result = w;
             }
         }
@@ -85,13 +85,13 @@ void RepairCurrentWeather(RadioImage &image) {
 
 bool ChannelUsable(const RadioImage &image, std::int64_t reference, int group) {
     if (reference >= 0 && reference < kPlanChannelCount) {
-        return group >= 0 && group <= 2 && GroupUsable(image, group) &&
-               BitmapEntry(image, kPlanEnableBitmap[static_cast<std::size_t>(group)],
-                           static_cast<int>(reference));
+        return group >= 0 && group < kPlanGroupCount && GroupUsable(image, group) &&
+               ChannelView(image, kPlanTables[static_cast<std::size_t>(group)], static_cast<int>(reference))
+                   .enabled();
     }
     if (reference >= kFirstExpReference && reference <= kLastExpReference) {
         return ByteGetBit(image.at(kExpGroupUsable), kExpGroupUsableBit) == 1 &&
-               BitmapEntry(image, kExpEnableBitmap, static_cast<int>(reference - kFirstExpReference));
+               ChannelView(image, kExpTable, static_cast<int>(reference - kFirstExpReference)).enabled();
     }
     return false;
 }
@@ -103,12 +103,11 @@ void CheckChannelRefs(RadioImage &image, const Configuration &config) {
     } else if (mode == 1) {
         RepairCurrentWeather(image);
     }
-    for (int g = 0; g < 3; ++g) {
-        for (int s = 0; s < kRadioChannelRefSlots; ++s) {
-            const Address slot = kRadioChannelRefs + kRadioChannelRefGroupStride * static_cast<Address>(g) +
-                                 2 * static_cast<Address>(s);
-            if (!ChannelUsable(image, image.be16(slot), g)) {
-                image.setBe16(slot, 0xFFFF);
+    for (int g = 0; g < kPlanGroupCount; ++g) {
+        RadioChannelSlotsView slots(image, g);
+        for (int s = 0; s < RadioChannelSlots::kSlotCount; ++s) {
+            if (!ChannelUsable(image, slots.slot(s), g)) {
+                slots.setSlot(s, kNoChannelReference);
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "model/image_mapping.h"
 
+#include "model/factory_defaults.h"
 #include "model/mapping_parts.h"
 #include "model/model_catalogue.h"
 

@@ -25,7 +25,7 @@ void DecodeWeatherTable(const RadioImage &image, std::vector<ChannelRecord> &tab
 void EncodeWeatherTable(RadioImage &image, const std::vector<ChannelRecord> &table);
 void EncodeExpansionChannels(RadioImage &image, const Configuration &config);
 
-void DecodeDirectory(const RadioImage &image, std::span<DirectoryEntry> directory, Address base);
-void EncodeDirectory(RadioImage &image, std::span<const DirectoryEntry> directory, Address base);
+void DecodeDirectory(const RadioImage &image, std::span<DirectoryEntry> directory, layout::Directory place);
+void EncodeDirectory(RadioImage &image, std::span<const DirectoryEntry> directory, layout::Directory place);
 
 } // namespace klt::mapping

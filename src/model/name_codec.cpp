@@ -11,7 +11,7 @@ bool IsNameChar(char c) {
 }
 
 std::uint8_t NameCharToByte(char c) {
-    return IsNameChar(c) ? static_cast<std::uint8_t>(c) : std::uint8_t{255};
+    return IsNameChar(c) ? static_cast<std::uint8_t>(c) : kAbsentChar;
 }
 
 std::string NameByteToChar(std::uint8_t byte) {
@@ -21,7 +21,7 @@ std::string NameByteToChar(std::uint8_t byte) {
 
 void ImageWriteText(RadioImage &image, Address address, std::string_view text, Address length) {
     for (Address i = 0; i < length; ++i) {
-        image.set(address + i, i < text.size() ? NameCharToByte(text[i]) : std::uint8_t{255});
+        image.set(address + i, i < text.size() ? NameCharToByte(text[i]) : kAbsentChar);
     }
 }
 

@@ -10,6 +10,9 @@
 
 namespace klt {
 
+// The byte of an absent character.
+constexpr std::uint8_t kAbsentChar = 255;
+
 bool IsNameChar(char c);
 std::uint8_t NameCharToByte(char c);           // 255 when the radio cannot show it
 std::string NameByteToChar(std::uint8_t byte); // empty when the radio cannot show it

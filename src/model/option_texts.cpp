@@ -2,6 +2,7 @@
 
 #include "model/reference_tables.h"
 #include "model/text_format.h"
+#include "model/value_codecs.h"
 
 #include <cstdlib>
 #include <initializer_list>
@@ -23,7 +24,6 @@ std::string Mark(bool flag, std::string_view set, std::string_view clear) {
     return std::string(flag ? set : clear);
 }
 
-constexpr std::int64_t kFirstExpReference = 240;
 constexpr std::int64_t kLastExpReference = kFirstExpReference + layout::kExpChannelCount - 1;
 constexpr std::int64_t kAutoPosExpBase = 4096;
 

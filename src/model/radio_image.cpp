@@ -28,8 +28,16 @@ void RadioImage::set(Address address, std::uint8_t value) {
     bytes_[address] = value;
 }
 
+std::uint16_t Be16At(std::span<const std::uint8_t> bytes, std::size_t index) {
+    if (index + 1 >= bytes.size()) {
+        throw std::out_of_range("a 16-bit value at " + std::to_string(index) + " runs past the end");
+    }
+    return static_cast<std::uint16_t>(bytes[index] << 8 | bytes[index + 1]);
+}
+
 std::uint16_t RadioImage::be16(Address address) const {
-    return static_cast<std::uint16_t>(at(address) << 8 | at(address + 1));
+    CheckAddress(address);
+    return Be16At(bytes_, address);
 }
 
 void RadioImage::setBe16(Address address, std::uint16_t value) {
@@ -74,41 +82,6 @@ void CopyByteArray(std::span<std::uint8_t> target, std::span<const std::uint8_t>
         throw std::out_of_range("CopyByteArray: the source is shorter than the target");
     }
     std::copy_n(source.begin(), target.size(), target.begin());
-}
-
-void ImageWriteDefaultBytes(RadioImage &image) {
-    // The factory bytes of a new radio memory: current channel 15 (reference 30) twice, priority
-    // channel 16 (reference 32) and second priority channel 09 (reference 18) in all three groups,
-    // empty weather and expansion bitmaps, no user MMSI and no ATIS code.
-    static constexpr std::pair<Address, std::uint8_t> kDefaults[] = {
-        {2, 0},   {3, 0},    {33, 0},   {34, 0},   {35, 0},   {36, 30},   {37, 0},   {38, 30},  {39, 0},
-        {40, 0},  {41, 0},   {47, 0},   {48, 0},   {57, 3},   {58, 0},    {59, 0},   {65, 255}, {96, 0},
-        {97, 32}, {98, 0},   {99, 32},  {100, 0},  {101, 32}, {102, 0},   {103, 18}, {104, 0},  {105, 18},
-        {106, 0}, {107, 18}, {432, 96}, {433, 16}, {434, 16}, {437, 254}, {421, 0},  {427, 0},
-    };
-    for (const auto &[address, value] : kDefaults) {
-        image.set(address, value);
-    }
-    for (Address a = 416; a <= 420; ++a) {
-        image.set(a, 255);
-    }
-    for (Address a = 422; a <= 426; ++a) {
-        image.set(a, 255);
-    }
-    for (Address a = 1428; a <= 1435; ++a) {
-        image.set(a, 0);
-    }
-    for (Address a = 1684; a <= 1691; ++a) {
-        image.set(a, 0);
-    }
-    const auto writeWord = [&image](Address address, const char *word) {
-        for (; *word != '\0'; ++word, ++address) {
-            image.set(address, static_cast<std::uint8_t>(*word));
-        }
-    };
-    writeWord(198, "RADIO");
-    writeWord(214, "RAM1");
-    writeWord(230, "RAM2");
 }
 
 } // namespace klt

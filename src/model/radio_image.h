@@ -40,6 +40,10 @@ private:
     Address end_ = layout::kImageEnd;
 };
 
+// The big-endian 16-bit value at index and index + 1 of a byte sequence (an image, or bytes read
+// from a file or the radio).
+std::uint16_t Be16At(std::span<const std::uint8_t> bytes, std::size_t index);
+
 // Fills the image with 0xFF and sets the end address.
 void ImageClear(RadioImage &image);
 
@@ -64,8 +68,5 @@ void ImageStoreChecksum(RadioImage &image);
 
 // Copies source[i] into target[i] for every index of target; the source must be at least as long.
 void CopyByteArray(std::span<std::uint8_t> target, std::span<const std::uint8_t> source);
-
-// Writes the factory bytes of a new image (after ImageClear, before the model code is stamped).
-void ImageWriteDefaultBytes(RadioImage &image);
 
 } // namespace klt

@@ -4,7 +4,7 @@
 #include "model/digits_codec.h"
 #include "model/mapping_parts.h"
 #include "model/model_catalogue.h"
-#include "model/name_codec.h"
+#include "model/record_views.h"
 #include "model/text_format.h"
 #include "model/value_codecs.h"
 
@@ -13,10 +13,6 @@ namespace klt::mapping {
 namespace {
 
 using namespace layout;
-
-Address GroupByte(int group, Address offset) {
-    return kGroupBlock + kGroupStride * static_cast<Address>(group) + offset;
-}
 
 bool FlagAt(const RadioImage &image, Address address) {
     return image.at(address) != 0;
@@ -28,12 +24,6 @@ void SetFlag(RadioImage &image, Address address, bool flag) {
 
 void SetByte(RadioImage &image, Address address, int value) {
     image.set(address, static_cast<std::uint8_t>(value & 0xFF));
-}
-
-void SetChannelRef(RadioImage &image, Address address, std::int32_t reference) {
-    const auto bytes = ChannelRefToBytes(reference);
-    image.set(address, bytes[0]);
-    image.set(address + 1, bytes[1]);
 }
 
 bool Bit(std::uint8_t byte, int k) {
@@ -50,15 +40,16 @@ long NumberOf(const std::string &text) {
 void DecodeGroups(const RadioImage &image, Configuration &config, int model) {
     for (int g = 0; g < kGroupCount; ++g) {
         auto &group = config.Groups[static_cast<std::size_t>(g)];
-        group.Usable = FlagAt(image, GroupByte(g, kGroupUsableOffset));
-        group.StatusName = ImageReadName(image, GroupByte(g, kGroupStatusNameOffset), kGroupStatusNameLength);
+        const GroupBlockView block(image, g);
+        group.Usable = block.usable();
+        group.StatusName = block.statusName();
     }
     for (int g = 0; g < kPlanGroupCount; ++g) {
         auto &group = config.Groups[static_cast<std::size_t>(g)];
-        const Address offset = kPriorityStride * static_cast<Address>(g);
-        group.PriorityCh = image.be16(kPriorityChannel + offset);
+        const PriorityView priority(image, g);
+        group.PriorityCh = priority.priority();
         if (HasSecondPriorityChannel(model)) {
-            group.SecondCh = image.be16(kSecondPriorityChannel + offset);
+            group.SecondCh = priority.second();
         }
     }
 }
@@ -66,14 +57,15 @@ void DecodeGroups(const RadioImage &image, Configuration &config, int model) {
 void EncodeGroups(RadioImage &image, const Configuration &config) {
     for (int g = 0; g < kGroupCount; ++g) {
         const auto &group = config.Groups[static_cast<std::size_t>(g)];
-        SetFlag(image, GroupByte(g, kGroupUsableOffset), group.Usable);
-        ImageWriteText(image, GroupByte(g, kGroupStatusNameOffset), group.StatusName, kGroupStatusNameLength);
+        GroupBlockView block(image, g);
+        block.setUsable(group.Usable);
+        block.setStatusName(group.StatusName);
     }
     for (int g = 0; g < kPlanGroupCount; ++g) {
         const auto &group = config.Groups[static_cast<std::size_t>(g)];
-        const Address offset = kPriorityStride * static_cast<Address>(g);
-        SetChannelRef(image, kPriorityChannel + offset, group.PriorityCh);
-        SetChannelRef(image, kSecondPriorityChannel + offset, group.SecondCh);
+        PriorityView priority(image, g);
+        priority.setPriority(group.PriorityCh);
+        priority.setSecond(group.SecondCh);
     }
 }
 
@@ -95,8 +87,10 @@ void DecodeCommon(const RadioImage &image, CommonSetupRecord &common) {
 
 void EncodeCommon(RadioImage &image, const CommonSetupRecord &common) {
     SetByte(image, kTxPowerDisplay, common.TxPoDisplay);
+    // The offset fills its six bits and clears the format bit; the format is written after it.
     std::uint8_t time = ByteSetBit(image.at(kTimeBits), BoolToByte(common.TimeDisplay), kTimeDisplayBit);
-    time = static_cast<std::uint8_t>((time & 0x80) | (OffsetToByte(common.OffsetTime) & 0x3F));
+    time = ByteSetField(time, kTimeOffsetBits, kTimeOffsetTop, OffsetToByte(common.OffsetTime));
+    time = ByteSetBit(time, 0, kTimeFormatBit);
     time = ByteSetBit(time, BoolToByte(common.Format), kTimeFormatBit);
     image.set(kTimeBits, time);
     SetByte(image, kSpeedUnit, common.Sog);
@@ -112,15 +106,15 @@ void EncodeCommon(RadioImage &image, const CommonSetupRecord &common) {
 void DecodeDsc(const RadioImage &image, Configuration &config) {
     auto &basic = config.DscBasic;
     for (int g = 0; g < kGroupCount; ++g) {
-        basic.Group[static_cast<std::size_t>(g)] = FlagAt(image, GroupByte(g, kGroupDscOffset));
+        basic.Group[static_cast<std::size_t>(g)] = GroupBlockView(image, g).dsc();
     }
     basic.UserMmsi = Bcd5ToDigits(image, kUserMmsi);
     for (int c = 0; c < kDscCallCategoryCount; ++c) {
-        const std::uint8_t byte = image.at(kDscCallCategories + static_cast<Address>(c));
+        const DscCallCategoryView view(image, c);
         auto &category = config.DscAdvanced.Calls[static_cast<std::size_t>(c)];
-        for (int e = 0; e < 4; ++e) {
-            category.Value[static_cast<std::size_t>(e)] = Bit(byte, 7 - e);
-            category.Tx[static_cast<std::size_t>(e)] = Bit(byte, 3 - e);
+        for (int e = 0; e < CallCategoryBits::kEntries; ++e) {
+            category.Value[static_cast<std::size_t>(e)] = view.value(e);
+            category.Tx[static_cast<std::size_t>(e)] = view.tx(e);
         }
     }
     const std::uint8_t menus = image.at(kDscMenuBits);
@@ -137,17 +131,12 @@ void DecodeDsc(const RadioImage &image, Configuration &config) {
 void EncodeDsc(RadioImage &image, const Configuration &config) {
     const auto &basic = config.DscBasic;
     for (int g = 0; g < kGroupCount; ++g) {
-        SetFlag(image, GroupByte(g, kGroupDscOffset), basic.Group[static_cast<std::size_t>(g)]);
+        GroupBlockView(image, g).setDsc(basic.Group[static_cast<std::size_t>(g)]);
     }
     DigitsToBcd5(image, kUserMmsi, basic.UserMmsi, true);
     for (int c = 0; c < kDscCallCategoryCount; ++c) {
         const auto &category = config.DscAdvanced.Calls[static_cast<std::size_t>(c)];
-        std::uint8_t byte = 0;
-        for (int e = 0; e < 4; ++e) {
-            byte = ByteSetBit(byte, BoolToByte(category.Value[static_cast<std::size_t>(e)]), 7 - e);
-            byte = ByteSetBit(byte, BoolToByte(category.Tx[static_cast<std::size_t>(e)]), 3 - e);
-        }
-        image.set(kDscCallCategories + static_cast<Address>(c), byte);
+        DscCallCategoryView(image, c).set(category.Value, category.Tx);
     }
     std::uint8_t menus = image.at(kDscMenuBits);
     menus = ByteSetBit(menus, BoolToByte(basic.BeepOut[0]), kBeepOutFirstBit);
@@ -165,7 +154,8 @@ void EncodeDsc(RadioImage &image, const Configuration &config) {
 void DecodeAutoPos(const RadioImage &image, AutoPosRecord &autoPos) {
     auto &entry = autoPos.Entries[0];
     entry.Enable = FlagAt(image, kAutoPosEnable) ? 1 : 0;
-    entry.Channel = std::to_string((image.at(kAutoPosChannel) & 0x7F) * 256 + image.at(kAutoPosChannel + 1));
+    entry.Channel = std::to_string((image.at(kAutoPosChannel) & kAutoPosChannelHighBits) * 256 +
+                                   image.at(kAutoPosChannel + 1));
     entry.Interval = std::to_string(image.at(kAutoPosInterval));
     entry.Mmsi = Bcd5ToDigits(image, kAutoPosMmsi);
     entry.MarineEnable = image.at(kAutoPosMarineEnable);
@@ -181,7 +171,7 @@ void EncodeAutoPos(RadioImage &image, const AutoPosRecord &autoPos) {
     const auto &entry = autoPos.Entries[0];
     SetFlag(image, kAutoPosEnable, entry.Enable != 0);
     const long channel = NumberOf(entry.Channel);
-    SetByte(image, kAutoPosChannel, static_cast<int>((channel & 0x7F00) / 256));
+    SetByte(image, kAutoPosChannel, static_cast<int>((channel >> 8) & kAutoPosChannelHighBits));
     SetByte(image, kAutoPosChannel + 1, static_cast<int>(channel & 0xFF));
     SetByte(image, kAutoPosInterval, static_cast<int>(NumberOf(entry.Interval)));
     DigitsToBcd5(image, kAutoPosMmsi, entry.Mmsi, true);
@@ -196,14 +186,14 @@ void EncodeAutoPos(RadioImage &image, const AutoPosRecord &autoPos) {
 
 void DecodeAtis(const RadioImage &image, AtisCommonRecord &atis) {
     for (int g = 0; g < kGroupCount; ++g) {
-        atis.UsableAtisChGroup[static_cast<std::size_t>(g)] = FlagAt(image, GroupByte(g, kGroupAtisOffset));
+        atis.UsableAtisChGroup[static_cast<std::size_t>(g)] = GroupBlockView(image, g).atis();
     }
     atis.AtisCode = Bcd5ToDigits(image, kAtisCode);
 }
 
 void EncodeAtis(RadioImage &image, const AtisCommonRecord &atis) {
     for (int g = 0; g < kGroupCount; ++g) {
-        SetFlag(image, GroupByte(g, kGroupAtisOffset), atis.UsableAtisChGroup[static_cast<std::size_t>(g)]);
+        GroupBlockView(image, g).setAtis(atis.UsableAtisChGroup[static_cast<std::size_t>(g)]);
     }
     DigitsToBcd5(image, kAtisCode, atis.AtisCode, false);
 }

@@ -4,7 +4,7 @@
 #include "model/byte_bits.h"
 #include "model/freq_codec.h"
 #include "model/mapping_parts.h"
-#include "model/name_codec.h"
+#include "model/record_views.h"
 #include "model/value_codecs.h"
 
 #include <functional>
@@ -38,18 +38,31 @@ void EncodeBitmap(RadioImage &image, Address base, const Records &records, Recor
     }
 }
 
-template <typename Records> void DecodeNames(const RadioImage &image, Address base, Records &records) {
+template <typename Records>
+void DecodeNames(const RadioImage &image, const ChannelTable &table, Records &records) {
     for (std::size_t n = 0; n < records.size(); ++n) {
-        records[n].ChTag =
-            ImageReadName(image, base + kChannelNameLength * static_cast<Address>(n), kChannelNameLength);
+        records[n].ChTag = ChannelView(image, table, static_cast<int>(n)).name();
     }
 }
 
-template <typename Records> void EncodeNames(RadioImage &image, Address base, const Records &records) {
+template <typename Records>
+void EncodeNames(RadioImage &image, const ChannelTable &table, const Records &records) {
     for (std::size_t n = 0; n < records.size(); ++n) {
-        ImageWriteText(image, base + kChannelNameLength * static_cast<Address>(n), records[n].ChTag,
-                       kChannelNameLength);
+        ChannelView(image, table, static_cast<int>(n)).setName(records[n].ChTag);
     }
+}
+
+// Enable and scan memory of a whole table.
+template <typename Records>
+void DecodeTableBits(const RadioImage &image, const ChannelTable &table, Records &records) {
+    DecodeBitmap(image, table.enableBitmap, records, &ChannelRecord::Enable);
+    DecodeBitmap(image, table.scanBitmap, records, &ChannelRecord::ScanMemory);
+}
+
+template <typename Records>
+void EncodeTableBits(RadioImage &image, const ChannelTable &table, const Records &records) {
+    EncodeBitmap(image, table.enableBitmap, records, &ChannelRecord::Enable);
+    EncodeBitmap(image, table.scanBitmap, records, &ChannelRecord::ScanMemory);
 }
 
 // Transmit mode: 0 off, 1 low power, 3 normal power; 2 reads as off.
@@ -79,91 +92,78 @@ std::uint8_t EncodeChannelFlags(std::uint8_t byte, const ChannelRecord &record) 
     return ByteSetField(byte, kScrambleBits, kScrambleTop, record.Scramble);
 }
 
-Address ExpBlock(std::size_t index) {
-    return kExpBlocks + kExpBlockStride * static_cast<Address>(index);
-}
-
-void DecodeExpBlock(const RadioImage &image, Address block, ChannelRecord &record) {
-    const std::uint8_t groups = image.at(block + kExpGroupsOffset);
-    for (std::size_t j = 0; j < kExpGroupBits.size(); ++j) {
-        record.ExpCB[j] = ByteGetBit(groups, kExpGroupBits[j]) == 1;
+void DecodeExpBlock(const RadioImage &image, int index, ChannelRecord &record) {
+    const ExpansionBlockView block(image, index);
+    const std::uint8_t groups = block.groups();
+    for (std::size_t j = 0; j < ExpansionBlock::kGroupBits.size(); ++j) {
+        record.ExpCB[j] = ByteGetBit(groups, ExpansionBlock::kGroupBits[j]) == 1;
     }
-    const std::uint8_t flags = image.at(block + kExpFlagsOffset);
+    const std::uint8_t flags = block.flags();
     DecodeChannelFlags(flags, record);
-    record.Wide = ByteGetBit(flags, kExpWideBit) == 1;
-    record.CHDisplayL = ImageReadChars(image, block + kExpDisplayLOffset, 2);
-    record.CHDisplayR = ImageReadChars(image, block + kExpDisplayROffset, 1);
-    record.Rxfreq = BcdToFreq(image, block + kExpRxFreqOffset);
-    record.Txfreq = BcdToFreq(image, block + kExpTxFreqOffset);
+    record.Wide = ByteGetBit(flags, ExpansionBlock::kWideBit) == 1;
+    record.CHDisplayL = block.displayL();
+    record.CHDisplayR = block.displayR();
+    record.Rxfreq = block.rxFreq();
+    record.Txfreq = block.txFreq();
 }
 
-void EncodeExpBlock(RadioImage &image, Address block, const ChannelRecord &record) {
-    std::uint8_t groups = image.at(block + kExpGroupsOffset);
-    for (std::size_t j = 0; j < kExpGroupBits.size(); ++j) {
-        groups = ByteSetBit(groups, BoolToByte(record.ExpCB[j]), kExpGroupBits[j]);
+void EncodeExpBlock(RadioImage &image, int index, const ChannelRecord &record) {
+    ExpansionBlockView block(image, index);
+    std::uint8_t groups = block.groups();
+    for (std::size_t j = 0; j < ExpansionBlock::kGroupBits.size(); ++j) {
+        groups = ByteSetBit(groups, BoolToByte(record.ExpCB[j]), ExpansionBlock::kGroupBits[j]);
     }
-    image.set(block + kExpGroupsOffset, groups);
-    std::uint8_t flags = EncodeChannelFlags(image.at(block + kExpFlagsOffset), record);
-    image.set(block + kExpFlagsOffset, ByteSetBit(flags, BoolToByte(record.Wide), kExpWideBit));
-
-    const std::string &left = record.CHDisplayL;
-    const Address displayL = block + kExpDisplayLOffset;
-    image.set(displayL, left.size() == 1 || left.size() == 2 ? NameCharToByte(left[0]) : std::uint8_t{255});
-    image.set(displayL + 1, left.size() == 2 ? NameCharToByte(left[1]) : std::uint8_t{255});
-    const std::string &right = record.CHDisplayR;
-    image.set(block + kExpDisplayROffset, right.size() == 1 ? NameCharToByte(right[0]) : std::uint8_t{255});
-
-    ImageWriteFreq(image, block + kExpRxFreqOffset, record.Rxfreq);
-    ImageWriteFreq(image, block + kExpTxFreqOffset, record.Txfreq);
+    block.setGroups(groups);
+    const std::uint8_t flags = EncodeChannelFlags(block.flags(), record);
+    block.setFlags(ByteSetBit(flags, BoolToByte(record.Wide), ExpansionBlock::kWideBit));
+    block.setDisplayL(record.CHDisplayL);
+    block.setDisplayR(record.CHDisplayR);
+    block.setRxFreq(record.Rxfreq);
+    block.setTxFreq(record.Txfreq);
 }
 
 } // namespace
 
 void DecodePlanTable(const RadioImage &image, std::vector<ChannelRecord> &table, int group) {
-    const auto g = static_cast<std::size_t>(group);
-    DecodeBitmap(image, kPlanEnableBitmap[g], table, &ChannelRecord::Enable);
-    DecodeBitmap(image, kPlanScanBitmap[g], table, &ChannelRecord::ScanMemory);
-    DecodeNames(image, kPlanNames[g], table);
+    const ChannelTable &place = kPlanTables[static_cast<std::size_t>(group)];
+    DecodeTableBits(image, place, table);
+    DecodeNames(image, place, table);
     for (std::size_t n = 0; n < table.size(); ++n) {
-        const std::uint8_t byte = image.at(kPlanFlagPairs[g] + kFlagPairStride * static_cast<Address>(n));
+        const std::uint8_t byte = ChannelView(image, place, static_cast<int>(n)).flags();
         DecodeChannelFlags(byte, table[n]);
         table[n].Duplex = ByteGetBit(byte, kDuplexBit) == 1;
     }
 }
 
 void EncodePlanTable(RadioImage &image, const std::vector<ChannelRecord> &table, int group) {
-    const auto g = static_cast<std::size_t>(group);
-    EncodeBitmap(image, kPlanEnableBitmap[g], table, &ChannelRecord::Enable);
-    EncodeBitmap(image, kPlanScanBitmap[g], table, &ChannelRecord::ScanMemory);
-    EncodeNames(image, kPlanNames[g], table);
+    const ChannelTable &place = kPlanTables[static_cast<std::size_t>(group)];
+    EncodeTableBits(image, place, table);
+    EncodeNames(image, place, table);
     for (std::size_t n = 0; n < table.size(); ++n) {
-        const Address address = kPlanFlagPairs[g] + kFlagPairStride * static_cast<Address>(n);
+        ChannelView channel(image, place, static_cast<int>(n));
         const auto &record = table[n];
-        std::uint8_t byte = EncodeChannelFlags(image.at(address), record);
+        std::uint8_t byte = EncodeChannelFlags(channel.flags(), record);
         // A channel without a duplex pair is never written as duplex.
         byte = ByteSetBit(byte, BoolToByte(record.Duplex && record.DuplexAllowed), kDuplexBit);
-        image.set(address, byte);
+        channel.setFlags(byte);
     }
 }
 
 void DecodeWeatherTable(const RadioImage &image, std::vector<ChannelRecord> &table) {
-    DecodeBitmap(image, kWeatherEnableBitmap, table, &ChannelRecord::Enable);
-    DecodeBitmap(image, kWeatherScanBitmap, table, &ChannelRecord::ScanMemory);
-    DecodeNames(image, kWeatherNames, table);
+    DecodeTableBits(image, kWeatherTable, table);
+    DecodeNames(image, kWeatherTable, table);
 }
 
 void EncodeWeatherTable(RadioImage &image, const std::vector<ChannelRecord> &table) {
-    EncodeBitmap(image, kWeatherEnableBitmap, table, &ChannelRecord::Enable);
-    EncodeBitmap(image, kWeatherScanBitmap, table, &ChannelRecord::ScanMemory);
-    EncodeNames(image, kWeatherNames, table);
+    EncodeTableBits(image, kWeatherTable, table);
+    EncodeNames(image, kWeatherTable, table);
 }
 
 void EncodeExpansionChannels(RadioImage &image, const Configuration &config) {
-    EncodeBitmap(image, kExpEnableBitmap, config.Expansion, &ChannelRecord::Enable);
-    EncodeBitmap(image, kExpScanBitmap, config.Expansion, &ChannelRecord::ScanMemory);
-    EncodeNames(image, kExpNames, config.Expansion);
+    EncodeTableBits(image, kExpTable, config.Expansion);
+    EncodeNames(image, kExpTable, config.Expansion);
     for (std::size_t i = 0; i < config.Expansion.size(); ++i) {
-        EncodeExpBlock(image, ExpBlock(i), config.Expansion[i]);
+        EncodeExpBlock(image, static_cast<int>(i), config.Expansion[i]);
     }
 }
 
@@ -173,12 +173,11 @@ namespace klt {
 
 void DecodeExpansionChannels(const RadioImage &image, Configuration &config) {
     using namespace layout;
-    mapping::DecodeBitmap(image, kExpEnableBitmap, config.Expansion, &ChannelRecord::Enable);
-    mapping::DecodeBitmap(image, kExpScanBitmap, config.Expansion, &ChannelRecord::ScanMemory);
-    mapping::DecodeNames(image, kExpNames, config.Expansion);
+    mapping::DecodeTableBits(image, kExpTable, config.Expansion);
+    mapping::DecodeNames(image, kExpTable, config.Expansion);
     for (std::size_t i = 0; i < config.Expansion.size(); ++i) {
         config.Expansion[i].Position = static_cast<std::int16_t>(i + 1);
-        mapping::DecodeExpBlock(image, mapping::ExpBlock(i), config.Expansion[i]);
+        mapping::DecodeExpBlock(image, static_cast<int>(i), config.Expansion[i]);
     }
 }
 

@@ -7,6 +7,11 @@
 
 namespace klt {
 
+// Expansion channel k (1 to 64) is channel reference 239 + k.
+constexpr std::int64_t kFirstExpReference = 240;
+// The reference of no channel, as the image holds it.
+constexpr std::uint16_t kNoChannelReference = 0xFFFF;
+
 // Big-endian; a negative reference (none) gives 0xFF 0xFF.
 std::array<std::uint8_t, 2> ChannelRefToBytes(std::int32_t reference);
 

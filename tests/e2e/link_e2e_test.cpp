@@ -83,7 +83,7 @@ Result Cli(const test::TempFolder &folder, const std::string &arguments) {
 TEST(LinkEndToEnd, ReadTakesOverTheRadiosMemory) {
     test::TempFolder folder;
     std::string memory = test::ReadFile(Tool("CAN_012C.ini"));
-    memory[layout::kPlanNames[2] + 16 * 32] = 'Z'; // a name the radio holds
+    memory[layout::kPlanTables[2].Name(32)] = 'Z'; // a name the radio holds
     memory[0x0010] = 0x42;                         // kept by the program
     memory[0x6000] = 0x43;                         // a log the program never takes over
     const auto image = folder.write("radio.hex", memory);
@@ -129,7 +129,7 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
 
     const std::string memory = test::ReadFile(saved);
     ASSERT_EQ(memory.size(), 32768u);
-    EXPECT_EQ(memory.substr(layout::kPlanNames[0] + 16 * 32, 6), "MAYDAY");
+    EXPECT_EQ(memory.substr(layout::kPlanTables[0].Name(32), 6), "MAYDAY");
     EXPECT_EQ(memory[0x5100], 0x00);
     EXPECT_EQ(static_cast<unsigned char>(memory[0x5164]), 0xFF);
 }

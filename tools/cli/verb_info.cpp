@@ -21,7 +21,7 @@ std::string CodeAt(const std::vector<std::uint8_t> &bytes, std::size_t address) 
     if (address + 1 >= bytes.size()) {
         return "none";
     }
-    return std::to_string(bytes[address] << 8 | bytes[address + 1]);
+    return std::to_string(Be16At(bytes, address));
 }
 
 } // namespace
@@ -52,10 +52,8 @@ int RunInfo(const std::vector<std::string> &argv) {
     const bool wholeImage = bytes.size() == RadioImage::kSize;
     for (const int model : {kModelTq300, kModelTq450, kModelTq500, kModelTq300M}) {
         const bool accepted =
-            wholeImage &&
-            ImageModelCodeMatches(model, static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]),
-                                  static_cast<std::uint16_t>(bytes[layout::kModelCodeTail] << 8 |
-                                                             bytes[layout::kModelCodeTail + 1]));
+            wholeImage && ImageModelCodeMatches(model, Be16At(bytes, layout::kModelCodeHead),
+                                                Be16At(bytes, layout::kModelCodeTail));
         std::cout << "model " << model << " (" << ModelName(model)
                   << "): " << (accepted ? "accepted" : "refused") << '\n';
     }
