@@ -2,8 +2,10 @@
 // Everything the program keeps for its whole run, owned by the program and passed by reference.
 // Two contexts never share anything.
 
-#include "app/settings_store.h"
-#include "app/ui.h"
+#include "base/error_log.h"
+#include "base/operation_flags.h"
+#include "base/settings_store.h"
+#include "base/ui.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -13,15 +15,6 @@
 #include <vector>
 
 namespace klt {
-
-// The flags of long operations (file loads, radio transfers).
-struct LinkState {
-    bool Busy = false;
-    bool Cancel = false;
-    bool LinkError = false;
-    int RetryCount = 3;
-    bool TransferDone = false;
-};
 
 // The Destination menu: one caption per model description file of the current model.
 struct DestinationMenu {
@@ -49,10 +42,15 @@ struct AppContext {
     bool AtisAvailable = false;
     std::string CurrentFilePath;
 
-    LinkState Link;
+    OperationFlags Flags;
     Configuration Config;
     RadioImage Image;
     DestinationMenu Destinations;
 };
+
+// The error log as this context keeps it: written in debug mode only.
+inline ErrorLog ErrorLogOf(const AppContext &ctx) {
+    return {ctx.DebugMode, ctx.ProgramFolder, ctx.ProgramTitle};
+}
 
 } // namespace klt

@@ -1,14 +1,12 @@
 #include "app/destination_load.h"
 
-#include "app/error_log.h"
+#include "files/hex_file.h"
 #include "model/destinations.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
 
 #include <cerrno>
-#include <fstream>
-#include <vector>
 
 namespace klt {
 
@@ -17,10 +15,7 @@ namespace {
 constexpr int kLoadPauseMs = 500;
 
 DestinationLoad Failed(AppContext &ctx, Fault fault) {
-    LogError(ctx, "frmMain.FileReadIni", fault);
-    ctx.Link.LinkError = true;
-    ctx.Link.Cancel = true;
-    ctx.Link.Busy = false;
+    ErrorLogOf(ctx).append("frmMain.FileReadIni", fault);
     return {false, std::move(fault)};
 }
 
@@ -34,26 +29,19 @@ DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path
     if (!FileHoldsImage(path, ctx.Image)) {
         return {};
     }
-    ctx.Link.LinkError = false;
-    ctx.Link.Busy = true;
-    std::vector<std::uint8_t> bytes(RadioImage::kSize);
-    std::ifstream in(path, std::ios::binary);
-    if (!in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
-        return Failed(ctx, FaultFromErrno(errno != 0 ? errno : EIO));
+    const ImageFileBytes file = ReadImageFile(path);
+    if (file.fault) {
+        return Failed(ctx, *file.fault);
     }
     ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);
 
     const auto codes = ModelCodeAddresses(ctx.Image);
-    if (ImageModelCodeMatches(ctx.CurrentModel, Be16At(bytes, codes.head), Be16At(bytes, codes.tail))) {
-        CopyByteArray(ctx.Image.bytes(), bytes);
-    } else {
-        ctx.Link.LinkError = true;
-    }
-    ctx.Link.Busy = false;
-    if (ctx.Link.LinkError) {
+    if (!ImageModelCodeMatches(ctx.CurrentModel, Be16At(file.bytes, codes.head),
+                               Be16At(file.bytes, codes.tail))) {
         return {};
     }
+    CopyByteArray(ctx.Image.bytes(), file.bytes);
     DecodeImage(ctx.Image, ctx.Config, ctx.CurrentModel);
     return {true, std::nullopt};
 }

@@ -2,7 +2,7 @@
 // Loading a destination's default image into the program, and the Destination menu's contents.
 
 #include "app/app_context.h"
-#include "app/fault.h"
+#include "base/fault.h"
 
 #include <filesystem>
 #include <optional>

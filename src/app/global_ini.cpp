@@ -1,6 +1,6 @@
 #include "app/global_ini.h"
 
-#include "app/profile_reader.h"
+#include "files/profile_reader.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
 

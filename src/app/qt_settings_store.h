@@ -1,7 +1,7 @@
 #pragma once
 // The per-user settings store on QSettings (the platform's native format), under the program title.
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 #include <QSettings>
 

@@ -16,7 +16,6 @@ void Run(const std::function<void()> &hook) {
 } // namespace
 
 DestinationLoad ResetConfiguration(AppContext &ctx, bool loadDestination, const ResetHooks &hooks) {
-    ctx.Link.Busy = true;
     // Start from empty records, so that nothing of the previous configuration (values the radio memory
     // does not hold, such as ATIS call signs) survives into the new one.
     ctx.Config = Configuration{};
@@ -41,7 +40,6 @@ DestinationLoad ResetConfiguration(AppContext &ctx, bool loadDestination, const 
     }
     ctx.CurrentFilePath.clear();
     Run(hooks.afterReset);
-    ctx.Link.Busy = false;
     return load;
 }
 

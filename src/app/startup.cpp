@@ -48,9 +48,13 @@ StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsSt
         plan.model = static_cast<int>(*last);
     }
     plan.hexVisible = StoredNumber(store.get("Settings", "hexvisible", "0")).value_or(0) != 0;
-    plan.comNum = static_cast<int>(
-        std::clamp(StoredNumber(store.get("ComPath", "ComNum", "1")).value_or(1), -32768L, 32767L));
+    plan.comNum = StoredPortNumber(store);
     return plan;
+}
+
+int StoredPortNumber(const SettingsStore &store) {
+    return static_cast<int>(
+        std::clamp(StoredNumber(store.get("ComPath", "ComNum", "1")).value_or(1), -32768L, 32767L));
 }
 
 std::string WindowCaption(const std::string &titleText, const std::string &programTitle,

@@ -2,7 +2,7 @@
 // What the program decides before its window appears: the command-line switches, the models the
 // installation offers, and the preferences it starts with.
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 #include <filesystem>
 #include <string>
@@ -25,6 +25,10 @@ struct StartupPlan {
     bool hexVisible = false;
     int comNum = 1;
 };
+
+// The serial port number the preferences hold ("ComPath"/"ComNum"): a 16-bit number, 1 when there
+// is none or it does not convert.
+int StoredPortNumber(const SettingsStore &store);
 
 // The stored "lastmodel" when it is offered (and below ten), else the highest offered model.
 StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsStore &store);

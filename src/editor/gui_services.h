@@ -2,7 +2,7 @@
 // What the window needs from outside: file dialogs, serial ports, the clock of the link's deadlines,
 // and the help viewer. The program passes the real ones; widget tests pass their own.
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "editor/file_chooser.h"
 #include "link/link_clock.h"
 #include "link/serial_port.h"

@@ -294,7 +294,6 @@ void MainWindow::load() {
     refreshModelMenu();
     hexDumpAction_->setChecked(plan.hexVisible);
     hexDumpAction_->setVisible(switches_.debug);
-    ctx_.Link.RetryCount = 3;
     for (QAction *port : portSlots_) {
         port->setChecked(false);
     }

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "editor/gui_services.h"
 #include "editor/navigation_tree.h"
+#include "link/operation.h"
 
 #include <QMainWindow>
 
@@ -73,7 +74,8 @@ private:
     void refreshDestinationMenu();
     void refreshModelMenu();
     void refreshHexDump();
-    void runTransfer(int operation);
+    // True when the operation completed.
+    bool runTransfer(Operation operation);
     // Asked before the configuration is replaced: false when the user keeps it (or its save failed).
     bool changesMayBeLost();
     void storePlacement();

@@ -3,12 +3,11 @@
 #include "editor/main_window.h"
 
 #include "app/destination_load.h"
+#include "app/hex_file_commands.h"
 #include "app/model_state.h"
+#include "app/settings_file_commands.h"
 #include "editor/transfer_dialog.h"
-#include "files/hex_file.h"
-#include "files/settings_reader.h"
-#include "files/settings_writer.h"
-#include "link/clear_operations.h"
+#include "link/operation.h"
 #include "model/destinations.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
@@ -69,7 +68,6 @@ void MainWindow::fileOpen() {
     if (!validatePage() || !changesMayBeLost()) {
         return;
     }
-    ctx_.Link.Cancel = true;
     const QString file =
         services_.files.openFile(this, kDatFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
     if (file.isEmpty()) {
@@ -111,7 +109,6 @@ bool MainWindow::fileSaveAs() {
     const QString file =
         services_.files.saveFile(this, kDatFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
     if (file.isEmpty()) {
-        ctx_.Link.Cancel = true;
         return false;
     }
     setEnabled(false);
@@ -131,7 +128,6 @@ void MainWindow::saveHexFile() {
     const QString file =
         services_.files.saveFile(this, kHexFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
     if (file.isEmpty()) {
-        ctx_.Link.Cancel = true;
         return;
     }
     setEnabled(false);
@@ -147,7 +143,6 @@ void MainWindow::openHexFile() {
     const QString file =
         services_.files.openFile(this, kHexFilter, QString::fromStdString(ctx_.ProgramFolder.string()));
     if (file.isEmpty()) {
-        ctx_.Link.Cancel = true;
         return;
     }
     setEnabled(false);
@@ -233,18 +228,17 @@ void MainWindow::selectSerialPort(int index) {
     }
 }
 
-void MainWindow::runTransfer(int operation) {
-    ctx_.Link.TransferDone = false;
+bool MainWindow::runTransfer(Operation operation) {
     TransferDialog dialog(ctx_, services_, operation, this);
     dialog.exec();
+    return dialog.completed();
 }
 
 void MainWindow::transferRead() {
     if (!validatePage()) {
         return;
     }
-    runTransfer(kOperationRead);
-    if (ctx_.Link.TransferDone) {
+    if (runTransfer(Operation::Read)) {
         rebuildTree();
         selectGeneral();
         ctx_.CurrentFilePath.clear();
@@ -258,7 +252,7 @@ void MainWindow::transferProgram() {
     if (!validatePage()) {
         return;
     }
-    runTransfer(kOperationProgram);
+    runTransfer(Operation::Program);
     refreshHexDump();
 }
 
@@ -315,9 +309,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
             return;
         }
         if (answer == Answer::Yes) {
-            ctx_.Link.LinkError = false;
-            ctx_.Link.Cancel = false;
-            if (!validatePage() || !fileSave() || ctx_.Link.LinkError || ctx_.Link.Cancel) {
+            if (!validatePage() || !fileSave()) {
                 event->ignore();
                 return;
             }

@@ -2,7 +2,7 @@
 // The user interface of the window: message boxes, the busy pointer, event processing and waits that
 // keep the window alive. A transfer dialog may take the progress and monitor lines while it runs.
 
-#include "app/ui.h"
+#include "base/ui.h"
 
 #include <functional>
 

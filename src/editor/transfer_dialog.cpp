@@ -1,9 +1,8 @@
 #include "editor/transfer_dialog.h"
 
+#include "app/startup.h"
+#include "app/transfer_command.h"
 #include "editor/qt_ui.h"
-#include "link/clear_operations.h"
-#include "link/transfer_flows.h"
-#include "model/text_format.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -42,7 +41,7 @@ void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title) 
     }
 }
 
-TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, int operation, QWidget *parent)
+TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, QWidget *parent)
     : QDialog(parent), ctx_(ctx), services_(services), operation_(operation) {
     setObjectName("frmRadio");
     setWindowTitle(QString::fromStdString(OperationCaption(operation)));
@@ -55,7 +54,7 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, int opera
     monitor_->setVisible(ctx.DebugMode);
     auto *portLabel = new QLabel(this);
     portLabel->setObjectName("lblPort");
-    const int portNumber = static_cast<int>(LeadingNumber(ctx.store.get("ComPath", "ComNum", "1")));
+    const int portNumber = StoredPortNumber(ctx.store);
     const std::string device = services.describePort ? services.describePort(portNumber) : std::string();
     portLabel->setText("COM" + QString::number(portNumber) +
                        (device.empty() ? QString() : ": " + QString::fromStdString(device)));
@@ -117,8 +116,7 @@ void TransferDialog::runOperation() {
                               [this](const std::string &text) { setMonitor(text); });
     }
     const auto port = services_.makePort(ctx_.store);
-    RadioLink link(ctx_, *port, services_.clock);
-    RunTransfer(link, operation_);
+    completed_ = RunTransferCommand(ctx_, *port, services_.clock, operation_) == Outcome::Done;
     if (qtUi != nullptr) {
         qtUi->setProgressView({}, {});
         qtUi->setParent(parentWidget());
@@ -129,8 +127,8 @@ void TransferDialog::runOperation() {
 }
 
 void TransferDialog::cancel() {
-    if (ctx_.Link.Busy) {
-        ctx_.Link.Cancel = true;
+    if (ctx_.Flags.Busy) {
+        ctx_.Flags.Cancel = true;
     } else {
         reject();
     }
@@ -141,7 +139,7 @@ void TransferDialog::help() {
 }
 
 void TransferDialog::closeEvent(QCloseEvent *event) {
-    if (ctx_.Link.Busy) {
+    if (ctx_.Flags.Busy) {
         event->ignore();
         return;
     }

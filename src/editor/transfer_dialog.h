@@ -3,6 +3,7 @@
 
 #include "app/app_context.h"
 #include "editor/gui_services.h"
+#include "link/operation.h"
 
 #include <QDialog>
 
@@ -15,7 +16,10 @@ namespace klt {
 class TransferDialog final : public QDialog {
     Q_OBJECT
 public:
-    TransferDialog(AppContext &ctx, GuiServices &services, int operation, QWidget *parent);
+    TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, QWidget *parent);
+
+    // Whether the operation ran to its end ("Complete!!").
+    bool completed() const { return completed_; }
 
     void setProgress(int percent);
     void setMonitor(const std::string &text);
@@ -31,7 +35,8 @@ private:
 
     AppContext &ctx_;
     GuiServices &services_;
-    int operation_;
+    Operation operation_;
+    bool completed_ = false;
     QLabel *message_;
     QLabel *monitor_;
     QProgressBar *progress_;

@@ -2,7 +2,7 @@
 // Writes a whole file or nothing: the bytes go to a temporary file beside the target, which replaces
 // the target only after a complete write, so a failure never destroys the user's earlier file.
 
-#include "app/fault.h"
+#include "base/fault.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,19 +1,25 @@
 #pragma once
-// The image hex file: the radio memory byte for byte, 32768 bytes, for service and diagnosis.
+// The image hex file: the radio memory byte for byte, 32768 bytes, for service and diagnosis; the
+// model description files have the same form.
 
-#include "app/app_context.h"
-#include "app/reset.h"
+#include "base/fault.h"
+#include "model/radio_image.h"
 
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 namespace klt {
 
-// Brings the memory up to date as before programming the radio, then writes it whole or not at all.
-// On failure: the error log, "FileSave Error!!" and the Cancel flag.
-bool SaveHexFile(AppContext &ctx, const std::filesystem::path &path);
+struct ImageFileBytes {
+    std::vector<std::uint8_t> bytes; // a whole image when read
+    std::optional<Fault> fault;      // set when the file could not be read whole
+};
 
-// Opens a hex file of the current model into the memory and decodes it; on success CurrentFilePath
-// names it. "bad file!!" for a wrong length, "ModelType Error !!" for another model's memory.
-bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const ResetHooks &hooks = {});
+// The image's bytes of the file; check its length with FileHoldsImage first.
+ImageFileBytes ReadImageFile(const std::filesystem::path &path);
+
+// The whole image, or nothing: the earlier file stays when the write fails.
+std::optional<Fault> WriteImageFile(const std::filesystem::path &path, const RadioImage &image);
 
 } // namespace klt

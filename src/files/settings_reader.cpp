@@ -1,21 +1,14 @@
 #include "files/settings_reader.h"
 
-#include "app/error_log.h"
-#include "app/profile_reader.h"
+#include "files/profile_reader.h"
 #include "files/settings_file_format.h"
 #include "model/text_format.h"
-
-#include <cerrno>
-#include <fstream>
-#include <iterator>
 
 namespace klt {
 
 namespace {
 
 using namespace settings_file;
-
-constexpr int kReadPauseMs = 500;
 
 // Look-ups in one section, each converted by its encoding into a field it may leave alone.
 class SectionReader {
@@ -199,20 +192,6 @@ void ApplyExpansion(const SectionTable &table, Configuration &config) {
     }
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, Fault &fault) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    std::string content;
-    if (in) {
-        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    if (!in.is_open() || in.bad()) {
-        fault = FaultFromErrno(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    return content;
-}
-
 } // namespace
 
 void ApplySettingsTable(const SectionTable &table, Configuration &config, int model, bool atis, Ui &ui) {
@@ -231,45 +210,8 @@ void ApplySettingsTable(const SectionTable &table, Configuration &config, int mo
     ApplyExpansion(table, config);
 }
 
-bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
-                      const ResetHooks &hooks) {
-    ctx.Link.LinkError = false;
-    const std::string modelType = ReadProfileString(path, std::string(kMain), "MODELTYPE");
-    if (LeadingNumber(modelType) != ctx.CurrentModel) {
-        ctx.ui.message(MessageIcon::Error, "ModelType Error !!", ctx.TitleText);
-        ctx.Link.LinkError = true;
-        return false;
-    }
-    ctx.ui.setBusyPointer(true);
-    Fault fault;
-    const auto text = ReadWholeFile(path, fault);
-    if (!text) {
-        ctx.ui.setBusyPointer(false);
-        ctx.Link.LinkError = true;
-        LogError(ctx, "frmMain.FileRead2", fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileRead Error!!", ctx.TitleText);
-        ctx.Link.Cancel = true;
-        return false;
-    }
-    const SectionTable table = SectionTable::Parse(*text);
-    ResetConfiguration(ctx, loadDestination, hooks);
-    ctx.Link.Busy = true;
-    ApplySettingsTable(table, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable, ctx.ui);
-    ctx.ui.pause(kReadPauseMs);
-    ctx.Link.Busy = false;
-    ctx.ui.setBusyPointer(false);
-    return true;
-}
-
-bool OpenSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
-                      const ResetHooks &hooks) {
-    ctx.Link.Cancel = true;
-    if (!ReadSettingsFile(ctx, path, loadDestination, hooks)) {
-        return false;
-    }
-    ctx.CurrentFilePath = path.string();
-    ctx.Link.Cancel = false;
-    return true;
+double SettingsFileModel(const std::filesystem::path &path) {
+    return LeadingNumber(ReadProfileString(path, std::string(kMain), "MODELTYPE"));
 }
 
 } // namespace klt

@@ -1,9 +1,6 @@
 #include "files/settings_writer.h"
 
-#include "app/error_log.h"
-#include "files/atomic_write.h"
 #include "files/settings_file_format.h"
-#include "model/text_format.h"
 
 #include <cstdlib>
 
@@ -12,8 +9,6 @@ namespace klt {
 namespace {
 
 using namespace settings_file;
-
-constexpr int kSavePauseMs = 500;
 
 class Writer {
 public:
@@ -197,39 +192,6 @@ std::string ComposeSettingsText(const Configuration &config, int model, const st
     WriteDirectory(w, kGroupDirectorySection, config.GroupDirectory);
     WriteExpansion(w, config);
     return w.take();
-}
-
-bool WriteSettingsFile(AppContext &ctx, const std::filesystem::path &path) {
-    ctx.Link.LinkError = false;
-    ctx.ui.setBusyPointer(true);
-    ctx.Link.Busy = true;
-    const std::string text =
-        ComposeSettingsText(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable);
-    const auto fault = WriteFileAtomically(path, text);
-    ctx.ui.pause(kSavePauseMs);
-    ctx.Link.Busy = false;
-    ctx.ui.setBusyPointer(false);
-    if (fault) {
-        ctx.Link.LinkError = true;
-        LogError(ctx, "frmMain.SaveFileAs", *fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!", ctx.TitleText);
-        ctx.Link.Cancel = true;
-        return false;
-    }
-    return true;
-}
-
-bool SaveNeedsAName(const AppContext &ctx) {
-    return ctx.CurrentFilePath.empty() || EndsWithIgnoreCase(ctx.CurrentFilePath, ".hex");
-}
-
-bool SaveSettingsAs(AppContext &ctx, const std::filesystem::path &path) {
-    if (!WriteSettingsFile(ctx, path)) {
-        return false;
-    }
-    ctx.CurrentFilePath = path.string();
-    ctx.Link.Cancel = false;
-    return true;
 }
 
 } // namespace klt

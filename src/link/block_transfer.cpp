@@ -1,6 +1,5 @@
 #include "link/block_transfer.h"
 
-#include "app/error_log.h"
 #include "link/frame.h"
 #include "link/handshake.h"
 
@@ -13,16 +12,20 @@ namespace klt {
 namespace {
 
 constexpr int kReplySeconds = 10;
-constexpr int kBlockLength = 64;
 constexpr int kStepPauseMs = 50;
 constexpr int kDonePauseMs = 500;
 
 void LinkMessage(RadioLink &link, const std::string &text, const std::string &title) {
-    link.ctx().ui.message(MessageIcon::Error, text, title);
+    link.ui().message(MessageIcon::Error, text, title);
 }
 
 void Progress(RadioLink &link, double fraction) {
-    link.ctx().ui.progress(static_cast<int>(std::lround(fraction * 100.0)));
+    link.ui().progress(static_cast<int>(std::lround(fraction * 100.0)));
+}
+
+// A step that did not succeed: cancelled when the user asked to stop during it.
+Outcome NotDone(RadioLink &link) {
+    return link.Cancelled() ? Outcome::Cancelled : Outcome::Failed;
 }
 
 unsigned HexValue(std::string_view text, bool &ok) {
@@ -33,63 +36,61 @@ unsigned HexValue(std::string_view text, bool &ok) {
 }
 
 // The "#CEPDT" reply to a read request, into the buffer.
-void ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
-    auto &flags = link.ctx().Link;
-    flags.LinkError = true;
-    flags.Cancel = false;
+Outcome ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
+    link.flags().Cancel = false;
     std::string header;
     switch (link.ReadChars(6, kReplySeconds, header)) {
     case LinkResult::Ok:
         break;
     case LinkResult::Cancelled:
         LinkMessage(link, "cancel!!", link.caption());
-        return;
+        return Outcome::Cancelled;
     case LinkResult::TimedOut:
         LinkMessage(link, "time out!!", link.caption());
-        return;
+        return NotDone(link);
     default:
-        return;
+        return NotDone(link);
     }
     if (header != "#CEPDT") {
         link.SendLine("#CMDER");
-        return;
+        return NotDone(link);
     }
     std::string rest;
     if (const auto result = link.ReadToLineEnd(kReplySeconds, rest); result != LinkResult::Ok) {
         if (result == LinkResult::TimedOut) {
             LinkMessage(link, "time out!!", link.caption());
         }
-        return;
+        return NotDone(link);
     }
     if (!VerifyLineChecksum(header + rest)) {
         link.SendLine("#CMDSM");
-        return;
+        return NotDone(link);
     }
     const auto pieces = SplitTabs(rest);
     bool ok = pieces.size() >= 4;
     const unsigned repliedAddress = ok ? HexValue(pieces[1], ok) : 0;
     if (!ok || repliedAddress != address) {
         LinkMessage(link, "address error!!", link.caption());
-        return;
+        return NotDone(link);
     }
     const unsigned repliedLength = HexValue(pieces[2], ok);
     const std::string &data = pieces[3];
     if (!ok || repliedLength != static_cast<unsigned>(length) ||
         data.size() != 2u * static_cast<unsigned>(length)) {
         LinkMessage(link, "data error!!", link.caption());
-        return;
+        return NotDone(link);
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<std::uint8_t>(HexValue(std::string_view(data).substr(2 * i, 2), ok));
         if (!ok) {
             LinkMessage(link, "data error!!", link.caption());
-            return;
+            return NotDone(link);
         }
     }
     std::copy(bytes.begin(), bytes.end(), buffer.begin() + address);
-    flags.LinkError = false;
     link.SendLine("#CMDOK");
+    return Outcome::Done;
 }
 
 std::string DataText(const RadioImage &image, Address address, int length) {
@@ -102,94 +103,85 @@ std::string DataText(const RadioImage &image, Address address, int length) {
 
 } // namespace
 
-void ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
-    auto &flags = link.ctx().Link;
+Outcome ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
     link.FlushInput();
-    const bool acknowledged = SendAcknowledged(
-        link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))), [&flags] {
-            flags.LinkError = true;
-            flags.Cancel = false;
-        });
-    if (acknowledged) {
-        ReceiveDataReply(link, buffer, address, length);
-    }
+    const bool acknowledged =
+        SendAcknowledged(link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))),
+                         [&link] { link.flags().Cancel = false; });
+    return acknowledged ? ReceiveDataReply(link, buffer, address, length) : NotDone(link);
 }
 
-void WriteBlock(RadioLink &link, const RadioImage &image, Address address, int length) {
-    auto &flags = link.ctx().Link;
+Outcome WriteBlock(RadioLink &link, const RadioImage &image, Address address, int length) {
     const auto frame = BuildFrame("#CEPWR", Hex4(address), Hex2(static_cast<unsigned>(length)),
                                   DataText(image, address, length));
-    SendAcknowledged(link, frame, [&link, &flags] {
+    const bool acknowledged = SendAcknowledged(link, frame, [&link] {
         link.FlushInput();
-        flags.LinkError = true;
-        flags.Cancel = false;
+        link.flags().Cancel = false;
     });
+    return acknowledged ? Outcome::Done : NotDone(link);
 }
 
-void WriteByteRun(RadioLink &link, const RadioImage &image, Address first, Address last) {
-    auto &flags = link.ctx().Link;
+Outcome WriteByteRun(RadioLink &link, const RadioImage &image, layout::Range bytes) {
     bool failed = false;
-    for (Address a = first; a <= last && !flags.Cancel; ++a) {
-        WriteBlock(link, image, a, 1);
-        failed = failed || flags.LinkError;
+    for (Address a = bytes.first; a <= bytes.last && !link.Cancelled(); ++a) {
+        failed = WriteBlock(link, image, a, 1) != Outcome::Done || failed;
     }
-    flags.LinkError = failed || flags.LinkError;
+    if (link.Cancelled()) {
+        return Outcome::Cancelled;
+    }
+    return failed ? Outcome::Failed : Outcome::Done;
 }
 
-void ReadData(RadioLink &link, std::span<std::uint8_t> buffer) {
-    auto &flags = link.ctx().Link;
+Outcome ReadData(RadioLink &link, std::span<std::uint8_t> buffer) {
     if (!link.PortOpen()) {
-        return;
+        return Outcome::Failed;
     }
     Progress(link, 0);
     for (Address address = 0; address < buffer.size(); address += kBlockLength) {
         Progress(link, address / 32767.0);
-        ReadBlock(link, buffer, address, kBlockLength);
-        if (flags.Cancel) {
+        const Outcome block = ReadBlock(link, buffer, address, kBlockLength);
+        if (block == Outcome::Cancelled) {
             AbortTransfer(link);
-            break;
+            return Outcome::Cancelled;
         }
-        if (flags.LinkError) {
-            break;
+        if (block == Outcome::Failed) {
+            return Outcome::Failed;
         }
     }
-    FinishTransfer(link, "Read from Radio");
+    return Outcome::Done;
 }
 
-void WriteData(RadioLink &link) {
+Outcome WriteData(RadioLink &link, const RadioImage &image) {
     using namespace layout;
-    auto &ctx = link.ctx();
     if (!link.PortOpen()) {
-        return;
+        return Outcome::Failed;
     }
     Progress(link, 0);
     for (Address step = 0; step <= kWriteEnd; step += kBlockLength) {
         Progress(link, static_cast<double>(step) / kWriteEnd);
+        Outcome outcome = Outcome::Done;
         const auto run = std::ranges::find(kWriteByteRuns, step, &ByteRunStep::step);
         if (run != kWriteByteRuns.end()) {
-            WriteByteRun(link, ctx.Image, run->bytes.first, run->bytes.last);
+            outcome = WriteByteRun(link, image, run->bytes);
         } else if (Contains(kWritePausedSteps, step)) {
-            ctx.ui.pause(kStepPauseMs);
+            link.ui().pause(kStepPauseMs);
+            outcome = link.Cancelled() ? Outcome::Cancelled : Outcome::Done;
         } else {
-            WriteBlock(link, ctx.Image, step, kBlockLength);
+            outcome = WriteBlock(link, image, step, kBlockLength);
         }
-        if (ctx.Link.LinkError || ctx.Link.Cancel) {
-            break;
+        if (outcome != Outcome::Done) {
+            return outcome;
         }
     }
-    FinishTransfer(link, "Program to Radio");
+    return Outcome::Done;
 }
 
-void FinishTransfer(RadioLink &link, const std::string &errorTitle) {
-    auto &ctx = link.ctx();
+void FinishTransfer(RadioLink &link, Outcome outcome, const std::string &errorTitle) {
     link.ClosePort();
-    if (ctx.Link.Cancel) {
-        return;
-    }
-    if (ctx.Link.LinkError) {
+    if (outcome == Outcome::Failed) {
         LinkMessage(link, "Communication Error!!", errorTitle);
-    } else {
-        ctx.ui.pause(kDonePauseMs);
+    } else if (outcome == Outcome::Done) {
+        link.ui().pause(kDonePauseMs);
     }
 }
 
@@ -202,20 +194,21 @@ void MergeReadImage(RadioImage &image, std::span<const std::uint8_t> buffer) {
     }
 }
 
-void GuardPortFaults(RadioLink &link, const std::string &source, const std::function<void()> &procedure) {
+Outcome GuardPortFaults(RadioLink &link, const std::string &source,
+                        const std::function<Outcome()> &procedure) {
     try {
-        procedure();
+        return procedure();
     } catch (const PortFault &error) {
-        auto &ctx = link.ctx();
-        LogError(ctx, source, error.fault);
-        ctx.ui.message(MessageIcon::Error,
-                       " " + std::to_string(error.fault.number) + "\r\r" + error.fault.description, source);
-        ctx.Link.Cancel = true;
+        link.log().append(source, error.fault);
+        link.ui().message(MessageIcon::Error,
+                          " " + std::to_string(error.fault.number) + "\r\r" + error.fault.description,
+                          source);
         try {
             link.ClosePort();
         } catch (const PortFault &) {
             // The port is gone already.
         }
+        return Outcome::Cancelled;
     }
 }
 

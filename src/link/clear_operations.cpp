@@ -2,7 +2,6 @@
 
 #include "link/block_transfer.h"
 
-#include <array>
 #include <cmath>
 
 namespace klt {
@@ -11,7 +10,6 @@ namespace {
 
 using namespace layout;
 
-constexpr int kBlockLength = 64;
 constexpr int kSkipPauseMs = 10;
 
 void Fill(RadioImage &image, Range range, std::uint8_t value) {
@@ -20,18 +18,18 @@ void Fill(RadioImage &image, Range range, std::uint8_t value) {
     }
 }
 
-// The area a single-area clear (codes 3 to 8) erases.
-Range ErasedArea(int operation) {
+// The area a single-area clear erases.
+Range ErasedArea(Operation operation) {
     switch (operation) {
-    case kOperationClearDscLog:
+    case Operation::ClearDscLog:
         return kDscLog;
-    case kOperationClearDistressLog:
+    case Operation::ClearDistressLog:
         return kDistressLog;
-    case kOperationClearIndividual:
+    case Operation::ClearIndividual:
         return kIndividualDirectoryArea;
-    case kOperationClearGroup:
+    case Operation::ClearGroup:
         return kGroupDirectoryArea;
-    case kOperationClearWaypoint:
+    case Operation::ClearWaypoint:
         return kWaypointDirectory;
     default:
         return kDscTxLog;
@@ -39,160 +37,146 @@ Range ErasedArea(int operation) {
 }
 
 // The block starts that cover the erased area.
-Range SentBlocks(int operation) {
+Range SentBlocks(Operation operation) {
     const Range area = ErasedArea(operation);
     return {area.first, area.last - kBlockLength + 1};
 }
 
-std::string MonitorText(int operation) {
-    static constexpr std::array<const char *, 9> kTexts = {
-        "radio clear...",          "radio clear DSC...",
-        "radio clear Distress...", "radio clear individual...",
-        "radio clear group...",    "radio clear waypoint...",
-        "radio clear DSCTX...",    "radio clear All...",
-        "radio clear ATIS..."};
-    return kTexts[static_cast<std::size_t>(operation - kOperationClearMmsi)];
+std::string MonitorText(Operation operation) {
+    switch (operation) {
+    case Operation::ClearMmsi:
+        return "radio clear...";
+    case Operation::ClearDscLog:
+        return "radio clear DSC...";
+    case Operation::ClearDistressLog:
+        return "radio clear Distress...";
+    case Operation::ClearIndividual:
+        return "radio clear individual...";
+    case Operation::ClearGroup:
+        return "radio clear group...";
+    case Operation::ClearWaypoint:
+        return "radio clear waypoint...";
+    case Operation::ClearDscTxLog:
+        return "radio clear DSCTX...";
+    case Operation::ClearAll:
+        return "radio clear All...";
+    case Operation::ClearAtis:
+        return "radio clear ATIS...";
+    default:
+        return {};
+    }
 }
 
 // Five bytes and their presence byte; every byte is attempted, and any failure fails the clear.
-void SendByteArea(RadioLink &link, Range bytes, const std::string &source, const std::string &errorTitle) {
-    GuardPortFaults(link, source, [&] {
-        auto &ctx = link.ctx();
+Outcome SendByteArea(RadioLink &link, const RadioImage &image, Range bytes, const std::string &source,
+                     const std::string &errorTitle) {
+    const Outcome outcome = GuardPortFaults(link, source, [&] {
         if (!link.PortOpen()) {
-            return;
+            return Outcome::Failed;
         }
-        ctx.ui.progress(0);
-        WriteByteRun(link, ctx.Image, bytes.first, bytes.last);
-        const bool failed = ctx.Link.LinkError;
-        FinishTransfer(link, errorTitle);
-        if (!failed && !ctx.Link.Cancel) {
-            ctx.ui.progress(100);
-        }
+        link.ui().progress(0);
+        return WriteByteRun(link, image, bytes);
     });
+    FinishTransfer(link, outcome, errorTitle);
+    if (outcome == Outcome::Done) {
+        link.ui().progress(100);
+    }
+    return outcome;
 }
 
 // Walks every block position from start to the end of the memory, writing those that shouldSend
 // picks and pausing at the others, so the progress moves over the whole memory.
 template <typename Pick>
-void SendBlocks(RadioLink &link, Address start, Pick shouldSend, bool stopOnSkipFlags) {
-    auto &ctx = link.ctx();
-    ctx.ui.progress(0);
+Outcome SendBlocks(RadioLink &link, const RadioImage &image, Address start, Pick shouldSend) {
+    link.ui().progress(0);
     for (Address step = start; step <= kImageEnd; step += kBlockLength) {
-        ctx.ui.processEvents();
-        ctx.ui.progress(static_cast<int>(std::lround(100.0 * (step - start) / (kImageEnd - start))));
+        link.ui().processEvents();
+        link.ui().progress(static_cast<int>(std::lround(100.0 * (step - start) / (kImageEnd - start))));
         if (shouldSend(step)) {
-            WriteBlock(link, ctx.Image, step, kBlockLength);
-            if (ctx.Link.LinkError || ctx.Link.Cancel) {
-                break;
+            if (const Outcome outcome = WriteBlock(link, image, step, kBlockLength);
+                outcome != Outcome::Done) {
+                return outcome;
             }
         } else {
-            ctx.ui.pause(kSkipPauseMs);
-            if (ctx.Link.Cancel || (stopOnSkipFlags && ctx.Link.LinkError)) {
-                break;
+            link.ui().pause(kSkipPauseMs);
+            if (link.Cancelled()) {
+                return Outcome::Cancelled;
             }
         }
     }
-    FinishTransfer(link, "Program to Radio");
+    return Outcome::Done;
 }
 
-void ClearDataAny(RadioLink &link, Range blocks) {
-    GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
-        if (link.PortOpen()) {
-            SendBlocks(
-                link, 0, [blocks](Address step) { return Contains(blocks, step); }, false);
-        }
+Outcome SendBlockArea(RadioLink &link, const RadioImage &image, Address start,
+                      const std::function<bool(Address)> &shouldSend) {
+    const Outcome outcome = GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
+        return link.PortOpen() ? SendBlocks(link, image, start, shouldSend) : Outcome::Failed;
     });
+    FinishTransfer(link, outcome, "Program to Radio");
+    return outcome;
 }
 
-void ClearAllData(RadioLink &link) {
-    GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
-        if (link.PortOpen()) {
-            SendBlocks(
-                link, kIndividualDirectoryArea.first,
-                [](Address step) { return !Contains(kClearAllSkipped, step) && step <= kClearAllLastBlock; },
-                true);
-        }
-    });
-}
-
-void Send(RadioLink &link, int operation) {
+Outcome Send(RadioLink &link, const RadioImage &image, Operation operation) {
     switch (operation) {
-    case kOperationClearMmsi:
-        SendByteArea(link, kMmsiClearBytes, "frmRadio.ClearData", "Clear Data");
-        break;
-    case kOperationClearAtis:
-        SendByteArea(link, kAtisClearBytes, "frmRadio.ClearDataATIS", "Clear Data ATIS");
-        break;
-    case kOperationClearAll:
-        ClearAllData(link);
-        break;
-    default:
-        ClearDataAny(link, SentBlocks(operation));
-        break;
+    case Operation::ClearMmsi:
+        return SendByteArea(link, image, kMmsiClearBytes, "frmRadio.ClearData", "Clear Data");
+    case Operation::ClearAtis:
+        return SendByteArea(link, image, kAtisClearBytes, "frmRadio.ClearDataATIS", "Clear Data ATIS");
+    case Operation::ClearAll:
+        return SendBlockArea(link, image, kIndividualDirectoryArea.first, [](Address step) {
+            return !Contains(kClearAllSkipped, step) && step <= kClearAllLastBlock;
+        });
+    default: {
+        const Range blocks = SentBlocks(operation);
+        return SendBlockArea(link, image, 0, [blocks](Address step) { return Contains(blocks, step); });
+    }
     }
 }
 
 } // namespace
 
-std::string OperationCaption(int operation) {
-    static constexpr std::array<const char *, 11> kCaptions = {
-        "Read from Radio",       "Program to Radio",         "Clear MMSI Data",
-        "Clear DSC Log Data",    "Clear Distress Log Data",  "Clear Individual Directory",
-        "Clear Group Directory", "Clear WayPoint Directory", "Clear DSC TX Log Data",
-        "Clear All Data",        "Clear ATIS Data"};
-    return operation >= 0 && operation < static_cast<int>(kCaptions.size())
-               ? kCaptions[static_cast<std::size_t>(operation)]
-               : std::string();
-}
-
-void ApplyClearToImage(RadioImage &image, int operation) {
+void ApplyClearToImage(RadioImage &image, Operation operation) {
     switch (operation) {
-    case kOperationClearMmsi:
-    case kOperationClearAtis: {
-        const Range bytes = operation == kOperationClearMmsi ? kMmsiClearBytes : kAtisClearBytes;
+    case Operation::ClearMmsi:
+    case Operation::ClearAtis: {
+        const Range bytes = operation == Operation::ClearMmsi ? kMmsiClearBytes : kAtisClearBytes;
         Fill(image, {bytes.first, bytes.last - 1}, 0xFF);
         image.set(bytes.last, 0x00);
         break;
     }
-    case kOperationClearDscLog:
-    case kOperationClearDistressLog:
-    case kOperationClearIndividual:
-    case kOperationClearGroup:
-    case kOperationClearWaypoint:
-    case kOperationClearDscTxLog:
+    case Operation::ClearDscLog:
+    case Operation::ClearDistressLog:
+    case Operation::ClearIndividual:
+    case Operation::ClearGroup:
+    case Operation::ClearWaypoint:
+    case Operation::ClearDscTxLog:
         Fill(image, ErasedArea(operation), 0xFF);
-        if (operation == kOperationClearWaypoint) {
+        if (operation == Operation::ClearWaypoint) {
             Fill(image, kWaypointDirectoryZeroed, 0x00);
         }
         break;
-    case kOperationClearAll:
-        for (int part = kOperationClearDscLog; part <= kOperationClearDscTxLog; ++part) {
+    case Operation::ClearAll:
+        for (const Operation part :
+             {Operation::ClearDscLog, Operation::ClearDistressLog, Operation::ClearIndividual,
+              Operation::ClearGroup, Operation::ClearWaypoint, Operation::ClearDscTxLog}) {
             ApplyClearToImage(image, part);
         }
         break;
-    default:
+    case Operation::Read:
+    case Operation::Program:
         break;
     }
 }
 
-void RunClear(RadioLink &link, int operation) {
-    auto &ctx = link.ctx();
+Outcome RunClear(RadioLink &link, Operation operation, RadioImage &image) {
     link.ShowMonitor(MonitorText(operation));
-    const RadioImage before = ctx.Image;
-    ApplyClearToImage(ctx.Image, operation);
-    Send(link, operation);
-    if (ctx.Link.LinkError || ctx.Link.Cancel) {
-        ctx.Image = before;
-        return;
+    const RadioImage before = image;
+    ApplyClearToImage(image, operation);
+    const Outcome outcome = Send(link, image, operation);
+    if (outcome != Outcome::Done) {
+        image = before;
     }
-    ctx.Link.TransferDone = true;
-    link.ShowMonitor("");
-    ctx.ui.message(MessageIcon::Information, "Complete!!", link.caption());
-    if (operation == kOperationClearMmsi) {
-        ctx.Config.DscBasic.UserMmsi.clear();
-    } else if (operation == kOperationClearAtis) {
-        ctx.Config.Atis.AtisCode.clear();
-    }
+    return outcome;
 }
 
 } // namespace klt

@@ -13,7 +13,7 @@ constexpr int kSpeedSwitchPauseMs = 1000;
 constexpr int kSyncPasses = 2;
 
 void LinkMessage(RadioLink &link, const std::string &text) {
-    link.ctx().ui.message(MessageIcon::Error, text, link.caption());
+    link.ui().message(MessageIcon::Error, text, link.caption());
 }
 
 void WakeUp(RadioLink &link) {
@@ -90,8 +90,8 @@ Status ReadStatusReply(RadioLink &link) {
     if (status == "00") {
         return Status::Ready;
     }
-    if (status == "01" && link.ctx().ui.question(MessageIcon::Warning, "Radio is busy!!", link.caption(),
-                                                 Buttons::RetryCancel) == Answer::Retry) {
+    if (status == "01" && link.ui().question(MessageIcon::Warning, "Radio is busy!!", link.caption(),
+                                             Buttons::RetryCancel) == Answer::Retry) {
         return Status::AskAgain;
     }
     return Status::NotReady;
@@ -113,13 +113,11 @@ LinkResult AwaitAck(RadioLink &link) {
         link.WaitForByte(0x0A, kLineEndSeconds) != LinkResult::Ok) {
         return LinkResult::BadLineEnd;
     }
-    link.ctx().Link.LinkError = false;
     return LinkResult::Ok;
 }
 
 bool StartConnection(RadioLink &link) {
-    auto &ctx = link.ctx();
-    ctx.Link.Cancel = false;
+    link.flags().Cancel = false;
     if (!link.PortInit()) {
         return false;
     }
@@ -131,14 +129,14 @@ bool StartConnection(RadioLink &link) {
         LinkMessage(link, "port inicialize error!!");
         return false;
     }
-    ctx.ui.sleep(kSpeedSwitchPauseMs);
+    link.ui().sleep(kSpeedSwitchPauseMs);
     return SyncLink(link);
 }
 
 bool SyncLink(RadioLink &link) {
     int successes = 0;
     for (int pass = 1; pass <= kSyncPasses; ++pass) {
-        for (int attempts = link.ctx().Link.RetryCount; attempts > 0;) {
+        for (int attempts = link.settings().retryCount; attempts > 0;) {
             link.ShowMonitor("sending '#CMDSY'...(" + std::to_string(pass) + ")");
             link.SendLine("#CMDSY");
             const LinkResult result = AwaitAck(link);
@@ -162,8 +160,7 @@ bool SyncLink(RadioLink &link) {
 
 bool SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
                       const std::function<void()> &beforeAttempt) {
-    auto &ctx = link.ctx();
-    for (int attempts = ctx.Link.RetryCount;;) {
+    for (int attempts = link.settings().retryCount;;) {
         if (beforeAttempt) {
             beforeAttempt();
         }
@@ -180,8 +177,8 @@ bool SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
             if (--attempts > 0) {
                 break;
             }
-            if (ctx.ui.question(MessageIcon::Question, "confirm the synchronization of the communication",
-                                link.caption(), Buttons::OkCancel) != Answer::Ok ||
+            if (link.ui().question(MessageIcon::Question, "confirm the synchronization of the communication",
+                                   link.caption(), Buttons::OkCancel) != Answer::Ok ||
                 !SyncLink(link)) {
                 return false;
             }
@@ -207,12 +204,12 @@ bool CheckRadioStatus(RadioLink &link) {
 
 void AbortTransfer(RadioLink &link) {
     link.FlushInput();
-    link.ctx().ui.sleep(10);
+    link.ui().sleep(10);
     link.SendByte(0x18);
     // The user's Cancel brought us here: the wait for the radio's answer must not end on it.
-    link.ctx().Link.Cancel = false;
+    link.flags().Cancel = false;
     link.WaitForByte(0x06, 10);
-    link.ctx().Link.Cancel = true;
+    link.flags().Cancel = true;
 }
 
 } // namespace klt

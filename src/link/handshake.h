@@ -9,8 +9,8 @@
 
 namespace klt {
 
-// "#CMDOK" then CR and LF: Ok, and the Link error flag is cleared. Six other characters, or a missing
-// CR or LF, give BadLineEnd; Cancelled, TimedOut and RadioError are passed on.
+// "#CMDOK" then CR and LF: Ok. Six other characters, or a missing CR or LF, give BadLineEnd;
+// Cancelled, TimedOut and RadioError are passed on.
 LinkResult AwaitAck(RadioLink &link);
 
 bool StartConnection(RadioLink &link);

@@ -11,20 +11,15 @@ namespace klt {
 namespace {
 
 void CheckMessage(RadioLink &link, const std::string &text, const std::string &title) {
-    link.ctx().ui.message(MessageIcon::Error, text, title);
+    link.ui().message(MessageIcon::Error, text, title);
 }
 
-// After the reads: false (message shown unless cancelled) when they did not succeed.
-bool ReadsSucceeded(RadioLink &link) {
-    const auto &flags = link.ctx().Link;
-    if (flags.Cancel) {
-        return false;
-    }
-    if (flags.LinkError) {
+// After the reads: a failure is told here, a cancel is not.
+Outcome ReadsFailed(RadioLink &link, Outcome reads) {
+    if (reads == Outcome::Failed) {
         CheckMessage(link, "Communication Error!!", "Model Check");
-        return false;
     }
-    return true;
+    return reads;
 }
 
 std::string HexNoPadding(unsigned value) {
@@ -35,42 +30,40 @@ std::string HexNoPadding(unsigned value) {
 
 } // namespace
 
-void ReadDataChkModel(RadioLink &link) {
-    GuardPortFaults(link, "frmRadio.ReadDataChkModel", [&link] {
-        auto &ctx = link.ctx();
+Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, int model) {
+    return GuardPortFaults(link, "frmRadio.ReadDataChkModel", [&] {
         if (!link.PortOpen()) {
-            return;
+            return Outcome::Failed;
         }
         link.ShowMonitor("model check...");
         std::vector<std::uint8_t> buffer(RadioImage::kSize);
-        const auto codes = ModelCodeAddresses(ctx.Image);
-        ReadBlock(link, buffer, codes.head, 2);
-        if (!ctx.Link.LinkError) {
-            ReadBlock(link, buffer, codes.tail, 2);
+        const auto codes = ModelCodeAddresses(image);
+        Outcome reads = ReadBlock(link, buffer, codes.head, 2);
+        if (reads == Outcome::Done) {
+            reads = ReadBlock(link, buffer, codes.tail, 2);
         }
-        if (!ReadsSucceeded(link)) {
-            return;
+        if (reads != Outcome::Done) {
+            return ReadsFailed(link, reads);
         }
-        if (!ImageModelCodeMatches(ctx.CurrentModel, Be16At(buffer, codes.head),
-                                   Be16At(buffer, codes.tail))) {
-            ctx.Link.LinkError = true;
+        if (!ImageModelCodeMatches(model, Be16At(buffer, codes.head), Be16At(buffer, codes.tail))) {
             CheckMessage(link, "ModelType Error !!", "Read from Radio");
+            return Outcome::Failed;
         }
+        return Outcome::Done;
     });
 }
 
-void ReadDataChkProduct(RadioLink &link) {
-    GuardPortFaults(link, "frmRadio.ReadDataChkProduct", [&link] {
+Outcome ReadDataChkProduct(RadioLink &link) {
+    return GuardPortFaults(link, "frmRadio.ReadDataChkProduct", [&] {
         using namespace layout;
-        auto &ctx = link.ctx();
         if (!link.PortOpen()) {
-            return;
+            return Outcome::Failed;
         }
         link.ShowMonitor("product-code check...");
         std::vector<std::uint8_t> buffer(RadioImage::kSize);
-        ReadBlock(link, buffer, kProductCode, kProductCodeReadLength);
-        if (!ReadsSucceeded(link)) {
-            return;
+        if (const Outcome reads = ReadBlock(link, buffer, kProductCode, kProductCodeReadLength);
+            reads != Outcome::Done) {
+            return ReadsFailed(link, reads);
         }
         const std::string_view expected = kExpectedProductCode;
         for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -78,15 +71,15 @@ void ReadDataChkProduct(RadioLink &link) {
             if (buffer[address] == static_cast<std::uint8_t>(expected[i])) {
                 continue;
             }
-            if (ctx.DebugMode) {
+            if (link.settings().debugMode) {
                 CheckMessage(link,
                              "address: 0x" + HexNoPadding(address) + " -> 0x" + HexNoPadding(buffer[address]),
                              "Product Code Error!");
             }
-            ctx.Link.LinkError = true;
             CheckMessage(link, "Product Code Error !!", "Read from Radio");
-            return;
+            return Outcome::Failed;
         }
+        return Outcome::Done;
     });
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // Before any read, write or clear: is the connected radio one the selected model describes?
-// A failed check sets the Link error flag.
 
+#include "link/outcome.h"
 #include "link/radio_link.h"
+#include "model/radio_image.h"
 
 namespace klt {
 
-void ReadDataChkModel(RadioLink &link);
-void ReadDataChkProduct(RadioLink &link);
+// The model codes at both ends of the radio's memory against the model; the image gives their
+// addresses.
+Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, int model);
+// The product code the radio carries.
+Outcome ReadDataChkProduct(RadioLink &link);
 
 } // namespace klt

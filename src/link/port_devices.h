@@ -2,7 +2,7 @@
 // Serial port numbers 1 to 16 to device paths: KLT_COM<n> in the environment, then the settings
 // store's "ComPath"/"Device<n>", then the n-th serial device the system lists (USB adapters first).
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,5 @@
 #include "link/radio_link.h"
 
-#include "app/error_log.h"
 #include "model/text_format.h"
 
 #include <algorithm>
@@ -17,20 +16,15 @@ constexpr int kPollMs = 5;
 
 } // namespace
 
-int RadioLink::portNumber() const {
-    const long number = static_cast<long>(LeadingNumber(ctx_.store.get("ComPath", "ComNum", "1")));
-    return static_cast<int>(std::clamp(number, -32768L, 32767L));
-}
-
 std::string RadioLink::TransferSettings() const {
-    return ctx_.SlowLinkMode ? kSlowSettings : kFastSettings;
+    return settings_.slowLink ? kSlowSettings : kFastSettings;
 }
 
 bool RadioLink::PortInit() {
     ClosePort();
-    if (const auto fault = port_.open(portNumber(), kSlowSettings)) {
-        ctx_.ui.message(MessageIcon::Error, FailureText(*fault), "Port Inicialize Error!!");
-        LogError(ctx_, "frmRadio.PortInit", *fault);
+    if (const auto fault = port_.open(settings_.portNumber, kSlowSettings)) {
+        ui_.message(MessageIcon::Error, FailureText(*fault), "Port Inicialize Error!!");
+        log_.append("frmRadio.PortInit", *fault);
         return false;
     }
     ShowMonitor(port_.settings());
@@ -39,8 +33,8 @@ bool RadioLink::PortInit() {
 
 bool RadioLink::PortInitCP() {
     ClosePort();
-    if (const auto fault = port_.open(portNumber(), TransferSettings())) {
-        LogError(ctx_, "frmRadio.PortInitCP", *fault);
+    if (const auto fault = port_.open(settings_.portNumber, TransferSettings())) {
+        log_.append("frmRadio.PortInitCP", *fault);
         return false;
     }
     ShowMonitor(port_.settings());
@@ -51,8 +45,8 @@ bool RadioLink::PortOpen() {
     if (port_.isOpen()) {
         return true;
     }
-    if (const auto fault = port_.open(portNumber(), TransferSettings())) {
-        LogError(ctx_, "frmRadio.PortOpen", *fault);
+    if (const auto fault = port_.open(settings_.portNumber, TransferSettings())) {
+        log_.append("frmRadio.PortOpen", *fault);
         return false;
     }
     return true;
@@ -72,12 +66,12 @@ void RadioLink::FlushInput() {
 
 void RadioLink::SendByte(std::uint8_t byte) {
     FlushInput();
-    ctx_.ui.sleep(kSendDelayMs);
+    ui_.sleep(kSendDelayMs);
     port_.write(std::span(&byte, 1));
 }
 
 void RadioLink::SendBytes(std::span<const std::uint8_t> bytes) {
-    ctx_.ui.sleep(kSendDelayMs);
+    ui_.sleep(kSendDelayMs);
     port_.write(bytes);
 }
 
@@ -100,7 +94,7 @@ std::chrono::steady_clock::time_point RadioLink::Deadline(int seconds) {
 
 LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, std::uint8_t &byte) {
     for (;;) {
-        ctx_.ui.processEvents();
+        ui_.processEvents();
         if (port_.bytesWaiting() == 0) {
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock_.now()).count();
@@ -110,7 +104,7 @@ LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, s
         if (got) {
             byte = port_.readByte();
         }
-        if (ctx_.Link.Cancel) {
+        if (flags_.Cancel) {
             return LinkResult::Cancelled;
         }
         if (clock_.now() > deadline) {
@@ -191,9 +185,9 @@ LinkResult RadioLink::ReadToLineEnd(int seconds, std::string &text) {
 }
 
 void RadioLink::ShowMonitor(const std::string &text) {
-    if (ctx_.DebugMode) {
-        ctx_.ui.monitor(text);
-        ctx_.ui.pause(kMonitorPauseMs);
+    if (settings_.debugMode) {
+        ui_.monitor(text);
+        ui_.pause(kMonitorPauseMs);
     }
 }
 

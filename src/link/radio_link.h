@@ -2,7 +2,9 @@
 // The one serial line to the radio: the port's set-up for each phase of a connection, sends, and the
 // receive primitives with their deadlines and their reaction to the user's Cancel.
 
-#include "app/app_context.h"
+#include "base/error_log.h"
+#include "base/operation_flags.h"
+#include "base/ui.h"
 #include "link/link_clock.h"
 #include "link/serial_port.h"
 
@@ -18,17 +20,28 @@ enum class LinkResult : int { Ok = 0, Cancelled = 1, TimedOut = 3, RadioError = 
 inline constexpr const char *kSlowSettings = "19200,N,8,1";
 inline constexpr const char *kFastSettings = "57600,N,8,1";
 
+// How the link is to work: the user's choices and the program's mode.
+struct LinkSettings {
+    int portNumber = 1;
+    bool slowLink = false;  // the transfer speed stays at 19200 bit/s
+    bool debugMode = false; // the monitor line, with a pause after each text
+    int retryCount = 3;     // attempts of every exchange that retries
+};
+
 class RadioLink {
 public:
-    RadioLink(AppContext &ctx, SerialPort &port, LinkClock &clock) : ctx_(ctx), port_(port), clock_(clock) {}
+    RadioLink(SerialPort &port, Ui &ui, LinkClock &clock, OperationFlags &flags, ErrorLog log,
+              LinkSettings settings)
+        : port_(port), ui_(ui), clock_(clock), flags_(flags), log_(std::move(log)), settings_(settings) {}
 
-    AppContext &ctx() { return ctx_; }
+    Ui &ui() { return ui_; }
+    OperationFlags &flags() { return flags_; }
+    const ErrorLog &log() const { return log_; }
+    LinkSettings &settings() { return settings_; }
+    const LinkSettings &settings() const { return settings_; }
     // The title of the link's messages: the caption of the operation running.
     const std::string &caption() const { return caption_; }
     void setCaption(std::string caption) { caption_ = std::move(caption); }
-
-    // The port number the preferences hold ("ComPath"/"ComNum", 1 when there is none).
-    int portNumber() const;
 
     bool PortInit();   // 19200 bit/s for the wake-up and the speed command
     bool PortInitCP(); // the transfer speed: 57600 bit/s, 19200 in slow-link mode
@@ -49,15 +62,21 @@ public:
     // In debug mode: the text on the monitor line, then a pause.
     void ShowMonitor(const std::string &text);
 
+    // Whether the user has asked to stop.
+    bool Cancelled() const { return flags_.Cancel; }
+
 private:
     // Waits for the next byte under the deadline; the Cancel flag and the deadline end it.
     LinkResult NextByte(std::chrono::steady_clock::time_point deadline, std::uint8_t &byte);
     std::chrono::steady_clock::time_point Deadline(int seconds);
     std::string TransferSettings() const;
 
-    AppContext &ctx_;
     SerialPort &port_;
+    Ui &ui_;
     LinkClock &clock_;
+    OperationFlags &flags_;
+    ErrorLog log_;
+    LinkSettings settings_;
     std::string caption_;
 };
 

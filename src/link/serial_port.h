@@ -2,7 +2,7 @@
 // What the link needs of a serial port. Adapters: the system's serial ports (Qt), an in-memory line
 // to the simulated radio (tests). A failure of the port while it is in use throws PortFault.
 
-#include "app/fault.h"
+#include "base/fault.h"
 
 #include <cstdint>
 #include <optional>

@@ -12,56 +12,59 @@ namespace klt {
 
 namespace {
 
-// Status and identity of the radio, before every read, write and clear; true when the flow may go on.
-bool CommonSteps(RadioLink &link) {
-    auto &ctx = link.ctx();
-    ctx.Link.Busy = true;
-    ctx.ui.setBusyPointer(true);
+// Status and identity of the radio, before every read, write and clear.
+Outcome CommonSteps(RadioLink &link, const TransferData &data) {
+    link.flags().Busy = true;
+    link.ui().setBusyPointer(true);
     if (!CheckRadioStatus(link)) {
-        ctx.ui.message(MessageIcon::Error, "Radio not ready!!", link.caption());
-        return false;
+        link.ui().message(MessageIcon::Error, "Radio not ready!!", link.caption());
+        return Outcome::Failed;
     }
-    ReadDataChkModel(link);
-    if (!ctx.Link.LinkError) {
-        ReadDataChkProduct(link);
+    if (const Outcome model = ReadDataChkModel(link, data.image, data.model); model != Outcome::Done) {
+        return model;
     }
-    return !ctx.Link.LinkError;
+    return ReadDataChkProduct(link);
 }
 
-void Complete(RadioLink &link) {
-    auto &ctx = link.ctx();
-    ctx.Link.TransferDone = true;
-    link.ShowMonitor("");
-    ctx.ui.message(MessageIcon::Information, "Complete!!", link.caption());
-}
-
-void ReadFlow(RadioLink &link) {
-    auto &ctx = link.ctx();
-    if (!CommonSteps(link)) {
-        return;
+Outcome ReadFlow(RadioLink &link, const TransferData &data) {
+    if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
+        return ready;
     }
     link.ShowMonitor("radio reading...");
-    const auto image = ctx.Image.bytes();
+    const auto image = data.image.bytes();
     std::vector<std::uint8_t> buffer(image.begin(), image.end());
-    GuardPortFaults(link, "frmRadio.ReadData", [&] { ReadData(link, buffer); });
-    if (!ctx.Link.LinkError && !ctx.Link.Cancel) {
-        MergeReadImage(ctx.Image, buffer);
-        DecodeImage(ctx.Image, ctx.Config, ctx.CurrentModel);
-        Complete(link);
+    const Outcome read = GuardPortFaults(link, "frmRadio.ReadData", [&] { return ReadData(link, buffer); });
+    FinishTransfer(link, read, "Read from Radio");
+    if (read == Outcome::Done) {
+        MergeReadImage(data.image, buffer);
+        DecodeImage(data.image, data.config, data.model);
     }
+    return read;
 }
 
-void WriteFlow(RadioLink &link) {
-    auto &ctx = link.ctx();
-    PrepareImageForWrite(ctx.Image, ctx.Config);
-    if (!CommonSteps(link)) {
-        return;
+Outcome WriteFlow(RadioLink &link, const TransferData &data) {
+    PrepareImageForWrite(data.image, data.config);
+    if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
+        return ready;
     }
     link.ShowMonitor("radio writing...");
-    GuardPortFaults(link, "frmRadio.WriteData", [&] { WriteData(link); });
-    if (!ctx.Link.LinkError && !ctx.Link.Cancel) {
-        Complete(link);
+    const Outcome written =
+        GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image); });
+    FinishTransfer(link, written, "Program to Radio");
+    return written;
+}
+
+Outcome ClearFlow(RadioLink &link, Operation operation, const TransferData &data) {
+    if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
+        return ready;
     }
+    const Outcome cleared = RunClear(link, operation, data.image);
+    if (cleared == Outcome::Done && operation == Operation::ClearMmsi) {
+        data.config.DscBasic.UserMmsi.clear();
+    } else if (cleared == Outcome::Done && operation == Operation::ClearAtis) {
+        data.config.Atis.AtisCode.clear();
+    }
+    return cleared;
 }
 
 } // namespace
@@ -76,28 +79,33 @@ void PrepareImageForWrite(RadioImage &image, const Configuration &config) {
     }
 }
 
-void RunTransfer(RadioLink &link, int operation) {
-    auto &ctx = link.ctx();
+Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data) {
     link.setCaption(OperationCaption(operation));
     link.ShowMonitor("startsync...");
-    GuardPortFaults(link, "frmRadio.PortInit", [&] {
+    const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {
         if (!StartConnection(link)) {
             link.ShowMonitor("can not syncing!!");
-            return;
+            return Outcome::Failed;
         }
         link.ShowMonitor("sync ok");
-        if (operation == kOperationRead) {
-            ReadFlow(link);
-        } else if (operation == kOperationProgram) {
-            WriteFlow(link);
-        } else if (CommonSteps(link)) {
-            RunClear(link, operation);
+        switch (operation) {
+        case Operation::Read:
+            return ReadFlow(link, data);
+        case Operation::Program:
+            return WriteFlow(link, data);
+        default:
+            return ClearFlow(link, operation, data);
         }
     });
     link.ClosePort();
-    ctx.ui.progress(0);
-    ctx.ui.setBusyPointer(false);
-    ctx.Link.Busy = false;
+    if (outcome == Outcome::Done) {
+        link.ShowMonitor("");
+        link.ui().message(MessageIcon::Information, "Complete!!", link.caption());
+    }
+    link.ui().progress(0);
+    link.ui().setBusyPointer(false);
+    link.flags().Busy = false;
+    return outcome;
 }
 
 } // namespace klt

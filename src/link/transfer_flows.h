@@ -1,12 +1,25 @@
 #pragma once
 // What the transfer dialog's OK button runs: the connection start, then the read, write or clear
-// flow of the operation code. Success sets the Transfer done flag.
+// flow of the operation; the flow decides at its end what the user is told.
 
+#include "link/operation.h"
+#include "link/outcome.h"
 #include "link/radio_link.h"
+#include "model/radio_image.h"
+#include "model/records.h"
 
 namespace klt {
 
-void RunTransfer(RadioLink &link, int operation);
+// The configuration a transfer reads into or writes from, of the selected model.
+struct TransferData {
+    RadioImage &image;
+    Configuration &config;
+    int model;
+};
+
+// Done when the operation completed: the user has then been told "Complete!!". A read changes the
+// image and the records only when it completes; a failed or cancelled clear leaves the image as it was.
+Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data);
 
 // The image as it goes to the radio: encoded, channel references repaired, checksum, and the ATIS
 // code marked present when the memory holds one.

@@ -1,7 +1,7 @@
 #include "report/report_window.h"
 
+#include "app/report_file.h"
 #include "editor/file_chooser.h"
-#include "report/report_file.h"
 #include "report/report_text.h"
 
 #include <QFontDatabase>

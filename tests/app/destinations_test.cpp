@@ -73,7 +73,6 @@ TEST(DestinationLoad, AcceptsOnlyAWholeImageOfTheModel) {
     const auto longFile = p.folder.write("D_01C2.ini", DescriptionFile(2, 450, 450, 0) + "x");
 
     EXPECT_FALSE(LoadDestinationFile(p.ctx, mixed).loaded);
-    EXPECT_TRUE(p.ctx.Link.LinkError);
     EXPECT_EQ(p.ctx.Image.at(60), 0xFF); // the current memory is left as it was
     EXPECT_FALSE(LoadDestinationFile(p.ctx, shortFile).loaded);
     EXPECT_FALSE(LoadDestinationFile(p.ctx, longFile).loaded);
@@ -82,7 +81,7 @@ TEST(DestinationLoad, AcceptsOnlyAWholeImageOfTheModel) {
     const auto load = LoadDestinationFile(p.ctx, good);
     EXPECT_TRUE(load.loaded);
     EXPECT_FALSE(load.fault);
-    EXPECT_FALSE(p.ctx.Link.Busy);
+    EXPECT_FALSE(p.ctx.Flags.Busy);
     EXPECT_EQ(p.ctx.Image.be16(0), 300);
     EXPECT_EQ(p.ctx.Config.Common.Weater, 0); // decoded into the records
     EXPECT_EQ(p.ui.pauses, (std::vector<int>{500, 500}));
@@ -109,7 +108,7 @@ TEST(Reset, RebuildsThePlansAndClearsTheDirectories) {
     EXPECT_EQ(p.ctx.Config.AtisCallSigns[0],
               AtisCallSignEntry{}); // nothing of the old configuration survives
     EXPECT_EQ(p.ctx.CurrentFilePath, "");
-    EXPECT_FALSE(p.ctx.Link.Busy);
+    EXPECT_FALSE(p.ctx.Flags.Busy);
     EXPECT_FALSE(p.ctx.Destinations.Enabled);
 
     // The memory now matches the records.

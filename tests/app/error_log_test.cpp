@@ -1,4 +1,4 @@
-#include "app/error_log.h"
+#include "base/error_log.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ using Program = test::TestProgram;
 
 TEST(ErrorLog, NothingWithoutDebugMode) {
     Program p;
-    LogError(p.ctx, "frmRadio.PortOpen", Fault{8002, "Invalid port number"});
+    ErrorLogOf(p.ctx).append("frmRadio.PortOpen", Fault{8002, "Invalid port number"});
     EXPECT_FALSE(std::filesystem::exists(p.folder.path() / "err.log"));
 }
 
@@ -20,8 +20,8 @@ TEST(ErrorLog, AppendsOneLinePerFailure) {
     Program p;
     p.ctx.DebugMode = true;
     p.folder.write("err.log", "earlier line\n");
-    LogError(p.ctx, "frmRadio.PortOpen", Fault{8002, "Invalid port number"});
-    LogError(p.ctx, "frmMain.FileRead2", Fault{62, ""});
+    ErrorLogOf(p.ctx).append("frmRadio.PortOpen", Fault{8002, "Invalid port number"});
+    ErrorLogOf(p.ctx).append("frmMain.FileRead2", Fault{62, ""});
     const std::string log = test::ReadFile(p.folder.path() / "err.log");
     const std::regex lines(
         "earlier line\n"
@@ -34,7 +34,7 @@ TEST(ErrorLog, AnUnwritableLogIsSilent) {
     Program p;
     p.ctx.DebugMode = true;
     std::filesystem::create_directory(p.folder.path() / "err.log"); // a folder where the file should be
-    EXPECT_NO_THROW(LogError(p.ctx, "frmMain.SaveFileAs", Fault{61, "Disk full"}));
+    EXPECT_NO_THROW(ErrorLogOf(p.ctx).append("frmMain.SaveFileAs", Fault{61, "Disk full"}));
 }
 
 TEST(Fault, SystemErrorsAsTheProgramNumbersThem) {

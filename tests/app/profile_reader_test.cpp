@@ -1,5 +1,5 @@
 #include "app/global_ini.h"
-#include "app/profile_reader.h"
+#include "files/profile_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/reset.h"
-#include "files/hex_file.h"
 #include "model/image_mapping.h"
 #include "support/test_program.h"
 
@@ -51,7 +51,6 @@ TEST(HexFile, AnotherModelsMemoryIsRefused) {
     const RadioImage before = reader.ctx.Image;
     EXPECT_FALSE(OpenHexFile(reader.ctx, path));
     EXPECT_EQ(reader.ctx.Image, before);
-    EXPECT_TRUE(reader.ctx.Link.LinkError);
     ASSERT_EQ(reader.ui.messages.size(), 1u);
     EXPECT_EQ(reader.ui.messages[0].text, "ModelType Error !!");
     EXPECT_EQ(reader.ui.messages[0].title, "Read from Radio");
@@ -82,7 +81,6 @@ TEST(HexFile, AFailedSaveSaysSo) {
     EXPECT_FALSE(SaveHexFile(p.ctx, p.folder.path() / "missing" / "r.hex"));
     ASSERT_EQ(p.ui.messages.size(), 1u);
     EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");
-    EXPECT_TRUE(p.ctx.Link.Cancel);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "app/error_log.h"
 #include "app/model_state.h"
 #include "app/reset.h"
+#include "app/settings_file_commands.h"
+#include "base/error_log.h"
 #include "files/section_table.h"
 #include "files/settings_reader.h"
 #include "files/settings_writer.h"
@@ -113,8 +114,6 @@ TEST(SettingsFile, OpenResetsThenAppliesAndNamesTheFile) {
     EXPECT_EQ(q.ctx.Config.AtisCallSigns[31].Disp, "LAST");
     EXPECT_EQ(q.ctx.Config.Individual[0].TagName, "");
     EXPECT_EQ(q.ctx.CurrentFilePath, path.string());
-    EXPECT_FALSE(q.ctx.Link.LinkError);
-    EXPECT_FALSE(q.ctx.Link.Cancel);
     EXPECT_TRUE(q.ui.messages.empty());
 }
 
@@ -126,7 +125,6 @@ TEST(SettingsFile, AFileOfAnotherModelChangesNothing) {
     EXPECT_FALSE(OpenSettingsFile(p.ctx, path, false));
     EXPECT_EQ(p.ctx.Config.Usa[10].ChTag, "KEEP");
     EXPECT_EQ(p.ctx.CurrentFilePath, "before.dat");
-    EXPECT_TRUE(p.ctx.Link.LinkError);
     ASSERT_EQ(p.ui.messages.size(), 1u);
     EXPECT_EQ(p.ui.messages[0].text, "ModelType Error !!");
     EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Error);
@@ -228,8 +226,6 @@ TEST(SettingsFile, AFailedSaveTellsAndLogs) {
     p.ctx.DebugMode = true;
     const auto target = p.folder.write("keep.dat", "earlier");
     EXPECT_FALSE(SaveSettingsAs(p.ctx, p.folder.path() / "no" / "such.dat"));
-    EXPECT_TRUE(p.ctx.Link.LinkError);
-    EXPECT_TRUE(p.ctx.Link.Cancel);
     EXPECT_EQ(p.ctx.CurrentFilePath, "");
     ASSERT_EQ(p.ui.messages.size(), 1u);
     EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");

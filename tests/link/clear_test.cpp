@@ -21,9 +21,8 @@ std::vector<std::string> Writes(const LinkBench &bench) {
     return writes;
 }
 
-void Clear(LinkBench &bench, int operation) {
-    bench.link.setCaption(OperationCaption(operation));
-    RunTransfer(bench.link, operation);
+Outcome Clear(LinkBench &bench, Operation operation) {
+    return bench.Run(operation);
 }
 
 TEST(ClearWaypoints, ErasedPatternAndTheBlocksSent) {
@@ -31,9 +30,8 @@ TEST(ClearWaypoints, ErasedPatternAndTheBlocksSent) {
     std::fill(memory.begin() + 0x5100, memory.begin() + 0x5E80, 0x11);
     LinkBench bench(1, memory, {});
     std::fill(bench.ctx.Image.bytes().begin() + 0x5100, bench.ctx.Image.bytes().begin() + 0x5E80, 0x22);
-    Clear(bench, kOperationClearWaypoint);
+    EXPECT_EQ(Clear(bench, Operation::ClearWaypoint), Outcome::Done);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear WayPoint Directory: Complete!!"}));
-    EXPECT_TRUE(bench.ctx.Link.TransferDone);
     const auto writes = Writes(bench);
     ASSERT_EQ(writes.size(), 54u);
     EXPECT_EQ(writes.front(), "5100\t40");
@@ -49,7 +47,7 @@ TEST(ClearWaypoints, ErasedPatternAndTheBlocksSent) {
 TEST(ClearMmsi, ClearsTheRecordsOnSuccess) {
     LinkBench bench;
     bench.ctx.Config.DscBasic.UserMmsi = "366123456";
-    Clear(bench, kOperationClearMmsi);
+    Clear(bench, Operation::ClearMmsi);
     EXPECT_EQ(Writes(bench), (std::vector<std::string>{"01A0\t01", "01A1\t01", "01A2\t01", "01A3\t01",
                                                        "01A4\t01", "01A5\t01"}));
     EXPECT_EQ(bench.ctx.Config.DscBasic.UserMmsi, "");
@@ -67,7 +65,7 @@ TEST(ClearMmsi, AFailedByteRestoresTheImage) {
     bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
         return sent.starts_with("#CEPWR\t01A2") ? std::optional<std::string>("#CMDXX\r\n") : std::nullopt;
     };
-    Clear(bench, kOperationClearMmsi);
+    Clear(bench, Operation::ClearMmsi);
     EXPECT_EQ(Writes(bench).size(), 5u); // the four others are still attempted
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data: Communication Error!!"}));
     EXPECT_EQ(bench.ctx.Image, before);
@@ -79,7 +77,7 @@ TEST(ClearAtis, TitleAndBytes) {
     bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
         return sent.starts_with("#CEPWR\t01AB") ? std::optional<std::string>("#CMDXX\r\n") : std::nullopt;
     };
-    Clear(bench, kOperationClearAtis);
+    Clear(bench, Operation::ClearAtis);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data ATIS: Communication Error!!"}));
 }
 
@@ -88,7 +86,7 @@ TEST(ClearAll, WritesItsBlocksAndLeavesMmsiAndAtis) {
     bench.ctx.Image.set(0x1A0, 0x36);
     bench.ctx.Image.set(0x1A6, 0x92);
     bench.ctx.Image.set(0x5F00, 0x77); // not cleared, but sent as it is
-    Clear(bench, kOperationClearAll);
+    Clear(bench, Operation::ClearAll);
     const auto writes = Writes(bench);
     EXPECT_EQ(writes.size(), 20u + (0x7F80 - 0x4F00) / 64 + 1);
     EXPECT_EQ(writes.front(), "4700\t40");
@@ -106,12 +104,11 @@ TEST(ClearDscLog, CancelRestoresTheWholeImage) {
     const RadioImage before = bench.ctx.Image;
     bench.ui.onProcessEvents = [&bench] {
         if (Writes(bench).size() == 3) {
-            bench.ctx.Link.Cancel = true;
+            bench.ctx.Flags.Cancel = true;
         }
     };
-    Clear(bench, kOperationClearDscLog);
+    EXPECT_EQ(Clear(bench, Operation::ClearDscLog), Outcome::Cancelled);
     EXPECT_EQ(bench.ctx.Image, before);
-    EXPECT_FALSE(bench.ctx.Link.TransferDone);
     EXPECT_EQ(Writes(bench).size(), 3u);
     for (const auto &message : bench.messages()) {
         EXPECT_EQ(message.find("Complete!!"), std::string::npos);
@@ -119,10 +116,11 @@ TEST(ClearDscLog, CancelRestoresTheWholeImage) {
 }
 
 TEST(ClearCaptions, EveryOperationHasOne) {
-    EXPECT_EQ(OperationCaption(0), "Read from Radio");
-    EXPECT_EQ(OperationCaption(5), "Clear Individual Directory");
-    EXPECT_EQ(OperationCaption(10), "Clear ATIS Data");
-    EXPECT_EQ(OperationCaption(11), "");
+    EXPECT_EQ(OperationCaption(*OperationFromCode(0)), "Read from Radio");
+    EXPECT_EQ(OperationCaption(*OperationFromCode(5)), "Clear Individual Directory");
+    EXPECT_EQ(OperationCaption(*OperationFromCode(10)), "Clear ATIS Data");
+    EXPECT_FALSE(OperationFromCode(11)); // no operation: no dialog, no clear
+    EXPECT_FALSE(OperationFromCode(-1));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // fake clock: a whole transfer runs in milliseconds.
 
 #include "link/radio_link.h"
+#include "link/transfer_flows.h"
 #include "model/image_mapping.h"
 #include "simulated_radio.h"
 #include "support/loopback_port.h"
@@ -22,7 +23,8 @@ struct LinkBench : TestProgram {
     // A line the PC sends may be answered here instead of by the radio.
     std::function<std::optional<std::string>(const std::string &sent)> intercept;
     LoopbackPort port{clock, [this](std::span<const std::uint8_t> bytes) { return Answer(bytes); }};
-    RadioLink link{ctx, port, clock};
+    // Logs whatever the link logs, debug mode or not, so that a test sees it.
+    RadioLink link{port, ui, clock, ctx.Flags, ErrorLog(true, folder.path(), ctx.ProgramTitle), {}};
 
     explicit LinkBench(int model = 1, sim::FaultPlan plan = {})
         : LinkBench(model, RadioMemory(model), plan) {}
@@ -39,6 +41,11 @@ struct LinkBench : TestProgram {
             }
         }
         return radio.receive(bytes);
+    }
+
+    // The operation on this program's configuration, as the transfer dialog runs it.
+    Outcome Run(Operation operation) {
+        return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel});
     }
 
     std::vector<std::string> messages() const {

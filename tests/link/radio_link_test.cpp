@@ -79,7 +79,7 @@ TEST(RadioLink, CancelEndsAWait) {
     int turns = 0;
     line.ui.onProcessEvents = [&] {
         if (++turns == 3) {
-            line.ctx.Link.Cancel = true;
+            line.ctx.Flags.Cancel = true;
         }
     };
     std::string text;
@@ -106,8 +106,8 @@ TEST(RadioLink, PortSpeedsAndNumbers) {
     ScriptedLine line;
     EXPECT_TRUE(line.link.PortInit());
     EXPECT_TRUE(line.link.PortInitCP());
-    line.ctx.SlowLinkMode = true;
-    line.store.put("ComPath", "ComNum", "16");
+    line.link.settings().slowLink = true;
+    line.link.settings().portNumber = 16;
     EXPECT_TRUE(line.link.PortInitCP());
     EXPECT_TRUE(line.link.PortOpen()); // already open: nothing changes
     line.link.ClosePort();
@@ -119,7 +119,6 @@ TEST(RadioLink, PortSpeedsAndNumbers) {
 
 TEST(RadioLink, APortThatWillNotOpenSaysWhy) {
     ScriptedLine line;
-    line.ctx.DebugMode = true;
     line.port.openFault = Fault{2, "No such file or directory"};
     EXPECT_FALSE(line.link.PortInit());
     EXPECT_EQ(line.messages(),
@@ -135,9 +134,7 @@ TEST(RadioLink, APortThatWillNotOpenSaysWhy) {
 TEST(AwaitAck, NeedsTheLineEndInTime) {
     ScriptedLine line;
     line.port.push("#CMDOK\r\n");
-    line.ctx.Link.LinkError = true;
     EXPECT_EQ(AwaitAck(line.link), LinkResult::Ok);
-    EXPECT_FALSE(line.ctx.Link.LinkError);
     line.port.push("#CMDOK");
     EXPECT_EQ(AwaitAck(line.link), LinkResult::BadLineEnd);
     line.port.push("#CMDNO\r\n");

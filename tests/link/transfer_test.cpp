@@ -120,8 +120,7 @@ TEST(ReadBlock, RejectedRepliesAreNotRetried) {
         const std::string body = "#CEPDT\t0000\t40\t" + std::string(126, 'A') + "\t";
         return "#CMDOK\r\n" + body + Hex2(XorChecksum(body)) + "\r\n";
     };
-    ReadBlock(bench.link, buffer, 0, 64);
-    EXPECT_TRUE(bench.ctx.Link.LinkError);
+    EXPECT_EQ(ReadBlock(bench.link, buffer, 0, 64), Outcome::Failed);
     EXPECT_EQ(requests, 1);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: data error!!"}));
 
@@ -133,50 +132,70 @@ TEST(ReadBlock, RejectedRepliesAreNotRetried) {
         const std::string body = "#CEPDT\t0040\t02\tABCD\t";
         return "#CMDOK\r\n" + body + Hex2(XorChecksum(body)) + "\r\n";
     };
-    ReadBlock(bench.link, buffer, 0, 2);
+    EXPECT_EQ(ReadBlock(bench.link, buffer, 0, 2), Outcome::Failed);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: address error!!"}));
 }
 
 TEST(ReadBlock, SilenceIsRetriedThreeTimes) {
     LinkBench bench(1, {.hangAfter = 0});
     std::vector<std::uint8_t> buffer(RadioImage::kSize);
-    ReadBlock(bench.link, buffer, 0, 64);
-    EXPECT_TRUE(bench.ctx.Link.LinkError);
+    EXPECT_EQ(ReadBlock(bench.link, buffer, 0, 64), Outcome::Failed);
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD"), 3);
+}
+
+// A block the radio refused, followed by a synchronisation that only half succeeds, is a failed block:
+// the read must not go on as if the block had come.
+TEST(ReadFlow, AHalfSuccessfulResynchronisationFailsTheRead) {
+    LinkBench bench;
+    bench.ui.answers = {Answer::Ok};
+    int syncs = 0;
+    bench.intercept = [&syncs](const std::string &sent) -> std::optional<std::string> {
+        if (sent.starts_with("#CEPRD\t1000\t40")) {
+            return std::string("ERROR\r\n");
+        }
+        if (sent == "#CMDSY\r\n" && syncs >= 2) {
+            return ++syncs == 3 ? std::string("#CMDOK\r\n") : std::string();
+        }
+        syncs += sent == "#CMDSY\r\n" ? 1 : 0;
+        return std::nullopt;
+    };
+    const RadioImage image = bench.ctx.Image;
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{"Read from Radio: confirm the synchronization of the communication",
+                                        "Read from Radio: Communication Error!!"}));
+    EXPECT_EQ(bench.ctx.Image, image);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD\t1040"), 0);
 }
 
 TEST(IdentityChecks, ModelCodesAtBothEnds) {
     auto memory = test::RadioMemory(1);
     LinkBench tq450(2, memory, {}); // a TQ-300 memory serves the TQ-400E/TQ-450
-    ReadDataChkModel(tq450.link);
-    EXPECT_FALSE(tq450.ctx.Link.LinkError);
+    EXPECT_EQ(ReadDataChkModel(tq450.link, tq450.ctx.Image, 2), Outcome::Done);
     EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t0000\t02"), 1);
     EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t7FFE\t02"), 1);
 
     memory[0x7FFF] = 0xC2;
     LinkBench mixed(1, memory, {});
-    ReadDataChkModel(mixed.link);
-    EXPECT_TRUE(mixed.ctx.Link.LinkError);
+    EXPECT_EQ(ReadDataChkModel(mixed.link, mixed.ctx.Image, 1), Outcome::Failed);
     EXPECT_EQ(mixed.messages(), (std::vector<std::string>{"Read from Radio: ModelType Error !!"}));
 
     LinkBench silent(1, {.hangAfter = 0});
-    ReadDataChkModel(silent.link);
+    EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, 1), Outcome::Failed);
     EXPECT_EQ(silent.messages(), (std::vector<std::string>{"Model Check: Communication Error!!"}));
     EXPECT_EQ(Count(silent.radio.linesFromPc(), "#CEPRD\t7FFE"), 0);
 }
 
 TEST(IdentityChecks, ProductCode) {
     LinkBench good;
-    ReadDataChkProduct(good.link);
-    EXPECT_FALSE(good.ctx.Link.LinkError);
+    EXPECT_EQ(ReadDataChkProduct(good.link), Outcome::Done);
     EXPECT_EQ(Count(good.radio.linesFromPc(), "#CEPRD\t0070\t07\t6A"), 1);
 
     auto memory = test::RadioMemory(1);
     memory[0x74] = '2';
     LinkBench wrong(1, memory, {});
-    wrong.ctx.DebugMode = true;
-    ReadDataChkProduct(wrong.link);
-    EXPECT_TRUE(wrong.ctx.Link.LinkError);
+    wrong.link.settings().debugMode = true;
+    EXPECT_EQ(ReadDataChkProduct(wrong.link), Outcome::Failed);
     EXPECT_EQ(wrong.messages(), (std::vector<std::string>{"Product Code Error!: address: 0x74 -> 0x32",
                                                           "Read from Radio: Product Code Error !!"}));
 }
@@ -189,8 +208,7 @@ TEST(ReadFlow, ReadsMergesAndDecodes) {
     memory[0x5200] = 0x43;
     LinkBench bench(1, memory, {});
     bench.ctx.Image.set(0x0005, 0x99);
-    RunTransfer(bench.link, kOperationRead);
-    EXPECT_TRUE(bench.ctx.Link.TransferDone);
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Done);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Complete!!"}));
     EXPECT_EQ(bench.ctx.Config.Usa[32].ChTag, "RX");
     EXPECT_EQ(bench.ctx.Image.at(0x0005), 0x99);
@@ -198,7 +216,7 @@ TEST(ReadFlow, ReadsMergesAndDecodes) {
     EXPECT_EQ(bench.ctx.Image.at(0x0070), 'Q');
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD\t"), 3 + 512);
     EXPECT_FALSE(bench.port.isOpen());
-    EXPECT_FALSE(bench.ctx.Link.Busy);
+    EXPECT_FALSE(bench.ctx.Flags.Busy);
 }
 
 TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
@@ -207,11 +225,10 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
     const RadioImage image = bench.ctx.Image;
     bench.ui.onProcessEvents = [&bench] {
         if (bench.radio.framedCommands() == 100) {
-            bench.ctx.Link.Cancel = true;
+            bench.ctx.Flags.Cancel = true;
         }
     };
-    RunTransfer(bench.link, kOperationRead);
-    EXPECT_FALSE(bench.ctx.Link.TransferDone);
+    EXPECT_NE(bench.Run(Operation::Read), Outcome::Done);
     EXPECT_NE(std::find(bench.port.written.begin(), bench.port.written.end(), 0x18),
               bench.port.written.end());
     EXPECT_EQ(bench.ctx.Config, before);
@@ -223,7 +240,7 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
 TEST(ReadFlow, ABadChecksumEndsTheReadWithoutChangingAnything) {
     LinkBench bench(1, {.badChecksumAt = 0x1000});
     const RadioImage image = bench.ctx.Image;
-    RunTransfer(bench.link, kOperationRead);
+    bench.Run(Operation::Read);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
     EXPECT_EQ(bench.ctx.Image, image);
@@ -233,9 +250,8 @@ TEST(ReadFlow, ARadioThatStopsAnsweringFailsCleanly) {
     LinkBench bench(1, {.hangAfter = 40});
     const RadioImage image = bench.ctx.Image;
     const Configuration config = bench.ctx.Config;
-    RunTransfer(bench.link, kOperationRead);
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
-    EXPECT_FALSE(bench.ctx.Link.TransferDone);
     EXPECT_EQ(bench.ctx.Image, image);
     EXPECT_EQ(bench.ctx.Config, config);
     EXPECT_FALSE(bench.port.isOpen());
@@ -243,10 +259,10 @@ TEST(ReadFlow, ARadioThatStopsAnsweringFailsCleanly) {
 
 TEST(ReadFlow, RadioNotReady) {
     LinkBench bench(1, {.busyReplies = 5});
-    RunTransfer(bench.link, kOperationRead);
+    bench.Run(Operation::Read);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Radio is busy!!",
                                                           "Read from Radio: Radio not ready!!"}));
-    EXPECT_FALSE(bench.ctx.Link.Busy);
+    EXPECT_FALSE(bench.ctx.Flags.Busy);
 }
 
 TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
@@ -258,7 +274,7 @@ TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
     bench.link.setCaption("Program to Radio");
     bench.ctx.Config.Usa[32].ChTag = "WRITTEN";
     bench.ctx.Config.Atis.AtisCode = "9211234567";
-    RunTransfer(bench.link, kOperationProgram);
+    bench.Run(Operation::Program);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Complete!!"}));
     const auto &radio = bench.radio.memory();
     for (const Address a : {0x0078u, 0x0710u, 0x5100u, 0x7000u, 0x0010u, 0x0110u}) {
@@ -285,9 +301,8 @@ TEST(WriteFlow, AFailedSingleByteFailsTheWrite) {
     bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
         return sent.starts_with("#CEPWR\t0022\t01") ? std::optional<std::string>("#CMDNO\r\n") : std::nullopt;
     };
-    RunTransfer(bench.link, kOperationProgram);
+    EXPECT_EQ(bench.Run(Operation::Program), Outcome::Failed);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Communication Error!!"}));
-    EXPECT_FALSE(bench.ctx.Link.TransferDone);
     const auto &lines = bench.radio.linesFromPc();
     EXPECT_EQ(Count(lines, "#CEPWR\t0023"), 1); // the rest of the run is still attempted
     EXPECT_EQ(Count(lines, "#CEPWR\t0040"), 0); // ... and the write stops after it
@@ -297,27 +312,24 @@ TEST(WriteFlow, APortThatDisappearsIsReported) {
     LinkBench bench;
     bench.link.setCaption("Program to Radio");
     bench.port.failAfterWrites = 40;
-    RunTransfer(bench.link, kOperationProgram);
+    EXPECT_EQ(bench.Run(Operation::Program), Outcome::Cancelled); // reported, and nothing more is said
     ASSERT_FALSE(bench.ui.messages.empty());
     EXPECT_EQ(bench.ui.messages.back().title, "frmRadio.WriteData");
     EXPECT_EQ(bench.ui.messages.back().text, " 8015\r\rThe port is gone");
-    EXPECT_TRUE(bench.ctx.Link.Cancel);
-    EXPECT_FALSE(bench.ctx.Link.TransferDone);
     EXPECT_FALSE(bench.port.isOpen());
 }
 
 TEST(Transfer, SlowLinkModeKeepsTheLowSpeed) {
     LinkBench bench;
-    bench.ctx.SlowLinkMode = true;
-    RunTransfer(bench.link, kOperationRead);
+    bench.link.settings().slowLink = true;
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Done);
     EXPECT_EQ(bench.port.openedWith, (std::vector<std::string>{"19200,N,8,1", "19200,N,8,1"}));
-    EXPECT_TRUE(bench.ctx.Link.TransferDone);
 }
 
 TEST(Transfer, DebugModeShowsEachStepOnTheMonitor) {
     LinkBench bench;
-    bench.ctx.DebugMode = true;
-    RunTransfer(bench.link, kOperationRead);
+    bench.link.settings().debugMode = true;
+    bench.Run(Operation::Read);
     const auto &lines = bench.ui.monitorLines;
     for (const std::string text :
          {"startsync...", "19200,N,8,1", "sending 'ACMD:002'...", "57600,N,8,1", "sending '#CMDSY'...(1)",

@@ -1,6 +1,6 @@
 #include "app/model_state.h"
+#include "app/report_file.h"
 #include "app/reset.h"
-#include "report/report_file.h"
 #include "report/report_text.h"
 #include "support/test_program.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the test suites: a scripted user interface and a temporary folder.
 
-#include "app/ui.h"
+#include "base/ui.h"
 
 #include <filesystem>
 #include <functional>

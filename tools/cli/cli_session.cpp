@@ -1,15 +1,14 @@
 #include "cli_session.h"
 
 #include "app/destination_load.h"
+#include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/program_folder.h"
+#include "app/report_file.h"
 #include "app/reset.h"
-#include "files/hex_file.h"
-#include "files/settings_reader.h"
-#include "files/settings_writer.h"
+#include "app/settings_file_commands.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
-#include "report/report_file.h"
 
 #include <cctype>
 #include <cstdlib>

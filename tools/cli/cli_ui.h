@@ -3,7 +3,7 @@
 // Cancel, or with --yes OK/Retry/Yes at most three times per question; progress on stderr only when it
 // is a terminal; the monitor line on stderr in debug mode.
 
-#include "app/ui.h"
+#include "base/ui.h"
 
 #include <map>
 

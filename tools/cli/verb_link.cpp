@@ -1,11 +1,10 @@
 // klt-cli read, write and clear: the transfer flows over a serial device.
 
+#include "app/settings_file_commands.h"
+#include "app/transfer_command.h"
 #include "cli_session.h"
-#include "files/atomic_write.h"
-#include "files/settings_writer.h"
-#include "link/clear_operations.h"
+#include "files/hex_file.h"
 #include "link/qt_serial_port.h"
-#include "link/transfer_flows.h"
 #include "verbs.h"
 
 #include <QCoreApplication>
@@ -17,9 +16,22 @@ namespace klt::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kAreas = {
-    "mmsi",       "dsc-log", "distress-log", "individual-directory", "group-directory", "waypoint-directory",
-    "dsc-tx-log", "all",     "atis"};
+struct Area {
+    std::string_view name;
+    Operation operation;
+};
+
+constexpr std::array<Area, 9> kAreas = {{
+    {"mmsi", Operation::ClearMmsi},
+    {"dsc-log", Operation::ClearDscLog},
+    {"distress-log", Operation::ClearDistressLog},
+    {"individual-directory", Operation::ClearIndividual},
+    {"group-directory", Operation::ClearGroup},
+    {"waypoint-directory", Operation::ClearWaypoint},
+    {"dsc-tx-log", Operation::ClearDscTxLog},
+    {"all", Operation::ClearAll},
+    {"atis", Operation::ClearAtis},
+}};
 
 OptionSpec LinkOptions() {
     OptionSpec spec = ConfigurationOptions();
@@ -29,7 +41,7 @@ OptionSpec LinkOptions() {
 }
 
 // Runs one operation on the device; true when it completed.
-bool Transfer(CliSession &session, const ParsedArgs &args, int operation) {
+bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) {
     int argc = 1;
     char name[] = "klt-cli";
     char *argv[] = {name, nullptr};
@@ -37,10 +49,7 @@ bool Transfer(CliSession &session, const ParsedArgs &args, int operation) {
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    RadioLink link(session.ctx, port, clock);
-    session.ctx.Link.TransferDone = false;
-    RunTransfer(link, operation);
-    return session.ctx.Link.TransferDone;
+    return RunTransferCommand(session.ctx, port, clock, operation) == Outcome::Done;
 }
 
 std::unique_ptr<CliSession> OpenLinkSession(const ParsedArgs &args) {
@@ -54,10 +63,6 @@ std::unique_ptr<CliSession> OpenLinkSession(const ParsedArgs &args) {
     return session;
 }
 
-std::string ImageBytes(const RadioImage &image) {
-    return {reinterpret_cast<const char *>(image.bytes().data()), image.bytes().size()};
-}
-
 } // namespace
 
 int RunRead(const std::vector<std::string> &argv) {
@@ -69,14 +74,14 @@ int RunRead(const std::vector<std::string> &argv) {
     RequireExtension(*out, {".hex", ".dat"});
     auto session = OpenLinkSession(args);
     auto &ctx = session->ctx;
-    if (!ResetForCli(*session, args) || !Transfer(*session, args, kOperationRead)) {
+    if (!ResetForCli(*session, args) || !Transfer(*session, args, Operation::Read)) {
         return kExitFailed;
     }
     // The image exactly as the radio gave it, or its settings.
     if (std::filesystem::path(*out).extension() == ".dat") {
         return WriteSettingsFile(ctx, *out) ? kExitOk : kExitFailed;
     }
-    if (const auto fault = WriteFileAtomically(*out, ImageBytes(ctx.Image))) {
+    if (const auto fault = WriteImageFile(*out, ctx.Image)) {
         ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!", ctx.TitleText);
         return kExitFailed;
     }
@@ -93,7 +98,7 @@ int RunWrite(const std::vector<std::string> &argv) {
     if (!LoadInput(*session, args, args.positional[0])) {
         return kExitFailed;
     }
-    return Transfer(*session, args, kOperationProgram) ? kExitOk : kExitFailed;
+    return Transfer(*session, args, Operation::Program) ? kExitOk : kExitFailed;
 }
 
 int RunClear(const std::vector<std::string> &argv) {
@@ -101,11 +106,11 @@ int RunClear(const std::vector<std::string> &argv) {
     if (args.positional.empty() || args.positional.size() > 2 || args.has("-o")) {
         throw UsageError{"AREA [IN] is required"};
     }
-    const auto area = std::ranges::find(kAreas, args.positional[0]);
+    const auto area = std::ranges::find(kAreas, args.positional[0], &Area::name);
     if (area == kAreas.end()) {
         throw UsageError{"unknown area " + args.positional[0]};
     }
-    const int operation = kOperationClearMmsi + static_cast<int>(area - kAreas.begin());
+    const Operation operation = area->operation;
     if (args.positional.size() == 2) {
         RequireExtension(args.positional[1], {".dat", ".hex"});
     }

@@ -1,7 +1,7 @@
 // klt-cli report: the report text of a settings file or an image file, on standard output.
 
+#include "app/report_file.h"
 #include "cli_session.h"
-#include "report/report_file.h"
 #include "verbs.h"
 
 #include <iostream>

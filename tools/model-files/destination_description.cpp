@@ -1,6 +1,6 @@
 #include "destination_description.h"
 
-#include "app/profile_reader.h"
+#include "files/profile_reader.h"
 #include "model/text_format.h"
 
 #include <fstream>

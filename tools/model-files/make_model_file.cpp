@@ -5,10 +5,10 @@
 
 #include "app/app_context.h"
 #include "app/model_state.h"
-#include "app/profile_reader.h"
 #include "app/reset.h"
 #include "destination_description.h"
 #include "files/atomic_write.h"
+#include "files/profile_reader.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
 

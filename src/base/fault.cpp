@@ -1,4 +1,4 @@
-#include "app/fault.h"
+#include "base/fault.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/profile_reader.h"
+#include "files/profile_reader.h"
 
 #include "model/text_format.h"
 

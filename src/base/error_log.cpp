@@ -1,4 +1,4 @@
-#include "app/error_log.h"
+#include "base/error_log.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -31,30 +31,30 @@ std::string ErrorLogLine(std::chrono::system_clock::time_point when, const std::
     return std::string(date) + "," + time + ":" + operation + " -> " + failureText;
 }
 
-std::filesystem::path ErrorLogPath(const AppContext &ctx) {
-    if (::access(ctx.ProgramFolder.c_str(), W_OK) == 0) {
-        return ctx.ProgramFolder / "err.log";
+std::filesystem::path ErrorLog::path() const {
+    if (::access(programFolder_.c_str(), W_OK) == 0) {
+        return programFolder_ / "err.log";
     }
-    return UserDataFolder(ctx.ProgramTitle) / "err.log";
+    return UserDataFolder(programTitle_) / "err.log";
 }
 
-void LogError(const AppContext &ctx, const std::string &operation, const std::string &failureText) {
-    if (!ctx.DebugMode) {
+void ErrorLog::append(const std::string &operation, const std::string &failureText) const {
+    if (!enabled_) {
         return;
     }
     try {
-        const auto path = ErrorLogPath(ctx);
+        const auto file = path();
         std::error_code ignored;
-        std::filesystem::create_directories(path.parent_path(), ignored);
-        std::ofstream log(path, std::ios::app | std::ios::binary);
+        std::filesystem::create_directories(file.parent_path(), ignored);
+        std::ofstream log(file, std::ios::app | std::ios::binary);
         log << ErrorLogLine(std::chrono::system_clock::now(), operation, failureText) << '\n';
     } catch (...) {
         // The log is a diagnostic aid: its own failures never reach the operation that failed.
     }
 }
 
-void LogError(const AppContext &ctx, const std::string &operation, const Fault &fault) {
-    LogError(ctx, operation, FailureText(fault));
+void ErrorLog::append(const std::string &operation, const Fault &fault) const {
+    append(operation, FailureText(fault));
 }
 
 } // namespace klt

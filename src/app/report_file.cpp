@@ -1,4 +1,4 @@
-#include "report/report_file.h"
+#include "app/report_file.h"
 
 #include "files/atomic_write.h"
 #include "report/report_text.h"

@@ -1,0 +1,34 @@
+#pragma once
+// File > Open, Save and Save As with settings text files (".dat"), as the window and the command
+// line run them: the reset, the messages, the error log and the current file.
+
+#include "app/app_context.h"
+#include "app/reset.h"
+
+#include <filesystem>
+
+namespace klt {
+
+// The Open command's worker. The file must name the current model; it is read whole before anything
+// changes, so an unreadable file leaves the configuration as it was. Then the configuration is reset
+// (with the destination step when asked) and the file applied. False, with the program's message
+// shown, when the file was not taken.
+bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination = true,
+                      const ResetHooks &hooks = {});
+
+// Open after the name is known: reads, then the file becomes the current one.
+bool OpenSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination = true,
+                      const ResetHooks &hooks = {});
+
+// Writes the current configuration to path, whole or not at all. On failure: the error log and
+// "FileSave Error!!"; the earlier file is left as it was.
+bool WriteSettingsFile(AppContext &ctx, const std::filesystem::path &path);
+
+// Save writes to the current file, unless there is none or it is an image hex file: settings text
+// must never overwrite a radio memory, so Save then asks for a name as Save As does.
+bool SaveNeedsAName(const AppContext &ctx);
+
+// Save and Save As after the name is known: writes, then the file becomes the current one.
+bool SaveSettingsAs(AppContext &ctx, const std::filesystem::path &path);
+
+} // namespace klt

@@ -1,0 +1,21 @@
+#pragma once
+// Transfer > Read from Radio, Program to Radio and the clear operations, as the transfer dialog and
+// the command line run them on the program's configuration.
+
+#include "app/app_context.h"
+#include "link/link_clock.h"
+#include "link/operation.h"
+#include "link/outcome.h"
+#include "link/radio_link.h"
+#include "link/serial_port.h"
+
+namespace klt {
+
+// The link as the preferences and the program's mode set it up: the stored port, the line speed,
+// the monitor of debug mode.
+LinkSettings LinkSettingsOf(const AppContext &ctx);
+
+// Done when the operation completed ("Complete!!" was shown).
+Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation);
+
+} // namespace klt
