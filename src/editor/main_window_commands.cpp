@@ -6,12 +6,12 @@
 #include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/settings_file_commands.h"
+#include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 #include "link/operation.h"
 #include "model/destinations.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
-#include "report/report_window.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 // The editor window driven as a user drives it: menus, tree, questions and the transfer dialog, with
 // the simulated radio on an in-memory line.
 
-#include "app/qt_settings_store.h"
 #include "editor/main_window.h"
 #include "link/clear_operations.h"
 #include "model/image_mapping.h"
+#include "qt/qt_settings_store.h"
 #include "simulated_radio.h"
 #include "support/loopback_port.h"
 #include "support/test_program.h"

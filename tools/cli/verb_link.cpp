@@ -4,7 +4,7 @@
 #include "app/transfer_command.h"
 #include "cli_session.h"
 #include "files/hex_file.h"
-#include "link/qt_serial_port.h"
+#include "qt/qt_serial_port.h"
 #include "verbs.h"
 
 #include <QCoreApplication>

@@ -8,9 +8,10 @@
 #include "pty_server.h"
 #include "simulated_radio.h"
 
-#include "app/app_context.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
+#include "model/radio_image.h"
+#include "model/records.h"
 
 #include <cstdlib>
 #include <fstream>

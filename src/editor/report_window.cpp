@@ -1,4 +1,4 @@
-#include "report/report_window.h"
+#include "editor/report_window.h"
 
 #include "app/report_file.h"
 #include "editor/file_chooser.h"

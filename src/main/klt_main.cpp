@@ -2,14 +2,14 @@
 
 #include "app/app_context.h"
 #include "app/program_folder.h"
-#include "app/qt_settings_store.h"
 #include "app/startup.h"
 #include "editor/file_chooser.h"
 #include "editor/gui_services.h"
 #include "editor/main_window.h"
 #include "editor/qt_ui.h"
-#include "link/port_devices.h"
-#include "link/qt_serial_port.h"
+#include "qt/port_devices.h"
+#include "qt/qt_serial_port.h"
+#include "qt/qt_settings_store.h"
 
 #include <QApplication>
 #include <QDesktopServices>

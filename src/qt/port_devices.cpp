@@ -1,4 +1,4 @@
-#include "link/port_devices.h"
+#include "qt/port_devices.h"
 
 #include <QSerialPortInfo>
 
