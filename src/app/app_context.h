@@ -6,6 +6,7 @@
 #include "base/operation_flags.h"
 #include "base/settings_store.h"
 #include "base/ui.h"
+#include "model/model_catalogue.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -36,7 +37,7 @@ struct AppContext {
     std::string ProgramTitle = "KLT Programmer";
     bool DebugMode = false;
     bool SlowLinkMode = false;
-    int CurrentModel = 0;
+    Model CurrentModel = Model::None;
     std::string ModelName;
     std::string TitleText;
     bool AtisAvailable = false;

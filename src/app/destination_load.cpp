@@ -46,8 +46,8 @@ DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path
     return {true, std::nullopt};
 }
 
-std::string StoredDestinationKey(int model) {
-    return std::to_string(model) + "IniFileName_";
+std::string StoredDestinationKey(Model model) {
+    return std::to_string(ModelNumber(model)) + "IniFileName_";
 }
 
 std::string StoredDestination(const AppContext &ctx) {

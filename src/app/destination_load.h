@@ -20,7 +20,7 @@ struct DestinationLoad {
 DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path &path);
 
 // The settings-store key under which the last destination of a model is kept.
-std::string StoredDestinationKey(int model);
+std::string StoredDestinationKey(Model model);
 std::string StoredDestination(const AppContext &ctx);
 
 // Rebuilds the Destination menu from the program folder and loads the stored destination when it is

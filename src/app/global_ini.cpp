@@ -10,24 +10,25 @@ std::filesystem::path GlobalIniPath(const std::filesystem::path &programFolder) 
     return programFolder / "global.ini";
 }
 
-std::string ModelSection(int model) {
-    return std::to_string(model) + "model";
+std::string ModelSection(Model model) {
+    return std::to_string(ModelNumber(model)) + "model";
 }
 
-bool ModelOffered(const std::filesystem::path &globalIni, int model) {
+bool ModelOffered(const std::filesystem::path &globalIni, Model model) {
     const std::string use = ReadProfileString(globalIni, ModelSection(model), "use");
     return !use.empty() && LeadingNumber(use) == 1.0;
 }
 
-bool ModelHasAtis(const std::filesystem::path &globalIni, int model) {
+bool ModelHasAtis(const std::filesystem::path &globalIni, Model model) {
     return TextToBool(ReadProfileString(globalIni, ModelSection(model), "atis"));
 }
 
-std::vector<int> OfferedModels(const std::filesystem::path &globalIni) {
-    std::vector<int> models;
+std::vector<Model> OfferedModels(const std::filesystem::path &globalIni) {
+    std::vector<Model> models;
     for (int n = 1; n <= kModelSlotCount; ++n) {
-        if (ModelOffered(globalIni, n)) {
-            models.push_back(n);
+        const Model model = *ModelFromNumber(n);
+        if (ModelOffered(globalIni, model)) {
+            models.push_back(model);
         }
     }
     return models;

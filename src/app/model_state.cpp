@@ -5,7 +5,7 @@
 
 namespace klt {
 
-void SetCurrentModel(AppContext &ctx, int model) {
+void SetCurrentModel(AppContext &ctx, Model model) {
     ctx.CurrentModel = model;
     ctx.ModelName = ModelName(model);
     ctx.AtisAvailable = ModelHasAtis(GlobalIniPath(ctx.ProgramFolder), model);

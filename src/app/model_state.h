@@ -5,6 +5,6 @@
 
 namespace klt {
 
-void SetCurrentModel(AppContext &ctx, int model);
+void SetCurrentModel(AppContext &ctx, Model model);
 
 } // namespace klt

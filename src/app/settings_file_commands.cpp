@@ -18,7 +18,7 @@ constexpr int kSavePauseMs = 500;
 
 bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
                       const ResetHooks &hooks) {
-    if (SettingsFileModel(path) != ctx.CurrentModel) {
+    if (SettingsFileModel(path) != ModelNumber(ctx.CurrentModel)) {
         ctx.ui.message(MessageIcon::Error, "ModelType Error !!", ctx.TitleText);
         return false;
     }

@@ -43,9 +43,10 @@ StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsSt
     }
     plan.model = plan.offered.back();
     plan.editMenuVisible = plan.offered.size() > 1;
-    const auto last = StoredNumber(store.get("Settings", "lastmodel", "1"));
-    if (last && *last < kModelSlotCount && std::ranges::find(plan.offered, *last) != plan.offered.end()) {
-        plan.model = static_cast<int>(*last);
+    const auto stored = StoredNumber(store.get("Settings", "lastmodel", "1"));
+    const auto last = stored && *stored < kModelSlotCount ? ModelFromNumber(*stored) : std::nullopt;
+    if (last && std::ranges::find(plan.offered, *last) != plan.offered.end()) {
+        plan.model = *last;
     }
     plan.hexVisible = StoredNumber(store.get("Settings", "hexvisible", "0")).value_or(0) != 0;
     plan.comNum = StoredPortNumber(store);

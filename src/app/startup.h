@@ -3,6 +3,7 @@
 // installation offers, and the preferences it starts with.
 
 #include "base/settings_store.h"
+#include "model/model_catalogue.h"
 
 #include <filesystem>
 #include <string>
@@ -19,8 +20,8 @@ struct Switches {
 Switches ParseSwitches(const std::string &commandLine);
 
 struct StartupPlan {
-    std::vector<int> offered; // model slots "global.ini" enables, ascending
-    int model = 0;            // 0 when none is offered: "Unknown model!!"
+    std::vector<Model> offered; // model slots "global.ini" enables, ascending
+    Model model = Model::None;  // none when nothing is offered: "Unknown model!!"
     bool editMenuVisible = false;
     bool hexVisible = false;
     int comNum = 1;

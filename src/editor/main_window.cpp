@@ -278,8 +278,8 @@ void MainWindow::load() {
         slot->setEnabled(false);
         slot->setVisible(false);
     }
-    for (const int model : plan.offered) {
-        QAction *slot = modelSlots_[static_cast<std::size_t>(model - 1)];
+    for (const Model model : plan.offered) {
+        QAction *slot = modelSlots_[static_cast<std::size_t>(ModelNumber(model) - 1)];
         slot->setText(QString::fromStdString(ModelCaption(model)));
         slot->setVisible(true);
         slot->setEnabled(true);
@@ -399,7 +399,7 @@ void MainWindow::refreshCaption() {
 
 void MainWindow::refreshModelMenu() {
     for (std::size_t slot = 0; slot < modelSlots_.size(); ++slot) {
-        modelSlots_[slot]->setChecked(static_cast<int>(slot) + 1 == ctx_.CurrentModel);
+        modelSlots_[slot]->setChecked(static_cast<int>(slot) + 1 == ModelNumber(ctx_.CurrentModel));
     }
 }
 

@@ -162,11 +162,12 @@ void MainWindow::openHexFile() {
 }
 
 void MainWindow::selectModel(int slot) {
-    const int model = slot + 1;
+    const auto chosen = ModelFromNumber(slot + 1);
     refreshModelMenu(); // a click toggles the check mark; the current model keeps it
-    if (model == ctx_.CurrentModel) {
+    if (!chosen || *chosen == ctx_.CurrentModel) {
         return;
     }
+    const Model model = *chosen;
     if (ctx_.ui.question(MessageIcon::Exclamation,
                          "Do you want to program the " + ModelName(model) + " series?", ctx_.TitleText,
                          Buttons::OkCancel) != Answer::Ok) {
@@ -174,7 +175,7 @@ void MainWindow::selectModel(int slot) {
     }
     SetCurrentModel(ctx_, model);
     refreshModelMenu();
-    ctx_.store.put("Settings", "lastmodel", std::to_string(model));
+    ctx_.store.put("Settings", "lastmodel", std::to_string(ModelNumber(model)));
     fileNew();
 }
 

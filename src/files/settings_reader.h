@@ -3,6 +3,7 @@
 
 #include "base/ui.h"
 #include "files/section_table.h"
+#include "model/model_catalogue.h"
 #include "model/records.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@ namespace klt {
 // Applies the file's sections to records that hold a reset configuration. Values that are missing
 // or do not convert leave the reset value; text fields that are missing become empty. The user
 // interface processes its events between the channel sections.
-void ApplySettingsTable(const SectionTable &table, Configuration &config, int model, bool atis, Ui &ui);
+void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis, Ui &ui);
 
 // The model number the file names ([MAIN] MODELTYPE); 0 when it names none.
 double SettingsFileModel(const std::filesystem::path &path);

@@ -1,6 +1,7 @@
 #pragma once
 // Writes a configuration as a settings text file (".dat").
 
+#include "model/model_catalogue.h"
 #include "model/records.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 namespace klt {
 
 // The whole file: every section in its order, CR LF after every line.
-std::string ComposeSettingsText(const Configuration &config, int model, const std::string &modelName,
+std::string ComposeSettingsText(const Configuration &config, Model model, const std::string &modelName,
                                 bool atis);
 
 } // namespace klt

@@ -30,7 +30,7 @@ std::string HexNoPadding(unsigned value) {
 
 } // namespace
 
-Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, int model) {
+Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, Model model) {
     return GuardPortFaults(link, "frmRadio.ReadDataChkModel", [&] {
         if (!link.PortOpen()) {
             return Outcome::Failed;

@@ -5,6 +5,7 @@
 #include "link/operation.h"
 #include "link/outcome.h"
 #include "link/radio_link.h"
+#include "model/model_catalogue.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -14,7 +15,7 @@ namespace klt {
 struct TransferData {
     RadioImage &image;
     Configuration &config;
-    int model;
+    Model model;
 };
 
 // Done when the operation completed: the user has then been told "Complete!!". A read changes the

@@ -33,7 +33,7 @@ void ShellSort(std::vector<std::string> &names) {
 
 } // namespace
 
-std::vector<std::string> ListDestinations(const std::filesystem::path &folder, int model) {
+std::vector<std::string> ListDestinations(const std::filesystem::path &folder, Model model) {
     const std::string suffix = ModelFileSuffix(model);
     std::vector<std::string> names;
     if (suffix.empty()) {
@@ -53,7 +53,7 @@ std::vector<std::string> ListDestinations(const std::filesystem::path &folder, i
 }
 
 std::filesystem::path DestinationFilePath(const std::filesystem::path &folder, const std::string &caption,
-                                          int model) {
+                                          Model model) {
     std::string name = ToUpper(caption);
     if (name.size() > 2 && EndsWithIgnoreCase(name, "-M")) {
         name.resize(name.size() - 2);

@@ -6,7 +6,7 @@
 
 namespace klt {
 
-void DecodeSettings(const RadioImage &image, Configuration &config, int model) {
+void DecodeSettings(const RadioImage &image, Configuration &config, Model model) {
     mapping::DecodeGroups(image, config, model);
     mapping::DecodeCommon(image, config.Common);
     mapping::DecodeDsc(image, config);
@@ -14,7 +14,7 @@ void DecodeSettings(const RadioImage &image, Configuration &config, int model) {
     mapping::DecodeAtis(image, config.Atis);
 }
 
-void DecodeImage(const RadioImage &image, Configuration &config, int model) {
+void DecodeImage(const RadioImage &image, Configuration &config, Model model) {
     DecodeSettings(image, config, model);
     for (int g = 0; g < kPlanGroupCount; ++g) {
         mapping::DecodePlanTable(image, PlanTable(config, g), g);
@@ -40,7 +40,7 @@ void EncodeImage(RadioImage &image, const Configuration &config) {
     mapping::EncodeExpansionChannels(image, config);
 }
 
-void ImageNewDefaults(RadioImage &image, Configuration &config, int model) {
+void ImageNewDefaults(RadioImage &image, Configuration &config, Model model) {
     if (const auto code = ModelCode(model)) {
         ImageClear(image);
         ImageWriteDefaultBytes(image);

@@ -1,6 +1,7 @@
 #pragma once
 // The pieces DecodeImage and EncodeImage are made of; internal to the mapping.
 
+#include "model/model_catalogue.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -8,7 +9,7 @@
 
 namespace klt::mapping {
 
-void DecodeGroups(const RadioImage &image, Configuration &config, int model);
+void DecodeGroups(const RadioImage &image, Configuration &config, Model model);
 void EncodeGroups(RadioImage &image, const Configuration &config);
 void DecodeCommon(const RadioImage &image, CommonSetupRecord &common);
 void EncodeCommon(RadioImage &image, const CommonSetupRecord &common);

@@ -37,7 +37,7 @@ long NumberOf(const std::string &text) {
 
 } // namespace
 
-void DecodeGroups(const RadioImage &image, Configuration &config, int model) {
+void DecodeGroups(const RadioImage &image, Configuration &config, Model model) {
     for (int g = 0; g < kGroupCount; ++g) {
         auto &group = config.Groups[static_cast<std::size_t>(g)];
         const GroupBlockView block(image, g);

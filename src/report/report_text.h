@@ -2,6 +2,7 @@
 // The report: the configuration as plain-text sections of fixed-width rows. The text image (shown
 // and saved as ".txt") and the printed report are built from the same rows.
 
+#include "model/model_catalogue.h"
 #include "model/radio_image.h"
 #include "model/records.h"
 
@@ -21,7 +22,7 @@ struct ReportSection {
 struct ReportInput {
     const Configuration &config;
     const RadioImage &image;
-    int model;
+    Model model;
     bool atis;
 };
 

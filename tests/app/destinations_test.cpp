@@ -16,7 +16,7 @@ std::string DescriptionFile(int model, std::uint16_t head, std::uint16_t tail,
                             std::uint8_t weatherAlert = 3) {
     RadioImage image;
     Configuration config;
-    ImageNewDefaults(image, config, model);
+    ImageNewDefaults(image, config, ModelNo(model));
     image.setBe16(0, head);
     image.setBe16(0x7FFE, tail);
     image.set(60, weatherAlert);
@@ -27,7 +27,7 @@ std::string DescriptionFile(int model, std::uint16_t head, std::uint16_t tail,
 struct Program : test::TestProgram {
     explicit Program(int model) {
         folder.write("global.ini", "[1model]\nuse=1\n[2model]\nuse=1\natis=1\n[3model]\nuse=1\n");
-        SetCurrentModel(ctx, model);
+        SetCurrentModel(ctx, ModelNo(model));
     }
 };
 
@@ -37,10 +37,10 @@ TEST(Destinations, ListedByNameBeforeTheUnderscoreSortedIgnoringCase) {
     folder.write("EXP_012C.ini", "");
     folder.write("can_01F4.ini", "");
     folder.write("notes.txt", "");
-    EXPECT_EQ(ListDestinations(folder.path(), 1), (std::vector<std::string>{"EXP", "USA"}));
-    EXPECT_EQ(ListDestinations(folder.path(), 3), (std::vector<std::string>{"CAN"}));
-    EXPECT_TRUE(ListDestinations(folder.path(), 2).empty());
-    EXPECT_TRUE(ListDestinations(folder.path() / "missing", 1).empty());
+    EXPECT_EQ(ListDestinations(folder.path(), ModelNo(1)), (std::vector<std::string>{"EXP", "USA"}));
+    EXPECT_EQ(ListDestinations(folder.path(), ModelNo(3)), (std::vector<std::string>{"CAN"}));
+    EXPECT_TRUE(ListDestinations(folder.path(), ModelNo(2)).empty());
+    EXPECT_TRUE(ListDestinations(folder.path() / "missing", ModelNo(1)).empty());
 }
 
 TEST(Destinations, AtMostTenAreOffered) {
@@ -48,21 +48,21 @@ TEST(Destinations, AtMostTenAreOffered) {
     for (int i = 0; i < 12; ++i) {
         folder.write("D" + std::to_string(i) + "_01C2.ini", "");
     }
-    EXPECT_EQ(ListDestinations(folder.path(), 2).size(), 10u);
+    EXPECT_EQ(ListDestinations(folder.path(), ModelNo(2)).size(), 10u);
 }
 
 TEST(Destinations, TheMarinerModelsFilesEndInDashM) {
     test::TempFolder folder;
     folder.write("USA-M_012C.ini", "");
-    EXPECT_EQ(ListDestinations(folder.path(), 11), (std::vector<std::string>{"USA-M"}));
-    EXPECT_EQ(DestinationFilePath(folder.path(), "usa-m", 11).filename(), "USA-M_012C.ini");
+    EXPECT_EQ(ListDestinations(folder.path(), ModelNo(11)), (std::vector<std::string>{"USA-M"}));
+    EXPECT_EQ(DestinationFilePath(folder.path(), "usa-m", ModelNo(11)).filename(), "USA-M_012C.ini");
 }
 
 TEST(Destinations, FilePathsAreFoundWhateverTheirCase) {
     test::TempFolder folder;
     folder.write("usa_012C.ini", "");
-    EXPECT_EQ(DestinationFilePath(folder.path(), "USA", 1), folder.path() / "usa_012C.ini");
-    EXPECT_EQ(DestinationFilePath(folder.path(), "can", 1), folder.path() / "CAN_012C.ini");
+    EXPECT_EQ(DestinationFilePath(folder.path(), "USA", ModelNo(1)), folder.path() / "usa_012C.ini");
+    EXPECT_EQ(DestinationFilePath(folder.path(), "can", ModelNo(1)), folder.path() / "CAN_012C.ini");
 }
 
 TEST(DestinationLoad, AcceptsOnlyAWholeImageOfTheModel) {
@@ -148,13 +148,13 @@ TEST(Reset, AModelSwitchLeavesNothingOfTheOldModel) {
     Program p(3);
     ResetConfiguration(p.ctx, false);
     p.ctx.Config.Groups[0].SecondCh = 5;
-    SetCurrentModel(p.ctx, 1);
+    SetCurrentModel(p.ctx, ModelNo(1));
     ResetConfiguration(p.ctx, false);
     EXPECT_EQ(p.ctx.Image.be16(0), 300);
     EXPECT_EQ(p.ctx.Config.Groups[0].SecondCh, 0);
     EXPECT_EQ(p.ctx.TitleText, "PC Program for TQ-300");
     EXPECT_FALSE(p.ctx.AtisAvailable);
-    SetCurrentModel(p.ctx, 2);
+    SetCurrentModel(p.ctx, ModelNo(2));
     EXPECT_TRUE(p.ctx.AtisAvailable);
 }
 

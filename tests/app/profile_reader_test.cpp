@@ -40,10 +40,10 @@ TEST(GlobalIni, UseMustBeTheNumberOne) {
     const auto ini =
         folder.write("global.ini", "[1model]\nuse=#1\n[2model]\nuse=01\natis=1\n[3model]\nuse=2\n"
                                    "[4model]\nuse=\n[10model]\nuse=1\natis=0\n");
-    EXPECT_EQ(OfferedModels(ini), (std::vector<int>{1, 2, 10}));
-    EXPECT_TRUE(ModelHasAtis(ini, 2));
-    EXPECT_FALSE(ModelHasAtis(ini, 10));
-    EXPECT_FALSE(ModelHasAtis(ini, 1));
+    EXPECT_EQ(OfferedModels(ini), (std::vector<Model>{ModelNo(1), ModelNo(2), ModelNo(10)}));
+    EXPECT_TRUE(ModelHasAtis(ini, ModelNo(2)));
+    EXPECT_FALSE(ModelHasAtis(ini, ModelNo(10)));
+    EXPECT_FALSE(ModelHasAtis(ini, ModelNo(1)));
     EXPECT_TRUE(OfferedModels(folder.path() / "none.ini").empty());
 }
 

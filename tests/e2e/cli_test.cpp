@@ -128,6 +128,18 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_NE(help.out.find("info FILE"), std::string::npos);
 }
 
+TEST(Cli, ListsTheModelsOfTheCatalogue) {
+    const auto list = RunCli("--list-models");
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, "1\tTQ-300\tcode 300\tfiles *_012C.ini\n"
+                        "2\tTQ-400E/TQ-450\tcode 450\tfiles *_01C2.ini\n"
+                        "3\tTQ-500\tcode 500\tfiles *_01F4.ini\n"
+                        "11\tTQ-300M\tcode 300\tfiles *-M_012C.ini\n");
+    EXPECT_EQ(RunCli("--list-models extra").status, 2);
+    EXPECT_NE(RunCli("new --model 4 -o x.hex").err.find("(1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"),
+              std::string::npos);
+}
+
 TEST(CliInfo, ShortFilesAndMissingFiles) {
     test::TempFolder folder;
     const auto file = folder.write("short.hex", std::string("\x01\x2C", 2) + std::string(100, '\xFF'));

@@ -29,7 +29,7 @@ TEST(Startup, ModelPortAndHexViewFromTheStores) {
     const auto ini = folder.write("global.ini", "[1model]\nuse=1\n[2model]\nuse=01\n");
     MemorySettingsStore store;
     StartupPlan plan = PlanStartup(ini, store);
-    EXPECT_EQ(plan.model, 1); // "lastmodel" defaults to 1
+    EXPECT_EQ(plan.model, ModelNo(1)); // "lastmodel" defaults to 1
     EXPECT_TRUE(plan.editMenuVisible);
     EXPECT_EQ(plan.comNum, 1);
     EXPECT_FALSE(plan.hexVisible);
@@ -37,14 +37,14 @@ TEST(Startup, ModelPortAndHexViewFromTheStores) {
     store.put("ComPath", "ComNum", "20");
     store.put("Settings", "hexvisible", "-1");
     plan = PlanStartup(ini, store);
-    EXPECT_EQ(plan.model, 2);
+    EXPECT_EQ(plan.model, ModelNo(2));
     EXPECT_EQ(plan.comNum, 20); // kept, though no menu entry matches
     EXPECT_TRUE(plan.hexVisible);
     store.put("Settings", "lastmodel", "x");
     store.put("ComPath", "ComNum", "");
-    EXPECT_EQ(PlanStartup(ini, store).model, 2);
+    EXPECT_EQ(PlanStartup(ini, store).model, ModelNo(2));
     EXPECT_EQ(PlanStartup(ini, store).comNum, 1);
-    EXPECT_EQ(PlanStartup(folder.path() / "none.ini", store).model, 0);
+    EXPECT_EQ(PlanStartup(folder.path() / "none.ini", store).model, Model::None);
 }
 
 TEST(Caption, FileNameFirst) {

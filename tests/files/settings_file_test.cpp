@@ -89,7 +89,7 @@ TEST(SettingsFile, WriteReadWriteGivesTheSameText) {
                 p.ctx.Config = test::RandomConfiguration(random, model);
                 const std::string written = p.text();
                 p.ctx.Config = test::RandomConfiguration(random, model);
-                ApplySettingsTable(SectionTable::Parse(written), p.ctx.Config, model, atis, p.ui);
+                ApplySettingsTable(SectionTable::Parse(written), p.ctx.Config, ModelNo(model), atis, p.ui);
                 ASSERT_EQ(p.text(), written) << "model " << model << " atis " << atis << " seed " << seed;
             }
         }
@@ -196,6 +196,38 @@ TEST(SettingsFile, AHandWrittenFileReadsAsExpected) {
     EXPECT_TRUE(c.Expansion[0].ExpCB[0]);
     EXPECT_EQ(c.Atis.AtisCode, "9123456789");
     EXPECT_EQ(c.AtisCallSigns[0].Mid, ""); // no call-sign section: empty
+}
+
+// The lines of one section of a settings text, its header excluded.
+std::vector<std::string> SectionLines(const std::string &text, const std::string &name) {
+    const auto lines = Lines(text);
+    auto line = std::find(lines.begin(), lines.end(), "[" + name + "]");
+    std::vector<std::string> section;
+    for (line = line == lines.end() ? line : line + 1; line != lines.end() && !line->starts_with("[");
+         ++line) {
+        section.push_back(*line);
+    }
+    return section;
+}
+
+// A file that holds every key of every kind of section, spelled by hand, with values the reset never
+// gives: whatever the program reads from it, it writes back under the same keys in the same order.
+TEST(SettingsFile, EveryKeySpelledByHandIsReadAndWrittenBack) {
+    Program p(3, true);
+    const auto path = std::filesystem::path(KLT_TEST_DATA_DIR) / "every_key_model3.dat";
+    ASSERT_TRUE(OpenSettingsFile(p.ctx, path, false));
+    const std::string hand = test::ReadFile(path);
+    const std::string written = p.text();
+    for (const std::string name :
+         {"MAIN", "Usable CH Group Setup", "Common Setup", "DSC Setup (Basic Setup)",
+          "DSC Setup (Advanced Setup)", "DSC Setup (Display Setup)", "ATIS Setup (Common)",
+          "ATIS Setup (Call Sign)", "CHWX0", "CHMMSID1", "CHGRPID1", "CHEXP1"}) {
+        const auto expected = SectionLines(hand, name);
+        ASSERT_FALSE(expected.empty()) << name;
+        EXPECT_EQ(SectionLines(written, name), expected) << name;
+    }
+    // A plan channel's section is written under its position.
+    EXPECT_EQ(SectionLines(written, "CHUSA40"), SectionLines(hand, "CHUSA0"));
 }
 
 TEST(SettingsFile, AtisSectionsAreReadOnlyWhereAtisIsAvailable) {

@@ -123,13 +123,13 @@ TEST(Startup, TheStoredModelWhenOfferedElseTheHighest) {
     EXPECT_FALSE(shipped.find("mnuDestinationChild2")->isVisible());
 
     Gui onlyThree("[3model]\nuse=1\n");
-    EXPECT_EQ(onlyThree.ctx.CurrentModel, 3);
+    EXPECT_EQ(onlyThree.ctx.CurrentModel, ModelNo(3));
     EXPECT_FALSE(onlyThree.find<QMenu>("mnuEdit")->menuAction()->isVisible());
 
     Gui oneAndTwo("[1model]\nuse=1\n[2model]\nuse=#1\n");
     oneAndTwo.store.put("Settings", "lastmodel", "3");
     oneAndTwo.start();
-    EXPECT_EQ(oneAndTwo.ctx.CurrentModel, 2);
+    EXPECT_EQ(oneAndTwo.ctx.CurrentModel, ModelNo(2));
     EXPECT_EQ(oneAndTwo.window->windowTitle(), "PC Program for TQ-400E/TQ-450  KLT Programmer");
 }
 

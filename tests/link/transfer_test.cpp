@@ -171,17 +171,17 @@ TEST(ReadFlow, AHalfSuccessfulResynchronisationFailsTheRead) {
 TEST(IdentityChecks, ModelCodesAtBothEnds) {
     auto memory = test::RadioMemory(1);
     LinkBench tq450(2, memory, {}); // a TQ-300 memory serves the TQ-400E/TQ-450
-    EXPECT_EQ(ReadDataChkModel(tq450.link, tq450.ctx.Image, 2), Outcome::Done);
+    EXPECT_EQ(ReadDataChkModel(tq450.link, tq450.ctx.Image, ModelNo(2)), Outcome::Done);
     EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t0000\t02"), 1);
     EXPECT_EQ(Count(tq450.radio.linesFromPc(), "#CEPRD\t7FFE\t02"), 1);
 
     memory[0x7FFF] = 0xC2;
     LinkBench mixed(1, memory, {});
-    EXPECT_EQ(ReadDataChkModel(mixed.link, mixed.ctx.Image, 1), Outcome::Failed);
+    EXPECT_EQ(ReadDataChkModel(mixed.link, mixed.ctx.Image, ModelNo(1)), Outcome::Failed);
     EXPECT_EQ(mixed.messages(), (std::vector<std::string>{"Read from Radio: ModelType Error !!"}));
 
     LinkBench silent(1, {.hangAfter = 0});
-    EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, 1), Outcome::Failed);
+    EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, ModelNo(1)), Outcome::Failed);
     EXPECT_EQ(silent.messages(), (std::vector<std::string>{"Model Check: Communication Error!!"}));
     EXPECT_EQ(Count(silent.radio.linesFromPc(), "#CEPRD\t7FFE"), 0);
 }

@@ -107,30 +107,30 @@ TEST(RadioImage, CopyNeedsASourceAsLongAsTheTarget) {
 }
 
 TEST(ModelCatalogue, NamesCodesAndSuffixes) {
-    EXPECT_EQ(ModelName(2), "TQ-400E/TQ-450");
-    EXPECT_EQ(ModelName(11), "TQ-300M");
-    EXPECT_EQ(ModelName(4), "Unknown model");
-    EXPECT_EQ(ModelCaption(11), "");
-    EXPECT_EQ(ModelCaption(3), "TQ-500");
-    EXPECT_EQ(ModelFileSuffix(1), "_012C");
-    EXPECT_EQ(ModelFileSuffix(2), "_01C2");
-    EXPECT_EQ(ModelFileSuffix(3), "_01F4");
-    EXPECT_EQ(ModelFileSuffix(11), "-M_012C");
-    EXPECT_EQ(ModelFileSuffix(7), "");
+    EXPECT_EQ(ModelName(ModelNo(2)), "TQ-400E/TQ-450");
+    EXPECT_EQ(ModelName(ModelNo(11)), "TQ-300M");
+    EXPECT_EQ(ModelName(ModelNo(4)), "Unknown model");
+    EXPECT_EQ(ModelCaption(ModelNo(11)), "");
+    EXPECT_EQ(ModelCaption(ModelNo(3)), "TQ-500");
+    EXPECT_EQ(ModelFileSuffix(ModelNo(1)), "_012C");
+    EXPECT_EQ(ModelFileSuffix(ModelNo(2)), "_01C2");
+    EXPECT_EQ(ModelFileSuffix(ModelNo(3)), "_01F4");
+    EXPECT_EQ(ModelFileSuffix(ModelNo(11)), "-M_012C");
+    EXPECT_EQ(ModelFileSuffix(ModelNo(7)), "");
 }
 
 TEST(ModelCatalogue, ImageAcceptance) {
     for (const int model : {1, 2, 11}) {
-        EXPECT_TRUE(ImageModelCodeMatches(model, 300, 300)) << model;
+        EXPECT_TRUE(ImageModelCodeMatches(ModelNo(model), 300, 300)) << model;
     }
-    EXPECT_FALSE(ImageModelCodeMatches(3, 300, 300));
-    EXPECT_TRUE(ImageModelCodeMatches(2, 450, 450));
-    EXPECT_TRUE(ImageModelCodeMatches(3, 500, 500));
+    EXPECT_FALSE(ImageModelCodeMatches(ModelNo(3), 300, 300));
+    EXPECT_TRUE(ImageModelCodeMatches(ModelNo(2), 450, 450));
+    EXPECT_TRUE(ImageModelCodeMatches(ModelNo(3), 500, 500));
     for (const int model : {1, 2, 3, 4, 10, 11}) {
-        EXPECT_FALSE(ImageModelCodeMatches(model, 450, 300)) << model;
-        EXPECT_FALSE(ImageModelCodeMatches(model, 300, 450)) << model;
+        EXPECT_FALSE(ImageModelCodeMatches(ModelNo(model), 450, 300)) << model;
+        EXPECT_FALSE(ImageModelCodeMatches(ModelNo(model), 300, 450)) << model;
     }
-    EXPECT_FALSE(ImageModelCodeMatches(5, 0xFFFF, 0xFFFF));
+    EXPECT_FALSE(ImageModelCodeMatches(ModelNo(5), 0xFFFF, 0xFFFF));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/image_mapping.h"
 #include "model/reference_tables.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ struct Fixture {
             PlanTable(config, g) = BuildPlan(g);
         }
         config.Weather = BuildTableFromList(BuildWeatherList(), false);
-        ImageNewDefaults(image, config, model);
+        ImageNewDefaults(image, config, ModelNo(model));
         DecodeExpansionChannels(image, config);
     }
     void encodeAndCheck() {

@@ -1,5 +1,6 @@
 #include "model/image_mapping.h"
 #include "model/reference_tables.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ TEST(NewImage, FactoryBytesModelCodeAndNothingElse) {
     RadioImage image;
     Configuration config;
     image.set(0x4000, 0x00);
-    ImageNewDefaults(image, config, 3);
+    ImageNewDefaults(image, config, ModelNo(3));
     EXPECT_EQ(image.at(0), 0x01);
     EXPECT_EQ(image.at(1), 0xF4);
     EXPECT_EQ(image.at(0x7FFE), 0x01);
@@ -50,7 +51,7 @@ TEST(NewImage, FactoryBytesModelCodeAndNothingElse) {
 TEST(NewImage, DecodesItsSettings) {
     RadioImage image;
     Configuration config;
-    ImageNewDefaults(image, config, 3);
+    ImageNewDefaults(image, config, ModelNo(3));
     for (int g = 0; g < 3; ++g) {
         EXPECT_EQ(config.Groups[g].PriorityCh, 32);
         EXPECT_EQ(config.Groups[g].SecondCh, 18);
@@ -71,7 +72,7 @@ TEST(NewImage, SecondPriorityChannelIsReadOnlyForTheTq500) {
     RadioImage image;
     Configuration config;
     config.Groups[0].SecondCh = 77;
-    ImageNewDefaults(image, config, 1);
+    ImageNewDefaults(image, config, ModelNo(1));
     EXPECT_EQ(config.Groups[0].SecondCh, 77);
     EXPECT_EQ(config.Groups[0].PriorityCh, 32);
 }
@@ -81,7 +82,7 @@ TEST(NewImage, ModelsWithoutACodeLeaveTheImageAlone) {
     image.set(0, 0x12);
     image.set(36, 99);
     Configuration config;
-    ImageNewDefaults(image, config, 5);
+    ImageNewDefaults(image, config, ModelNo(5));
     EXPECT_EQ(image.at(0), 0x12);
     EXPECT_EQ(image.at(36), 99);
 }
@@ -89,7 +90,7 @@ TEST(NewImage, ModelsWithoutACodeLeaveTheImageAlone) {
 TEST(NewImage, ExpansionChannelsFromTheFactoryBytes) {
     RadioImage image;
     Configuration config;
-    ImageNewDefaults(image, config, 1);
+    ImageNewDefaults(image, config, ModelNo(1));
     DecodeExpansionChannels(image, config);
     for (int k = 0; k < 64; ++k) {
         const auto &record = config.Expansion[k];
@@ -118,7 +119,7 @@ TEST(ChannelFlagPair, TransmitModesDuplexAndScrambler) {
     image.set(0x800 + 2 * 6, 0x40);
     image.set(0x800 + 2 * 7, 0xE0);
     image.set(0x800 + 2 * 8, 0x1B);
-    DecodeImage(image, config, 1);
+    DecodeImage(image, config, ModelNo(1));
     EXPECT_FALSE(config.Usa[5].TxEnable);
     EXPECT_FALSE(config.Usa[5].LowPower);
     EXPECT_TRUE(config.Usa[6].TxEnable);
@@ -178,7 +179,7 @@ TEST(Directories, DecodeEndsTheListAtTheFirstEmptyNumber) {
 
     Configuration decoded = PlanConfiguration();
     decoded.Individual[3].Members[5] = true;
-    DecodeImage(image, decoded, 1);
+    DecodeImage(image, decoded, ModelNo(1));
     EXPECT_TRUE(decoded.Individual[0].Enable);
     EXPECT_EQ(decoded.Individual[1].TagName, "TWO");
     EXPECT_EQ(decoded.Individual[1].Mmsid, "2222222220");
@@ -279,7 +280,7 @@ TEST(AutoPos, ChannelAndLastAddressFollowTheSelectCall) {
     EXPECT_EQ(image.at(492), 12);
     Configuration decoded = PlanConfiguration();
     decoded.AutoPos.Entries[0].LastAddress = 99;
-    DecodeImage(image, decoded, 1);
+    DecodeImage(image, decoded, ModelNo(1));
     EXPECT_EQ(decoded.AutoPos.Entries[0].LastAddress, 99);
     EXPECT_EQ(decoded.AutoPos.Entries[0].Channel, "4099");
 }

@@ -3,6 +3,7 @@
 
 #include "model/image_mapping.h"
 #include "support/random_config.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ RadioImage RandomImage(std::mt19937 &random, int model) {
     }
     Configuration unused;
     RadioImage fresh;
-    ImageNewDefaults(fresh, unused, model);
+    ImageNewDefaults(fresh, unused, ModelNo(model));
     image.setBe16(0, fresh.be16(0));
     image.setBe16(0x7FFE, fresh.be16(0x7FFE));
     return image;
@@ -34,12 +35,12 @@ TEST_P(RoundTrip, DecodingTheEncodedRecordsGivesEveryMappedFieldBack) {
         EncodeImage(image, original);
 
         Configuration decoded = test::RandomConfiguration(random, model);
-        DecodeImage(image, decoded, model);
+        DecodeImage(image, decoded, ModelNo(model));
         ASSERT_EQ(test::MappedFields(decoded, model), test::MappedFields(original, model)) << "seed " << seed;
 
         // Fields the memory does not hold keep their values.
         Configuration same = original;
-        DecodeImage(image, same, model);
+        DecodeImage(image, same, ModelNo(model));
         ASSERT_EQ(same, original) << "seed " << seed;
     }
 }
@@ -50,15 +51,15 @@ TEST_P(RoundTrip, EncodingADecodedMemoryIsStable) {
         std::mt19937 random(seed * 13 + static_cast<unsigned>(model));
         RadioImage image = RandomImage(random, model);
         Configuration config = test::RandomConfiguration(random, model);
-        DecodeImage(image, config, model);
+        DecodeImage(image, config, ModelNo(model));
         EncodeImage(image, config);
         const RadioImage once = image;
         Configuration again = config;
-        DecodeImage(image, again, model);
+        DecodeImage(image, again, ModelNo(model));
         EncodeImage(image, again);
         EXPECT_EQ(image, once) << "seed " << seed;
         Configuration third = again;
-        DecodeImage(image, third, model);
+        DecodeImage(image, third, ModelNo(model));
         EXPECT_EQ(third, again) << "seed " << seed;
     }
 }

@@ -1,4 +1,5 @@
 #include "support/random_config.h"
+#include "support/test_support.h"
 
 #include "model/model_catalogue.h"
 #include "model/reference_tables.h"
@@ -162,7 +163,7 @@ Configuration RandomConfiguration(std::mt19937 &random, int model) {
         RandomExpansion(draw, config.Expansion[static_cast<std::size_t>(k - 1)], k);
     }
     RandomSettings(draw, config);
-    if (!HasSecondPriorityChannel(model)) {
+    if (!HasSecondPriorityChannel(ModelNo(model))) {
         for (auto &group : config.Groups) {
             group.SecondCh = 0;
         }
@@ -189,7 +190,7 @@ std::vector<std::string> MappedFields(const Configuration &config, int model) {
         out << "group" << g << " usable=" << group.Usable << " status=" << group.StatusName;
         if (g < 3) {
             out << " pri=" << group.PriorityCh
-                << (HasSecondPriorityChannel(model) ? " sec=" + std::to_string(group.SecondCh) : "");
+                << (HasSecondPriorityChannel(ModelNo(model)) ? " sec=" + std::to_string(group.SecondCh) : "");
         }
         out << " dsc=" << config.DscBasic.Group[g] << " atis=" << config.Atis.UsableAtisChGroup[g] << '\n';
     }

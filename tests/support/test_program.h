@@ -18,7 +18,7 @@ struct TestProgram {
 
     TestProgram() = default;
     explicit TestProgram(int model, bool atis = false) {
-        SetCurrentModel(ctx, model);
+        SetCurrentModel(ctx, ModelNo(model));
         ctx.AtisAvailable = atis;
         ResetConfiguration(ctx, false);
     }
@@ -28,7 +28,7 @@ struct TestProgram {
 template <typename Memory> Memory FactoryMemory(int model) {
     RadioImage image;
     Configuration config;
-    ImageNewDefaults(image, config, model);
+    ImageNewDefaults(image, config, ModelNo(model));
     Memory memory{};
     std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
     const std::string product = "QZ071R";

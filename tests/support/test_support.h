@@ -2,11 +2,22 @@
 // Helpers shared by the test suites: a scripted user interface and a temporary folder.
 
 #include "base/ui.h"
+#include "model/model_catalogue.h"
+#include "support/test_support.h"
 
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+namespace klt {
+
+// Tests name models by their numbers.
+inline Model ModelNo(int number) {
+    return *ModelFromNumber(number);
+}
+
+} // namespace klt
 
 namespace klt::test {
 

@@ -7,7 +7,7 @@ std::optional<std::string> ParsedArgs::value(const std::string &name) const {
     return found == values.end() ? std::nullopt : std::optional(found->second);
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionSpec &spec) {
+ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &spec) {
     ParsedArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];

@@ -9,7 +9,7 @@
 
 namespace klt::cli {
 
-struct OptionSpec {
+struct OptionTable {
     std::set<std::string> withValue; // e.g. "--model", "-o"
     std::set<std::string> flags;     // e.g. "--no-destination"
 };
@@ -24,7 +24,7 @@ struct ParsedArgs {
 };
 
 // Throws UsageError for an unknown option or a missing value.
-ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionSpec &spec);
+ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &spec);
 
 struct UsageError {
     std::string text;

@@ -25,28 +25,37 @@ std::string Extension(const std::string &path) {
     return extension;
 }
 
-int ParseModel(const ParsedArgs &args) {
+Model ParseModel(const ParsedArgs &args) {
     const auto text = args.value("--model");
     if (!text) {
         throw UsageError{"--model is required"};
     }
-    long model = 0;
-    if (!ParseLeadingInt(*text, model) || std::to_string(model) != Trim(*text) ||
-        !ModelCode(static_cast<int>(model))) {
-        throw UsageError{"unknown model " + *text + " (1 TQ-300, 2 TQ-400E/TQ-450, 3 TQ-500, 11 TQ-300M)"};
+    long number = 0;
+    const bool whole = ParseLeadingInt(*text, number) && std::to_string(number) == Trim(*text);
+    const auto model = whole ? CatalogueModel(number) : std::nullopt;
+    if (!model) {
+        throw UsageError{"unknown model " + *text + " (" + ModelList() + ")"};
     }
-    return static_cast<int>(model);
+    return *model;
 }
 
 } // namespace
 
-OptionSpec ConfigurationOptions() {
+std::string ModelList() {
+    std::string list;
+    for (const Model model : CatalogueModels()) {
+        list += (list.empty() ? "" : ", ") + std::to_string(ModelNumber(model)) + " " + ModelName(model);
+    }
+    return list;
+}
+
+OptionTable ConfigurationOptions() {
     return {{"--model", "--program-folder", "--destination", "-o"},
             {"--no-destination", "--atis", "--no-atis"}};
 }
 
 std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args) {
-    const int model = ParseModel(args);
+    const Model model = ParseModel(args);
     if (args.has("--destination") && args.has("--no-destination")) {
         throw UsageError{"--destination and --no-destination exclude each other"};
     }

@@ -18,8 +18,11 @@ struct CliSession {
     explicit CliSession(std::filesystem::path programFolder) : ctx(ui, store, std::move(programFolder)) {}
 };
 
+// The catalogue's models as "1 TQ-300, 2 ...", for usage texts.
+std::string ModelList();
+
 // Options every verb that builds a configuration takes.
-OptionSpec ConfigurationOptions();
+OptionTable ConfigurationOptions();
 
 // The session for --model, --program-folder and --atis/--no-atis, with the destination the options
 // choose stored; throws UsageError for options that do not fit.

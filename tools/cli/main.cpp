@@ -1,6 +1,8 @@
 // klt-cli: the program's core without a window, for scripts, CI and service work.
 
 #include "cli_args.h"
+#include "cli_session.h"
+#include "model/model_catalogue.h"
 #include "verbs.h"
 
 #include <exception>
@@ -48,9 +50,18 @@ const std::vector<Verb> &Verbs() {
 namespace {
 
 void PrintUsage(std::ostream &out) {
-    out << "usage: klt-cli VERB [OPTIONS]\n\nverbs:\n";
+    out << "usage: klt-cli VERB [OPTIONS]\n       klt-cli --list-models\n\nverbs:\n";
     for (const auto &verb : Verbs()) {
         out << "  " << verb.usage << "\n      " << verb.summary << "\n";
+    }
+    out << "\nmodels (--model N): " << ModelList() << "\n";
+}
+
+// One line per model of the catalogue: its number, name, model code and description files.
+void ListModels(std::ostream &out) {
+    for (const Model model : CatalogueModels()) {
+        out << ModelNumber(model) << '\t' << ModelName(model) << "\tcode " << ModelCode(model).value_or(0)
+            << "\tfiles *" << ModelFileSuffix(model) << ".ini\n";
     }
 }
 
@@ -61,6 +72,14 @@ int Run(const std::vector<std::string> &args) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(std::cout);
+        return kExitOk;
+    }
+    if (args[0] == "--list-models") {
+        if (args.size() != 1) {
+            std::cerr << "klt-cli: --list-models takes no arguments\n";
+            return kExitUsage;
+        }
+        ListModels(std::cout);
         return kExitOk;
     }
     for (const auto &verb : Verbs()) {

@@ -50,11 +50,11 @@ int RunInfo(const std::vector<std::string> &argv) {
     std::cout << "model code at 0x" << HexDigits(layout::kModelCodeTail, 4) << ": "
               << CodeAt(bytes, layout::kModelCodeTail) << '\n';
     const bool wholeImage = bytes.size() == RadioImage::kSize;
-    for (const int model : {kModelTq300, kModelTq450, kModelTq500, kModelTq300M}) {
+    for (const Model model : CatalogueModels()) {
         const bool accepted =
             wholeImage && ImageModelCodeMatches(model, Be16At(bytes, layout::kModelCodeHead),
                                                 Be16At(bytes, layout::kModelCodeTail));
-        std::cout << "model " << model << " (" << ModelName(model)
+        std::cout << "model " << ModelNumber(model) << " (" << ModelName(model)
                   << "): " << (accepted ? "accepted" : "refused") << '\n';
     }
     std::cout << "checksum at 0x" << HexDigits(layout::kChecksum, 4) << ": ";

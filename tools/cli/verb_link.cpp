@@ -33,8 +33,8 @@ constexpr std::array<Area, 9> kAreas = {{
     {"atis", Operation::ClearAtis},
 }};
 
-OptionSpec LinkOptions() {
-    OptionSpec spec = ConfigurationOptions();
+OptionTable LinkOptions() {
+    OptionTable spec = ConfigurationOptions();
     spec.withValue.insert("--port");
     spec.flags.insert({"--slow", "--debug", "--yes"});
     return spec;

@@ -7,7 +7,7 @@
 #include "app/model_state.h"
 #include "app/reset.h"
 #include "destination_description.h"
-#include "files/atomic_write.h"
+#include "files/hex_file.h"
 #include "files/profile_reader.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
@@ -52,24 +52,22 @@ int main(int argc, char **argv) {
         }
         target = argv[i + 1];
     }
-    const int number = model.empty() ? 0 : std::atoi(model.c_str());
-    if (argc != 7 || !klt::ModelCode(number) || description.empty() || out.empty()) {
+    const auto number = klt::CatalogueModel(model.empty() ? 0 : std::atol(model.c_str()));
+    if (argc != 7 || !number || description.empty() || out.empty()) {
         return Usage();
     }
 
     SilentUi ui;
     klt::MemorySettingsStore store;
     klt::AppContext ctx(ui, store, ".");
-    klt::SetCurrentModel(ctx, number);
+    klt::SetCurrentModel(ctx, *number);
     klt::ResetConfiguration(ctx, false);
     if (const auto problem = klt::ApplyDestinationDescription(description, ctx.Config)) {
         std::cerr << description << ": " << *problem << '\n';
         return 1;
     }
     klt::PrepareImageForSave(ctx.Image, ctx.Config);
-    const auto bytes = ctx.Image.bytes();
-    if (const auto fault =
-            klt::WriteFileAtomically(out, {reinterpret_cast<const char *>(bytes.data()), bytes.size()})) {
+    if (const auto fault = klt::WriteImageFile(out, ctx.Image)) {
         std::cerr << out << ": " << fault->description << '\n';
         return 1;
     }

@@ -70,15 +70,15 @@ std::optional<SimulatedRadio::Memory> LoadMemory(const Options &options) {
         }
         return memory;
     }
-    const auto model =
-        options.values.contains("--model") ? std::atoi(options.values.at("--model").c_str()) : 1;
-    if (!klt::ModelCode(model)) {
+    const auto model = klt::CatalogueModel(
+        options.values.contains("--model") ? std::atol(options.values.at("--model").c_str()) : 1);
+    if (!model) {
         std::cerr << "klt-radio-sim: unknown model\n";
         return std::nullopt;
     }
     klt::RadioImage image;
     klt::Configuration config;
-    klt::ImageNewDefaults(image, config, model);
+    klt::ImageNewDefaults(image, config, *model);
     std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
     return memory;
 }
