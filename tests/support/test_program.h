@@ -32,8 +32,8 @@ template <typename Memory> Memory FactoryMemory(int model) {
     Memory memory{};
     std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
     const std::string product = "QZ071R";
-    std::copy(product.begin(), product.end(), memory.begin() + 0x70);
-    memory[0x76] = 0xFF;
+    std::copy(product.begin(), product.end(), memory.begin() + layout::kProductCode);
+    memory[layout::kProductCodeEnd] = 0xFF;
     return memory;
 }
 

@@ -7,16 +7,16 @@ std::optional<std::string> ParsedArgs::value(const std::string &name) const {
     return found == values.end() ? std::nullopt : std::optional(found->second);
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &spec) {
+ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &options) {
     ParsedArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        if (spec.withValue.contains(arg)) {
+        if (options.withValue.contains(arg)) {
             if (i + 1 >= args.size()) {
                 throw UsageError{arg + " needs a value"};
             }
             parsed.values[arg] = args[++i];
-        } else if (spec.flags.contains(arg)) {
+        } else if (options.flags.contains(arg)) {
             parsed.flags.insert(arg);
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option " + arg};

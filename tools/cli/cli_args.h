@@ -24,7 +24,7 @@ struct ParsedArgs {
 };
 
 // Throws UsageError for an unknown option or a missing value.
-ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &spec);
+ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &options);
 
 struct UsageError {
     std::string text;

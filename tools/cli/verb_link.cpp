@@ -34,10 +34,10 @@ constexpr std::array<Area, 9> kAreas = {{
 }};
 
 OptionTable LinkOptions() {
-    OptionTable spec = ConfigurationOptions();
-    spec.withValue.insert("--port");
-    spec.flags.insert({"--slow", "--debug", "--yes"});
-    return spec;
+    OptionTable options = ConfigurationOptions();
+    options.withValue.insert("--port");
+    options.flags.insert({"--slow", "--debug", "--yes"});
+    return options;
 }
 
 // Runs one operation on the device; true when it completed.

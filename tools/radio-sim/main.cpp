@@ -107,9 +107,9 @@ int main(int argc, char **argv) {
     const std::string product =
         options->values.contains("--product") ? options->values.at("--product") : "QZ071R";
     for (std::size_t i = 0; i < product.size() && i < 6; ++i) {
-        (*memory)[0x70 + i] = static_cast<std::uint8_t>(product[i]);
+        (*memory)[klt::layout::kProductCode + i] = static_cast<std::uint8_t>(product[i]);
     }
-    (*memory)[0x76] = 0xFF;
+    (*memory)[klt::layout::kProductCodeEnd] = 0xFF;
 
     klt::sim::FaultPlan plan;
     plan.noEcho = options->flags.contains("--no-echo");
