@@ -2,8 +2,8 @@
 // Everything the program keeps for its whole run, owned by the program and passed by reference.
 // Two contexts never share anything.
 
+#include "base/cancel_request.h"
 #include "base/error_log.h"
-#include "base/operation_flags.h"
 #include "base/settings_store.h"
 #include "base/ui.h"
 #include "model/model_catalogue.h"
@@ -43,7 +43,7 @@ struct AppContext {
     bool AtisAvailable = false;
     std::string CurrentFilePath;
 
-    OperationFlags Flags;
+    CancelRequest Cancel;
     Configuration Config;
     RadioImage Image;
     DestinationMenu Destinations;

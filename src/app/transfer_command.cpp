@@ -14,7 +14,7 @@ LinkSettings LinkSettingsOf(const AppContext &ctx) {
 }
 
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation) {
-    RadioLink link(port, ctx.ui, clock, ctx.Flags, ErrorLogOf(ctx), LinkSettingsOf(ctx));
+    RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
     return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel});
 }
 

@@ -24,6 +24,8 @@ class QTreeWidgetItem;
 
 namespace klt {
 
+class TransferDialog;
+
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -88,6 +90,8 @@ private:
     bool modified_ = false;
     bool filling_ = false;
     QString shownKey_;
+    TransferDialog *transfer_ = nullptr; // the dialog of the operation running, if any
+    bool closeAfterTransfer_ = false;
 
     std::vector<QAction *> modelSlots_;
     std::vector<QAction *> destinationSlots_;

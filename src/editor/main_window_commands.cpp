@@ -230,8 +230,16 @@ void MainWindow::selectSerialPort(int index) {
 }
 
 bool MainWindow::runTransfer(Operation operation) {
+    if (transfer_ != nullptr) {
+        return false; // one operation at a time on the one port
+    }
     TransferDialog dialog(ctx_, services_, operation, this);
+    transfer_ = &dialog;
     dialog.exec();
+    transfer_ = nullptr;
+    if (closeAfterTransfer_) {
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
     return dialog.completed();
 }
 
@@ -302,6 +310,14 @@ void MainWindow::storePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
+    if (transfer_ != nullptr && transfer_->running()) {
+        // The transfer stops first, then the window closes.
+        closeAfterTransfer_ = true;
+        transfer_->cancel();
+        event->ignore();
+        return;
+    }
+    closeAfterTransfer_ = false;
     if (started_ && modified_) {
         const Answer answer = ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText,
                                                Buttons::YesNoCancel);

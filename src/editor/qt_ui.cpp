@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <algorithm>
+
 namespace klt {
 
 namespace {
@@ -105,15 +107,16 @@ void QtUi::processEvents() {
 }
 
 void QtUi::sleep(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // The whole time is kept, and the window stays live through it: a Cancel is seen at once.
+    pause(milliseconds);
 }
 
 void QtUi::pause(int milliseconds) {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(5);
+    for (qint64 left = milliseconds; left > 0; left = milliseconds - timer.elapsed()) {
+        QApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(std::min<qint64>(left, 5)));
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 5)));
     }
 }
 

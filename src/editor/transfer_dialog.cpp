@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 namespace klt {
 
 namespace {
@@ -22,6 +24,7 @@ const char *const kInstructions = "1.Connect the KLT cable between the PC serial
                                   "   turning the power on.\r\n"
                                   "   The Radio display will show PC CONTROL.\r\n"
                                   "3.Press the [OK] button to start.";
+const char *const kStopping = "Stopping... please wait.";
 
 } // namespace
 
@@ -115,8 +118,16 @@ void TransferDialog::runOperation() {
         qtUi->setProgressView([this](int percent) { setProgress(percent); },
                               [this](const std::string &text) { setMonitor(text); });
     }
-    const auto port = services_.makePort(ctx_.store);
-    completed_ = RunTransferCommand(ctx_, *port, services_.clock, operation_) == Outcome::Done;
+    running_ = true;
+    try {
+        const auto port = services_.makePort(ctx_.store);
+        completed_ = RunTransferCommand(ctx_, *port, services_.clock, operation_) == Outcome::Done;
+    } catch (const std::exception &error) {
+        // A fault of the program itself: the port has closed with the object that held it.
+        ctx_.ui.message(MessageIcon::Error, std::string("The operation stopped: ") + error.what(),
+                        windowTitle().toStdString());
+    }
+    running_ = false;
     if (qtUi != nullptr) {
         qtUi->setProgressView({}, {});
         qtUi->setParent(parentWidget());
@@ -127,11 +138,14 @@ void TransferDialog::runOperation() {
 }
 
 void TransferDialog::cancel() {
-    if (ctx_.Flags.Busy) {
-        ctx_.Flags.Cancel = true;
-    } else {
+    if (!running_) {
         reject();
+        return;
     }
+    // The operation stops at its next step and closes the dialog itself; until then the dialog stays,
+    // so that nothing else can reach the radio.
+    ctx_.Cancel.requested = true;
+    message_->setText(kStopping);
 }
 
 void TransferDialog::help() {
@@ -139,7 +153,8 @@ void TransferDialog::help() {
 }
 
 void TransferDialog::closeEvent(QCloseEvent *event) {
-    if (ctx_.Flags.Busy) {
+    if (running_) {
+        cancel();
         event->ignore();
         return;
     }
@@ -147,7 +162,7 @@ void TransferDialog::closeEvent(QCloseEvent *event) {
 }
 
 void TransferDialog::keyPressEvent(QKeyEvent *event) {
-    // Escape closes only when nothing runs; Enter is never a default button.
+    // Escape is Cancel: it closes only when nothing runs. Enter is never a default button.
     if (event->key() == Qt::Key_Escape) {
         cancel();
         return;

@@ -20,6 +20,9 @@ public:
 
     // Whether the operation ran to its end ("Complete!!").
     bool completed() const { return completed_; }
+    // From OK until the operation has ended; Cancel, Escape and closing then ask it to stop.
+    bool running() const { return running_; }
+    void cancel();
 
     void setProgress(int percent);
     void setMonitor(const std::string &text);
@@ -30,13 +33,13 @@ protected:
 
 private:
     void runOperation();
-    void cancel();
     void help();
 
     AppContext &ctx_;
     GuiServices &services_;
     Operation operation_;
     bool completed_ = false;
+    bool running_ = false;
     QLabel *message_;
     QLabel *monitor_;
     QProgressBar *progress_;

@@ -23,11 +23,6 @@ void Progress(RadioLink &link, double fraction) {
     link.ui().progress(static_cast<int>(std::lround(fraction * 100.0)));
 }
 
-// A step that did not succeed: cancelled when the user asked to stop during it.
-Outcome NotDone(RadioLink &link) {
-    return link.Cancelled() ? Outcome::Cancelled : Outcome::Failed;
-}
-
 unsigned HexValue(std::string_view text, bool &ok) {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
@@ -37,7 +32,6 @@ unsigned HexValue(std::string_view text, bool &ok) {
 
 // The "#CEPDT" reply to a read request, into the buffer.
 Outcome ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
-    link.flags().Cancel = false;
     std::string header;
     switch (link.ReadChars(6, kReplySeconds, header)) {
     case LinkResult::Ok:
@@ -47,45 +41,46 @@ Outcome ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Addres
         return Outcome::Cancelled;
     case LinkResult::TimedOut:
         LinkMessage(link, "time out!!", link.caption());
-        return NotDone(link);
+        return Outcome::NoAnswer;
     default:
-        return NotDone(link);
+        return Outcome::Failed;
     }
     if (header != "#CEPDT") {
         link.SendLine("#CMDER");
-        return NotDone(link);
+        return Outcome::Failed;
     }
     std::string rest;
     if (const auto result = link.ReadToLineEnd(kReplySeconds, rest); result != LinkResult::Ok) {
         if (result == LinkResult::TimedOut) {
             LinkMessage(link, "time out!!", link.caption());
+            return Outcome::NoAnswer;
         }
-        return NotDone(link);
+        return result == LinkResult::Cancelled ? Outcome::Cancelled : Outcome::Failed;
     }
     if (!VerifyLineChecksum(header + rest)) {
         link.SendLine("#CMDSM");
-        return NotDone(link);
+        return Outcome::Failed;
     }
     const auto pieces = SplitTabs(rest);
     bool ok = pieces.size() >= 4;
     const unsigned repliedAddress = ok ? HexValue(pieces[1], ok) : 0;
     if (!ok || repliedAddress != address) {
         LinkMessage(link, "address error!!", link.caption());
-        return NotDone(link);
+        return Outcome::Failed;
     }
     const unsigned repliedLength = HexValue(pieces[2], ok);
     const std::string &data = pieces[3];
     if (!ok || repliedLength != static_cast<unsigned>(length) ||
         data.size() != 2u * static_cast<unsigned>(length)) {
         LinkMessage(link, "data error!!", link.caption());
-        return NotDone(link);
+        return Outcome::Failed;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<std::uint8_t>(HexValue(std::string_view(data).substr(2 * i, 2), ok));
         if (!ok) {
             LinkMessage(link, "data error!!", link.caption());
-            return NotDone(link);
+            return Outcome::Failed;
         }
     }
     std::copy(bytes.begin(), bytes.end(), buffer.begin() + address);
@@ -105,31 +100,27 @@ std::string DataText(const RadioImage &image, Address address, int length) {
 
 Outcome ReadBlock(RadioLink &link, std::span<std::uint8_t> buffer, Address address, int length) {
     link.FlushInput();
-    const bool acknowledged =
-        SendAcknowledged(link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))),
-                         [&link] { link.flags().Cancel = false; });
-    return acknowledged ? ReceiveDataReply(link, buffer, address, length) : NotDone(link);
+    const Outcome request =
+        SendAcknowledged(link, BuildFrame("#CEPRD", Hex4(address), Hex2(static_cast<unsigned>(length))));
+    return request == Outcome::Done ? ReceiveDataReply(link, buffer, address, length) : request;
 }
 
 Outcome WriteBlock(RadioLink &link, const RadioImage &image, Address address, int length) {
     const auto frame = BuildFrame("#CEPWR", Hex4(address), Hex2(static_cast<unsigned>(length)),
                                   DataText(image, address, length));
-    const bool acknowledged = SendAcknowledged(link, frame, [&link] {
-        link.FlushInput();
-        link.flags().Cancel = false;
-    });
-    return acknowledged ? Outcome::Done : NotDone(link);
+    return SendAcknowledged(link, frame, [&link] { link.FlushInput(); });
 }
 
 Outcome WriteByteRun(RadioLink &link, const RadioImage &image, layout::Range bytes) {
-    bool failed = false;
-    for (Address a = bytes.first; a <= bytes.last && !link.Cancelled(); ++a) {
-        failed = WriteBlock(link, image, a, 1) != Outcome::Done || failed;
+    Outcome run = Outcome::Done;
+    for (Address a = bytes.first; a <= bytes.last; ++a) {
+        const Outcome byte = WriteBlock(link, image, a, 1);
+        if (byte == Outcome::Cancelled || byte == Outcome::NoAnswer) {
+            return byte;
+        }
+        run = byte == Outcome::Failed ? Outcome::Failed : run;
     }
-    if (link.Cancelled()) {
-        return Outcome::Cancelled;
-    }
-    return failed ? Outcome::Failed : Outcome::Done;
+    return run;
 }
 
 Outcome ReadData(RadioLink &link, std::span<std::uint8_t> buffer) {
@@ -142,16 +133,15 @@ Outcome ReadData(RadioLink &link, std::span<std::uint8_t> buffer) {
         const Outcome block = ReadBlock(link, buffer, address, kBlockLength);
         if (block == Outcome::Cancelled) {
             AbortTransfer(link);
-            return Outcome::Cancelled;
         }
-        if (block == Outcome::Failed) {
-            return Outcome::Failed;
+        if (block != Outcome::Done) {
+            return block;
         }
     }
     return Outcome::Done;
 }
 
-Outcome WriteData(RadioLink &link, const RadioImage &image) {
+Outcome WriteData(RadioLink &link, const RadioImage &image, bool &sent) {
     using namespace layout;
     if (!link.PortOpen()) {
         return Outcome::Failed;
@@ -162,11 +152,13 @@ Outcome WriteData(RadioLink &link, const RadioImage &image) {
         Outcome outcome = Outcome::Done;
         const auto run = std::ranges::find(kWriteByteRuns, step, &ByteRunStep::step);
         if (run != kWriteByteRuns.end()) {
+            sent = true;
             outcome = WriteByteRun(link, image, run->bytes);
         } else if (Contains(kWritePausedSteps, step)) {
             link.ui().pause(kStepPauseMs);
             outcome = link.Cancelled() ? Outcome::Cancelled : Outcome::Done;
         } else {
+            sent = true;
             outcome = WriteBlock(link, image, step, kBlockLength);
         }
         if (outcome != Outcome::Done) {
@@ -176,12 +168,14 @@ Outcome WriteData(RadioLink &link, const RadioImage &image) {
     return Outcome::Done;
 }
 
-void FinishTransfer(RadioLink &link, Outcome outcome, const std::string &errorTitle) {
+void FinishTransfer(RadioLink &link, Outcome outcome, const std::string &errorTitle, RadioChange change) {
     link.ClosePort();
-    if (outcome == Outcome::Failed) {
-        LinkMessage(link, "Communication Error!!", errorTitle);
+    if (IsFailure(outcome)) {
+        LinkMessage(link, CommunicationErrorText(link.PortText(), outcome, change), errorTitle);
     } else if (outcome == Outcome::Done) {
         link.ui().pause(kDonePauseMs);
+    } else if (change != RadioChange::None) {
+        link.ui().message(MessageIcon::Warning, InterruptedChangeText(outcome, change), errorTitle);
     }
 }
 
@@ -208,7 +202,7 @@ Outcome GuardPortFaults(RadioLink &link, const std::string &source,
         } catch (const PortFault &) {
             // The port is gone already.
         }
-        return Outcome::Cancelled;
+        return Outcome::PortFailed;
     }
 }
 

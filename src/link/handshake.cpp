@@ -1,6 +1,7 @@
 #include "link/handshake.h"
 
 #include "link/frame.h"
+#include "link/line_messages.h"
 
 namespace klt {
 
@@ -16,85 +17,101 @@ void LinkMessage(RadioLink &link, const std::string &text) {
     link.ui().message(MessageIcon::Error, text, link.caption());
 }
 
-void WakeUp(RadioLink &link) {
+// The radio's echo is welcome but not required; only the user's Cancel ends the wake-up early.
+Outcome WakeUp(RadioLink &link) {
     for (int attempt = 0; attempt < kWakeUpAttempts; ++attempt) {
         link.SendByte('P');
-        if (link.WaitForByte('P', 1) == LinkResult::Ok) {
+        switch (link.WaitForByte('P', 1)) {
+        case LinkResult::Ok:
             link.SendByte('0');
-            return;
+            return Outcome::Done;
+        case LinkResult::Cancelled:
+            return Outcome::Cancelled;
+        default:
+            break;
         }
     }
     link.ShowMonitor("sync failed!!");
+    return Outcome::Done;
 }
 
-// The speed command; false when the connection must not go on.
-bool SendSpeedCommand(RadioLink &link) {
+// The speed command: Failed (told here) when the radio refuses it.
+Outcome SendSpeedCommand(RadioLink &link) {
     link.ShowMonitor("sending 'ACMD:002'...");
     link.SendShortCommand("ACMD:002");
     std::string answer;
     switch (link.ReadLine(1, answer)) {
     case LinkResult::Ok:
         if (answer == "OK") {
-            return true;
+            return Outcome::Done;
         }
         LinkMessage(link, answer == "ERROR" ? "ACMD Command error!!" : "error!!");
-        return false;
+        return Outcome::Failed;
     case LinkResult::TimedOut:
-        return true;
+        return Outcome::Done;
     case LinkResult::BadLineEnd:
         LinkMessage(link, "error!!");
-        return true;
+        return Outcome::Done;
+    case LinkResult::Cancelled:
+        return Outcome::Cancelled;
     default:
-        return false;
+        return Outcome::Failed;
     }
 }
 
-enum class Status { Ready, NotReady, AskAgain };
-
-Status ReadStatusReply(RadioLink &link) {
-    std::string header;
-    switch (link.ReadChars(6, kAckSeconds, header)) {
-    case LinkResult::Ok:
-        break;
+// A receive that did not succeed, as a step's outcome.
+Outcome NotReceived(LinkResult result) {
+    switch (result) {
     case LinkResult::Cancelled:
-        LinkMessage(link, "cancel!!");
-        return Status::NotReady;
+        return Outcome::Cancelled;
     case LinkResult::TimedOut:
-        LinkMessage(link, "time out!!");
-        return Status::NotReady;
+        return Outcome::NoAnswer;
     default:
-        return Status::NotReady;
+        return Outcome::Failed;
+    }
+}
+
+// The status reply; Retry when the radio is busy and the user asks again.
+enum class Status { Ready, NotReady, Retry };
+
+struct StatusReply {
+    Status status;
+    Outcome outcome; // of a reply that did not come whole
+};
+
+StatusReply ReadStatusReply(RadioLink &link) {
+    const StatusReply notReady{Status::NotReady, Outcome::Failed};
+    std::string header;
+    if (const LinkResult result = link.ReadChars(6, kAckSeconds, header); result != LinkResult::Ok) {
+        if (result == LinkResult::Cancelled || result == LinkResult::TimedOut) {
+            LinkMessage(link, result == LinkResult::Cancelled ? "cancel!!" : "time out!!");
+        }
+        return {Status::NotReady, NotReceived(result)};
     }
     if (header != "#CEPSD") {
         link.SendLine("#CMDUN");
-        return Status::NotReady;
+        return notReady;
     }
     std::string rest;
-    switch (link.ReadToLineEnd(kAckSeconds, rest)) {
-    case LinkResult::Ok:
-        break;
-    case LinkResult::Cancelled:
-        LinkMessage(link, "cancel!!");
-        return Status::NotReady;
-    default:
-        LinkMessage(link, "time out!!");
-        return Status::NotReady;
+    if (const LinkResult result = link.ReadToLineEnd(kAckSeconds, rest); result != LinkResult::Ok) {
+        LinkMessage(link, result == LinkResult::Cancelled ? "cancel!!" : "time out!!");
+        return {Status::NotReady, NotReceived(result)};
     }
     if (!VerifyLineChecksum(header + rest)) {
         link.SendLine("#CMDSM");
-        return Status::NotReady;
+        return notReady;
     }
     link.SendLine("#CMDOK");
     const auto fields = SplitTabs(rest);
     const std::string status = fields.size() > 1 ? fields[1] : std::string();
     if (status == "00") {
-        return Status::Ready;
+        return {Status::Ready, Outcome::Done};
     }
     if (status == "01" && link.ui().question(MessageIcon::Warning, "Radio is busy!!", link.caption(),
                                              Buttons::RetryCancel) == Answer::Retry) {
-        return Status::AskAgain;
+        return {Status::Retry, Outcome::Failed};
     }
-    return Status::NotReady;
+    return notReady;
 }
 
 } // namespace
@@ -111,66 +128,77 @@ LinkResult AwaitAck(RadioLink &link) {
     }
     if (text != "#CMDOK" || link.WaitForByte(0x0D, kLineEndSeconds) != LinkResult::Ok ||
         link.WaitForByte(0x0A, kLineEndSeconds) != LinkResult::Ok) {
-        return LinkResult::BadLineEnd;
+        return link.Cancelled() ? LinkResult::Cancelled : LinkResult::BadLineEnd;
     }
     return LinkResult::Ok;
 }
 
-bool StartConnection(RadioLink &link) {
-    link.flags().Cancel = false;
+Outcome StartConnection(RadioLink &link) {
+    link.cancel().requested = false;
     if (!link.PortInit()) {
-        return false;
+        return Outcome::Failed;
     }
-    WakeUp(link);
-    if (!SendSpeedCommand(link)) {
-        return false;
+    if (const Outcome woken = WakeUp(link); woken != Outcome::Done) {
+        return woken;
+    }
+    if (const Outcome speed = SendSpeedCommand(link); speed != Outcome::Done) {
+        return speed;
     }
     if (!link.PortInitCP()) {
         LinkMessage(link, "port inicialize error!!");
-        return false;
+        return Outcome::Failed;
     }
     link.ui().sleep(kSpeedSwitchPauseMs);
-    return SyncLink(link);
+    if (link.Cancelled()) {
+        return Outcome::Cancelled;
+    }
+    const Outcome synced = SyncLink(link);
+    if (IsFailure(synced)) {
+        LinkMessage(link, NoConnectionText(link.PortText(), synced));
+    }
+    return synced;
 }
 
-bool SyncLink(RadioLink &link) {
-    int successes = 0;
+Outcome SyncLink(RadioLink &link) {
     for (int pass = 1; pass <= kSyncPasses; ++pass) {
-        for (int attempts = link.settings().retryCount; attempts > 0;) {
+        Outcome acknowledged = Outcome::NoAnswer;
+        for (int attempts = link.settings().retryCount; attempts > 0 && acknowledged != Outcome::Done;) {
             link.ShowMonitor("sending '#CMDSY'...(" + std::to_string(pass) + ")");
             link.SendLine("#CMDSY");
             const LinkResult result = AwaitAck(link);
             if (result == LinkResult::Ok) {
-                ++successes;
+                acknowledged = Outcome::Done;
+            } else if (result == LinkResult::TimedOut || result == LinkResult::RadioError) {
+                --attempts;
+            } else {
+                acknowledged = NotReceived(result);
                 break;
             }
-            if (result != LinkResult::TimedOut && result != LinkResult::RadioError) {
-                pass = kSyncPasses; // stop both passes
-                break;
-            }
-            --attempts;
+        }
+        if (acknowledged != Outcome::Done) {
+            link.ShowMonitor("can'not Receive '#CMDOK' !!");
+            return acknowledged;
         }
     }
-    if (successes == kSyncPasses) {
-        return true;
-    }
-    link.ShowMonitor("can'not Receive '#CMDOK' !!");
-    return false;
+    return Outcome::Done;
 }
 
-bool SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
-                      const std::function<void()> &beforeAttempt) {
+Outcome SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
+                         const std::function<void()> &beforeAttempt) {
     for (int attempts = link.settings().retryCount;;) {
+        if (link.Cancelled()) {
+            return Outcome::Cancelled;
+        }
         if (beforeAttempt) {
             beforeAttempt();
         }
         link.SendBytes(frame);
-        switch (AwaitAck(link)) {
+        switch (const LinkResult result = AwaitAck(link)) {
         case LinkResult::Ok:
-            return true;
+            return Outcome::Done;
         case LinkResult::TimedOut:
             if (--attempts <= 0) {
-                return false;
+                return Outcome::NoAnswer;
             }
             break;
         case LinkResult::RadioError:
@@ -178,38 +206,41 @@ bool SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
                 break;
             }
             if (link.ui().question(MessageIcon::Question, "confirm the synchronization of the communication",
-                                   link.caption(), Buttons::OkCancel) != Answer::Ok ||
-                !SyncLink(link)) {
-                return false;
+                                   link.caption(), Buttons::OkCancel) != Answer::Ok) {
+                return Outcome::Failed;
+            }
+            if (const Outcome synced = SyncLink(link); synced != Outcome::Done) {
+                return synced;
             }
             attempts = 1;
             break;
         default:
-            return false;
+            return NotReceived(result);
         }
     }
 }
 
-bool CheckRadioStatus(RadioLink &link) {
-    Status status = Status::AskAgain;
-    while (status == Status::AskAgain) {
+Outcome CheckRadioStatus(RadioLink &link) {
+    StatusReply reply{Status::Retry, Outcome::Failed};
+    while (reply.status == Status::Retry) {
         link.ShowMonitor("status check..");
-        status =
-            SendAcknowledged(link, BuildFrame("#CEPSR", "00")) ? ReadStatusReply(link) : Status::NotReady;
+        const Outcome request = SendAcknowledged(link, BuildFrame("#CEPSR", "00"));
+        reply = request == Outcome::Done ? ReadStatusReply(link) : StatusReply{Status::NotReady, request};
     }
-    const bool ready = status == Status::Ready;
+    const bool ready = reply.status == Status::Ready;
     link.ShowMonitor(ready ? "status check.. OK" : "status check.. NG!!");
-    return ready;
+    return ready ? Outcome::Done : reply.outcome;
 }
 
 void AbortTransfer(RadioLink &link) {
     link.FlushInput();
     link.ui().sleep(10);
     link.SendByte(0x18);
-    // The user's Cancel brought us here: the wait for the radio's answer must not end on it.
-    link.flags().Cancel = false;
+    // The user's Cancel brought us here: the wait for the radio's answer must not end on it. A second
+    // Cancel during the wait ends it.
+    link.cancel().requested = false;
     link.WaitForByte(0x06, 10);
-    link.flags().Cancel = true;
+    link.cancel().requested = true;
 }
 
 } // namespace klt

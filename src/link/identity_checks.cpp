@@ -16,8 +16,8 @@ void CheckMessage(RadioLink &link, const std::string &text, const std::string &t
 
 // After the reads: a failure is told here, a cancel is not.
 Outcome ReadsFailed(RadioLink &link, Outcome reads) {
-    if (reads == Outcome::Failed) {
-        CheckMessage(link, "Communication Error!!", "Model Check");
+    if (IsFailure(reads)) {
+        CheckMessage(link, CommunicationErrorText(link.PortText(), reads, RadioChange::None), "Model Check");
     }
     return reads;
 }

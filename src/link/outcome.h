@@ -6,8 +6,15 @@ namespace klt {
 
 enum class Outcome {
     Done,
-    Failed,    // the radio did not do what was asked
-    Cancelled, // the user cancelled, or a fault of the port was reported and ended the run
+    Failed,     // the radio refused or garbled what was asked
+    NoAnswer,   // the radio stopped answering: an exchange met silence on every attempt
+    Cancelled,  // the user cancelled
+    PortFailed, // the port itself failed; that was told where it happened
 };
+
+// A step that failed, whatever the cause: the flow stops there.
+inline bool IsFailure(Outcome outcome) {
+    return outcome == Outcome::Failed || outcome == Outcome::NoAnswer;
+}
 
 } // namespace klt

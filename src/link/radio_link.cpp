@@ -1,5 +1,6 @@
 #include "link/radio_link.h"
 
+#include "link/line_messages.h"
 #include "model/text_format.h"
 
 #include <algorithm>
@@ -15,6 +16,10 @@ constexpr int kMonitorPauseMs = 500;
 constexpr int kPollMs = 5;
 
 } // namespace
+
+std::string RadioLink::PortText() const {
+    return klt::PortText(settings_.portNumber, port_.device(settings_.portNumber));
+}
 
 std::string RadioLink::TransferSettings() const {
     return settings_.slowLink ? kSlowSettings : kFastSettings;
@@ -104,7 +109,7 @@ LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, s
         if (got) {
             byte = port_.readByte();
         }
-        if (flags_.Cancel) {
+        if (cancel_.requested) {
             return LinkResult::Cancelled;
         }
         if (clock_.now() > deadline) {

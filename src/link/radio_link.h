@@ -2,8 +2,8 @@
 // The one serial line to the radio: the port's set-up for each phase of a connection, sends, and the
 // receive primitives with their deadlines and their reaction to the user's Cancel.
 
+#include "base/cancel_request.h"
 #include "base/error_log.h"
-#include "base/operation_flags.h"
 #include "base/ui.h"
 #include "link/link_clock.h"
 #include "link/serial_port.h"
@@ -30,12 +30,12 @@ struct LinkSettings {
 
 class RadioLink {
 public:
-    RadioLink(SerialPort &port, Ui &ui, LinkClock &clock, OperationFlags &flags, ErrorLog log,
+    RadioLink(SerialPort &port, Ui &ui, LinkClock &clock, CancelRequest &cancel, ErrorLog log,
               LinkSettings settings)
-        : port_(port), ui_(ui), clock_(clock), flags_(flags), log_(std::move(log)), settings_(settings) {}
+        : port_(port), ui_(ui), clock_(clock), cancel_(cancel), log_(std::move(log)), settings_(settings) {}
 
     Ui &ui() { return ui_; }
-    OperationFlags &flags() { return flags_; }
+    CancelRequest &cancel() { return cancel_; }
     const ErrorLog &log() const { return log_; }
     LinkSettings &settings() { return settings_; }
     const LinkSettings &settings() const { return settings_; }
@@ -63,7 +63,10 @@ public:
     void ShowMonitor(const std::string &text);
 
     // Whether the user has asked to stop.
-    bool Cancelled() const { return flags_.Cancel; }
+    bool Cancelled() const { return cancel_.requested; }
+
+    // The port as the user knows it: "COM1 (/dev/ttyUSB0)".
+    std::string PortText() const;
 
 private:
     // Waits for the next byte under the deadline; the Cancel flag and the deadline end it.
@@ -74,7 +77,7 @@ private:
     SerialPort &port_;
     Ui &ui_;
     LinkClock &clock_;
-    OperationFlags &flags_;
+    CancelRequest &cancel_;
     ErrorLog log_;
     LinkSettings settings_;
     std::string caption_;

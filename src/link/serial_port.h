@@ -26,6 +26,8 @@ public:
     virtual bool isOpen() const = 0;
     // The settings in use, as a settings string.
     virtual std::string settings() const = 0;
+    // The device port number 1 to 16 stands for ("/dev/ttyUSB0"); empty when it is not known.
+    virtual std::string device(int portNumber) const = 0;
 
     virtual std::size_t bytesWaiting() = 0;
     virtual std::uint8_t readByte() = 0; // only when a byte is waiting

@@ -14,11 +14,12 @@ namespace {
 
 // Status and identity of the radio, before every read, write and clear.
 Outcome CommonSteps(RadioLink &link, const TransferData &data) {
-    link.flags().Busy = true;
     link.ui().setBusyPointer(true);
-    if (!CheckRadioStatus(link)) {
-        link.ui().message(MessageIcon::Error, "Radio not ready!!", link.caption());
-        return Outcome::Failed;
+    if (const Outcome status = CheckRadioStatus(link); status != Outcome::Done) {
+        if (IsFailure(status)) {
+            link.ui().message(MessageIcon::Error, "Radio not ready!!", link.caption());
+        }
+        return status;
     }
     if (const Outcome model = ReadDataChkModel(link, data.image, data.model); model != Outcome::Done) {
         return model;
@@ -48,9 +49,10 @@ Outcome WriteFlow(RadioLink &link, const TransferData &data) {
         return ready;
     }
     link.ShowMonitor("radio writing...");
+    bool sent = false;
     const Outcome written =
-        GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image); });
-    FinishTransfer(link, written, "Program to Radio");
+        GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image, sent); });
+    FinishTransfer(link, written, "Program to Radio", sent ? RadioChange::Programmed : RadioChange::None);
     return written;
 }
 
@@ -83,9 +85,9 @@ Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &da
     link.setCaption(OperationCaption(operation));
     link.ShowMonitor("startsync...");
     const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {
-        if (!StartConnection(link)) {
+        if (const Outcome connected = StartConnection(link); connected != Outcome::Done) {
             link.ShowMonitor("can not syncing!!");
-            return Outcome::Failed;
+            return connected;
         }
         link.ShowMonitor("sync ok");
         switch (operation) {
@@ -104,7 +106,6 @@ Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &da
     }
     link.ui().progress(0);
     link.ui().setBusyPointer(false);
-    link.flags().Busy = false;
     return outcome;
 }
 

@@ -1,7 +1,6 @@
 #include "qt/qt_serial_port.h"
 
-#include <grp.h>
-#include <sys/stat.h>
+#include "qt/port_problem.h"
 
 #include <sstream>
 #include <vector>
@@ -10,23 +9,23 @@ namespace klt {
 
 namespace {
 
-// A port the user may not open: name the group that grants access, as the system's own text does not.
-std::string PermissionHint(const std::string &device) {
-    struct stat info {};
-    if (::stat(device.c_str(), &info) != 0) {
-        return {};
+// The port's fault, in words that say what to do when the device is missing, held or forbidden.
+Fault OpenError(const QSerialPort &port, const std::string &device) {
+    const auto error = port.error();
+    const bool notFound = error == QSerialPort::DeviceNotFoundError;
+    const bool refused = error == QSerialPort::PermissionError || error == QSerialPort::OpenError;
+    if (!notFound && !refused) {
+        return {static_cast<int>(error), port.errorString().toStdString()};
     }
-    const group *owner = ::getgrgid(info.st_gid);
-    const std::string name = owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
-    return " (the user must be a member of the group '" + name + "' that owns " + device + ")";
+    const DeviceFacts facts = InspectDevice(device);
+    const PortProblem problem = ClassifyOpenFailure(notFound, refused, facts);
+    return {static_cast<int>(error),
+            PortProblemText(problem, device, facts, port.errorString().toStdString())};
 }
 
-Fault PortError(const QSerialPort &port, const std::string &device) {
-    std::string description = port.errorString().toStdString();
-    if (port.error() == QSerialPort::PermissionError) {
-        description += PermissionHint(device);
-    }
-    return {static_cast<int>(port.error()), description};
+// A fault of a port in use.
+Fault PortError(const QSerialPort &port) {
+    return {static_cast<int>(port.error()), port.errorString().toStdString()};
 }
 
 } // namespace
@@ -57,15 +56,18 @@ bool ApplyLineSettings(QSerialPort &port, const std::string &settings) {
 std::optional<Fault> QtSerialPort::open(int portNumber, const std::string &settings) {
     const std::string device = resolve_(portNumber);
     if (device.empty()) {
-        return Fault{static_cast<int>(QSerialPort::DeviceNotFoundError),
-                     "There is no serial port COM" + std::to_string(portNumber)};
+        return Fault{
+            static_cast<int>(QSerialPort::DeviceNotFoundError),
+            "There is no serial port COM" + std::to_string(portNumber) +
+                ": no serial device stands for that number. Plug in the cable, or choose another port "
+                "under Options > SerialPort."};
     }
     port_.setPortName(QString::fromStdString(device));
     if (!port_.open(QIODevice::ReadWrite)) {
-        return PortError(port_, device);
+        return OpenError(port_, device);
     }
     if (!ApplyLineSettings(port_, settings)) {
-        const Fault fault = PortError(port_, device);
+        const Fault fault = PortError(port_);
         port_.close();
         return fault.description.empty() ? Fault{8005, "Invalid port settings " + settings} : fault;
     }
@@ -91,7 +93,7 @@ void QtSerialPort::ThrowOnFault() {
     const auto error = port_.error();
     if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
         error == QSerialPort::ReadError) {
-        const Fault fault = PortError(port_, port_.portName().toStdString());
+        const Fault fault = PortError(port_);
         port_.clearError();
         throw PortFault{fault};
     }

@@ -21,6 +21,7 @@ public:
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     std::string settings() const override;
+    std::string device(int portNumber) const override { return resolve_(portNumber); }
     std::size_t bytesWaiting() override;
     std::uint8_t readByte() override;
     void write(std::span<const std::uint8_t> bytes) override;

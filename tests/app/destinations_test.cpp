@@ -81,7 +81,6 @@ TEST(DestinationLoad, AcceptsOnlyAWholeImageOfTheModel) {
     const auto load = LoadDestinationFile(p.ctx, good);
     EXPECT_TRUE(load.loaded);
     EXPECT_FALSE(load.fault);
-    EXPECT_FALSE(p.ctx.Flags.Busy);
     EXPECT_EQ(p.ctx.Image.be16(0), 300);
     EXPECT_EQ(p.ctx.Config.Common.Weater, 0); // decoded into the records
     EXPECT_EQ(p.ui.pauses, (std::vector<int>{500, 500}));
@@ -108,7 +107,6 @@ TEST(Reset, RebuildsThePlansAndClearsTheDirectories) {
     EXPECT_EQ(p.ctx.Config.AtisCallSigns[0],
               AtisCallSignEntry{}); // nothing of the old configuration survives
     EXPECT_EQ(p.ctx.CurrentFilePath, "");
-    EXPECT_FALSE(p.ctx.Flags.Busy);
     EXPECT_FALSE(p.ctx.Destinations.Enabled);
 
     // The memory now matches the records.

@@ -329,6 +329,58 @@ TEST(Transfer, CancelDuringAReadChangesNothing) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Cancel half a second after OK, while the connection starts: the write stops there and never
+// reaches the radio, and the dialog stays, saying it is stopping, until the operation has ended.
+TEST(Transfer, CancelWhileConnectingStopsTheWriteAndTheDialogWaitsForIt) {
+    Gui gui;
+    gui.ctx.Config.Usa[32].ChTag = "MAYDAY";
+    const auto memory = gui.radio.memory();
+    bool stayed = false;
+    QString shown;
+    gui.ui.onProcessEvents = [&] {
+        auto *dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || gui.ctx.Cancel.requested) {
+            return;
+        }
+        dialog->findChild<QPushButton *>("cmdCancel")->click();
+        stayed = dialog->isVisible();
+        shown = dialog->findChild<QLabel *>("lblmess")->text();
+    };
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(shown, "Stopping... please wait.");
+    EXPECT_EQ(gui.radio.memory(), memory);
+    EXPECT_TRUE(gui.radio.linesFromPc().empty());
+    EXPECT_TRUE(gui.texts().empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// While one transfer runs, the window starts no other, and closing it stops the transfer first.
+TEST(Transfer, OneAtATimeAndClosingTheWindowStopsIt) {
+    Gui gui;
+    QWidget *running = nullptr;
+    bool closed = true;
+    gui.ui.onProcessEvents = [&] {
+        if (gui.radio.framedCommands() != 50 || running != nullptr) {
+            return;
+        }
+        running = QApplication::activeModalWidget();
+        gui.find("mnuTransferProgram")->trigger();
+        EXPECT_EQ(QApplication::activeModalWidget(), running);
+        closed = gui.window->close();
+    };
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+    EXPECT_FALSE(closed); // not while the transfer ran ...
+    QTest::qWait(20);
+    EXPECT_FALSE(gui.window->isVisible()); // ... but as soon as it had stopped
+    EXPECT_LT(gui.radio.framedCommands(), 55);
+    for (const auto &text : gui.texts()) {
+        EXPECT_NE(text, "Complete!!");
+    }
+}
+
 TEST(Transfer, ABusyRadioIsNotReady) {
     Gui gui;
     gui.radio = sim::SimulatedRadio(RadioMemory(1), {.busyReplies = 9});

@@ -67,7 +67,8 @@ TEST(ClearMmsi, AFailedByteRestoresTheImage) {
     };
     Clear(bench, Operation::ClearMmsi);
     EXPECT_EQ(Writes(bench).size(), 5u); // the four others are still attempted
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data: Communication Error!!"}));
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data: Communication Error!!" +
+                                                          test::kRefused + test::kPartlyCleared}));
     EXPECT_EQ(bench.ctx.Image, before);
     EXPECT_EQ(bench.ctx.Config.DscBasic.UserMmsi, "366123456");
 }
@@ -78,7 +79,8 @@ TEST(ClearAtis, TitleAndBytes) {
         return sent.starts_with("#CEPWR\t01AB") ? std::optional<std::string>("#CMDXX\r\n") : std::nullopt;
     };
     Clear(bench, Operation::ClearAtis);
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data ATIS: Communication Error!!"}));
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Clear Data ATIS: Communication Error!!" +
+                                                          test::kRefused + test::kPartlyCleared}));
 }
 
 TEST(ClearAll, WritesItsBlocksAndLeavesMmsiAndAtis) {
@@ -104,7 +106,7 @@ TEST(ClearDscLog, CancelRestoresTheWholeImage) {
     const RadioImage before = bench.ctx.Image;
     bench.ui.onProcessEvents = [&bench] {
         if (Writes(bench).size() == 3) {
-            bench.ctx.Flags.Cancel = true;
+            bench.ctx.Cancel.requested = true;
         }
     };
     EXPECT_EQ(Clear(bench, Operation::ClearDscLog), Outcome::Cancelled);

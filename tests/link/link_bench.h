@@ -13,6 +13,16 @@
 
 namespace klt::test {
 
+// The lines that follow "Communication Error!!": why, what to check, what the radio may now hold.
+inline const std::string kStoppedAnswering =
+    "\r\nThe radio on COM1 stopped answering. Check the cable, the radio's power, and that it still shows PC "
+    "CONTROL.";
+inline const std::string kRefused =
+    "\r\nThe radio on COM1 did not take an exchange. Check the cable and its connections.";
+inline const std::string kPartlyProgrammed =
+    "\r\nThe radio may now hold a partial configuration: program it again before using it.";
+inline const std::string kPartlyCleared = "\r\nThe radio's memory may be partly cleared.";
+
 inline sim::SimulatedRadio::Memory RadioMemory(int model) {
     return FactoryMemory<sim::SimulatedRadio::Memory>(model);
 }
@@ -24,7 +34,7 @@ struct LinkBench : TestProgram {
     std::function<std::optional<std::string>(const std::string &sent)> intercept;
     LoopbackPort port{clock, [this](std::span<const std::uint8_t> bytes) { return Answer(bytes); }};
     // Logs whatever the link logs, debug mode or not, so that a test sees it.
-    RadioLink link{port, ui, clock, ctx.Flags, ErrorLog(true, folder.path(), ctx.ProgramTitle), {}};
+    RadioLink link{port, ui, clock, ctx.Cancel, ErrorLog(true, folder.path(), ctx.ProgramTitle), {}};
 
     explicit LinkBench(int model = 1, sim::FaultPlan plan = {})
         : LinkBench(model, RadioMemory(model), plan) {}

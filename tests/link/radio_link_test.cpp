@@ -79,7 +79,7 @@ TEST(RadioLink, CancelEndsAWait) {
     int turns = 0;
     line.ui.onProcessEvents = [&] {
         if (++turns == 3) {
-            line.ctx.Flags.Cancel = true;
+            line.ctx.Cancel.requested = true;
         }
     };
     std::string text;

@@ -25,7 +25,7 @@ int Count(const std::vector<std::string> &lines, const std::string &prefix) {
 
 TEST(StartConnection, WakeUpSpeedCommandAndSync) {
     LinkBench bench;
-    ASSERT_TRUE(StartConnection(bench.link));
+    ASSERT_EQ(StartConnection(bench.link), Outcome::Done);
     EXPECT_EQ(std::string(bench.port.written.begin(), bench.port.written.begin() + 12), "P0ACMD:002\r\n");
     EXPECT_EQ(bench.radio.linesFromPc(), (std::vector<std::string>{"ACMD:002", "#CMDSY", "#CMDSY"}));
     EXPECT_EQ(bench.port.openedWith, (std::vector<std::string>{"19200,N,8,1", "57600,N,8,1"}));
@@ -34,7 +34,7 @@ TEST(StartConnection, WakeUpSpeedCommandAndSync) {
 
 TEST(StartConnection, ASilentRadioIsStillAskedAndSwitched) {
     LinkBench bench(1, {.noEcho = true, .noAcmdReply = true});
-    EXPECT_TRUE(StartConnection(bench.link));
+    EXPECT_EQ(StartConnection(bench.link), Outcome::Done);
     EXPECT_EQ(std::count(bench.port.written.begin(), bench.port.written.end(), 'P'),
               3); // three wake-up tries
     EXPECT_EQ(bench.port.openedWith.back(), "57600,N,8,1");
@@ -45,7 +45,7 @@ TEST(StartConnection, AnErrorAnswerToTheSpeedCommandEndsIt) {
     bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
         return sent == "ACMD:002\r\n" ? std::optional<std::string>("ERROR\r\n") : std::nullopt;
     };
-    EXPECT_FALSE(StartConnection(bench.link));
+    EXPECT_EQ(StartConnection(bench.link), Outcome::Failed);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: ACMD Command error!!"}));
 }
 
@@ -59,7 +59,7 @@ TEST(SyncLink, TwoAcknowledgedPassesWithRetries) {
         }
         return ++sync % 3 == 0 ? std::optional<std::string>("#CMDOK\r\n") : std::optional<std::string>("");
     };
-    EXPECT_TRUE(SyncLink(bench.link));
+    EXPECT_EQ(SyncLink(bench.link), Outcome::Done);
     EXPECT_EQ(sync, 6);
 
     LinkBench second;
@@ -67,14 +67,61 @@ TEST(SyncLink, TwoAcknowledgedPassesWithRetries) {
     second.intercept = [&count](const std::string &sent) -> std::optional<std::string> {
         return sent == "#CMDSY\r\n" && ++count > 1 ? std::optional<std::string>("") : std::nullopt;
     };
-    EXPECT_FALSE(SyncLink(second.link));
+    EXPECT_EQ(SyncLink(second.link), Outcome::NoAnswer);
     EXPECT_EQ(count, 4); // the second pass tries three times
+}
+
+// No radio on the line: the user hears so, with the port and what to check, after one pass of the
+// synchronisation (the second could never make up for the first).
+TEST(StartConnection, NoRadioSaysSoNamingThePort) {
+    LinkBench bench;
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent == "#CMDSY\r\n" ? std::optional<std::string>("") : std::nullopt;
+    };
+    const auto start = bench.clock.now();
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::NoAnswer);
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{
+                  "Read from Radio: No answer from the radio on COM1.\r\nCheck that the cable is "
+                  "connected, that the radio is switched on and shows PC CONTROL, and that the "
+                  "cable is on this port."}));
+    const std::string written(bench.port.written.begin(), bench.port.written.end());
+    std::size_t syncs = 0;
+    for (auto at = written.find("#CMDSY"); at != std::string::npos; at = written.find("#CMDSY", at + 1)) {
+        ++syncs;
+    }
+    EXPECT_EQ(syncs, 3u);
+    EXPECT_LT(bench.clock.now() - start, std::chrono::seconds(40));
+
+    LinkBench noisy;
+    noisy.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent == "#CMDSY\r\n" ? std::optional<std::string>("#C\x93"
+                                                                 "DOK\r\n")
+                                    : std::nullopt;
+    };
+    EXPECT_EQ(noisy.Run(Operation::Program), Outcome::Failed);
+    ASSERT_EQ(noisy.messages().size(), 1u);
+    EXPECT_TRUE(
+        noisy.messages()[0].starts_with("Program to Radio: The radio on COM1 does not answer as expected."));
+}
+
+// A radio that stops answering in a run of single-byte writes ends the write at the byte that met
+// silence on all its attempts, instead of waiting out every later byte's retries.
+TEST(WriteFlow, ARadioThatStopsAnsweringEndsTheWriteAtOnce) {
+    LinkBench bench(1, {.hangAfter = 50});
+    const auto start = bench.clock.now();
+    EXPECT_EQ(bench.Run(Operation::Program), Outcome::NoAnswer);
+    EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPWR"), 46 + 3);
+    EXPECT_LT(bench.clock.now() - start, std::chrono::seconds(40));
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{"Program to Radio: Communication Error!!" + test::kStoppedAnswering +
+                                        test::kPartlyProgrammed}));
 }
 
 TEST(CheckRadioStatus, BusyThenRetryThenReady) {
     LinkBench bench(1, {.busyReplies = 1});
     bench.ui.answers = {Answer::Retry};
-    EXPECT_TRUE(CheckRadioStatus(bench.link));
+    EXPECT_EQ(CheckRadioStatus(bench.link), Outcome::Done);
     ASSERT_EQ(bench.ui.messages.size(), 1u);
     EXPECT_EQ(bench.ui.messages[0].text, "Radio is busy!!");
     EXPECT_EQ(bench.ui.messages[0].icon, MessageIcon::Warning);
@@ -82,19 +129,19 @@ TEST(CheckRadioStatus, BusyThenRetryThenReady) {
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDOK"), 2);
 
     LinkBench cancelled(1, {.busyReplies = 1});
-    EXPECT_FALSE(CheckRadioStatus(cancelled.link));
+    EXPECT_EQ(CheckRadioStatus(cancelled.link), Outcome::Failed);
 }
 
 TEST(CheckRadioStatus, ErrorsAskToSynchroniseAndAllowOneMoreAttempt) {
     LinkBench bench(1, {.errorReplies = 3});
     bench.ui.answers = {Answer::Ok};
-    EXPECT_TRUE(CheckRadioStatus(bench.link));
+    EXPECT_EQ(CheckRadioStatus(bench.link), Outcome::Done);
     EXPECT_EQ(bench.ui.messages.at(0).text, "confirm the synchronization of the communication");
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPSR"), 4);
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSY"), 2);
 
     LinkBench refused(1, {.errorReplies = 3});
-    EXPECT_FALSE(CheckRadioStatus(refused.link));
+    EXPECT_EQ(CheckRadioStatus(refused.link), Outcome::Failed);
 }
 
 TEST(CheckRadioStatus, ABadStatusChecksumDrawsChecksumMismatch) {
@@ -103,7 +150,7 @@ TEST(CheckRadioStatus, ABadStatusChecksumDrawsChecksumMismatch) {
         return sent.starts_with("#CEPSR") ? std::optional<std::string>("#CMDOK\r\n#CEPSD\t00\t00\r\n")
                                           : std::nullopt;
     };
-    EXPECT_FALSE(CheckRadioStatus(bench.link));
+    EXPECT_EQ(CheckRadioStatus(bench.link), Outcome::Failed);
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
     EXPECT_TRUE(bench.ui.messages.empty());
 }
@@ -139,7 +186,7 @@ TEST(ReadBlock, RejectedRepliesAreNotRetried) {
 TEST(ReadBlock, SilenceIsRetriedThreeTimes) {
     LinkBench bench(1, {.hangAfter = 0});
     std::vector<std::uint8_t> buffer(RadioImage::kSize);
-    EXPECT_EQ(ReadBlock(bench.link, buffer, 0, 64), Outcome::Failed);
+    EXPECT_EQ(ReadBlock(bench.link, buffer, 0, 64), Outcome::NoAnswer);
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD"), 3);
 }
 
@@ -160,10 +207,10 @@ TEST(ReadFlow, AHalfSuccessfulResynchronisationFailsTheRead) {
         return std::nullopt;
     };
     const RadioImage image = bench.ctx.Image;
-    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::NoAnswer);
     EXPECT_EQ(bench.messages(),
               (std::vector<std::string>{"Read from Radio: confirm the synchronization of the communication",
-                                        "Read from Radio: Communication Error!!"}));
+                                        "Read from Radio: Communication Error!!" + test::kStoppedAnswering}));
     EXPECT_EQ(bench.ctx.Image, image);
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD\t1040"), 0);
 }
@@ -181,8 +228,9 @@ TEST(IdentityChecks, ModelCodesAtBothEnds) {
     EXPECT_EQ(mixed.messages(), (std::vector<std::string>{"Read from Radio: ModelType Error !!"}));
 
     LinkBench silent(1, {.hangAfter = 0});
-    EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, ModelNo(1)), Outcome::Failed);
-    EXPECT_EQ(silent.messages(), (std::vector<std::string>{"Model Check: Communication Error!!"}));
+    EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, ModelNo(1)), Outcome::NoAnswer);
+    EXPECT_EQ(silent.messages(),
+              (std::vector<std::string>{"Model Check: Communication Error!!" + test::kStoppedAnswering}));
     EXPECT_EQ(Count(silent.radio.linesFromPc(), "#CEPRD\t7FFE"), 0);
 }
 
@@ -216,7 +264,6 @@ TEST(ReadFlow, ReadsMergesAndDecodes) {
     EXPECT_EQ(bench.ctx.Image.at(0x0070), 'Q');
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CEPRD\t"), 3 + 512);
     EXPECT_FALSE(bench.port.isOpen());
-    EXPECT_FALSE(bench.ctx.Flags.Busy);
 }
 
 TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
@@ -225,7 +272,7 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
     const RadioImage image = bench.ctx.Image;
     bench.ui.onProcessEvents = [&bench] {
         if (bench.radio.framedCommands() == 100) {
-            bench.ctx.Flags.Cancel = true;
+            bench.ctx.Cancel.requested = true;
         }
     };
     EXPECT_NE(bench.Run(Operation::Read), Outcome::Done);
@@ -240,8 +287,9 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
 TEST(ReadFlow, ABadChecksumEndsTheReadWithoutChangingAnything) {
     LinkBench bench(1, {.badChecksumAt = 0x1000});
     const RadioImage image = bench.ctx.Image;
-    bench.Run(Operation::Read);
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{"Read from Radio: Communication Error!!" + test::kRefused}));
     EXPECT_EQ(Count(bench.radio.linesFromPc(), "#CMDSM"), 1);
     EXPECT_EQ(bench.ctx.Image, image);
 }
@@ -250,8 +298,9 @@ TEST(ReadFlow, ARadioThatStopsAnsweringFailsCleanly) {
     LinkBench bench(1, {.hangAfter = 40});
     const RadioImage image = bench.ctx.Image;
     const Configuration config = bench.ctx.Config;
-    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Communication Error!!"}));
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::NoAnswer);
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{"Read from Radio: Communication Error!!" + test::kStoppedAnswering}));
     EXPECT_EQ(bench.ctx.Image, image);
     EXPECT_EQ(bench.ctx.Config, config);
     EXPECT_FALSE(bench.port.isOpen());
@@ -262,7 +311,6 @@ TEST(ReadFlow, RadioNotReady) {
     bench.Run(Operation::Read);
     EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Read from Radio: Radio is busy!!",
                                                           "Read from Radio: Radio not ready!!"}));
-    EXPECT_FALSE(bench.ctx.Flags.Busy);
 }
 
 TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
@@ -302,7 +350,8 @@ TEST(WriteFlow, AFailedSingleByteFailsTheWrite) {
         return sent.starts_with("#CEPWR\t0022\t01") ? std::optional<std::string>("#CMDNO\r\n") : std::nullopt;
     };
     EXPECT_EQ(bench.Run(Operation::Program), Outcome::Failed);
-    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Communication Error!!"}));
+    EXPECT_EQ(bench.messages(), (std::vector<std::string>{"Program to Radio: Communication Error!!" +
+                                                          test::kRefused + test::kPartlyProgrammed}));
     const auto &lines = bench.radio.linesFromPc();
     EXPECT_EQ(Count(lines, "#CEPWR\t0023"), 1); // the rest of the run is still attempted
     EXPECT_EQ(Count(lines, "#CEPWR\t0040"), 0); // ... and the write stops after it
@@ -312,10 +361,11 @@ TEST(WriteFlow, APortThatDisappearsIsReported) {
     LinkBench bench;
     bench.link.setCaption("Program to Radio");
     bench.port.failAfterWrites = 40;
-    EXPECT_EQ(bench.Run(Operation::Program), Outcome::Cancelled); // reported, and nothing more is said
-    ASSERT_FALSE(bench.ui.messages.empty());
-    EXPECT_EQ(bench.ui.messages.back().title, "frmRadio.WriteData");
-    EXPECT_EQ(bench.ui.messages.back().text, " 8015\r\rThe port is gone");
+    EXPECT_EQ(bench.Run(Operation::Program), Outcome::PortFailed);
+    // The port's own fault, then what the radio may now hold.
+    EXPECT_EQ(bench.messages(),
+              (std::vector<std::string>{"frmRadio.WriteData:  8015\r\rThe port is gone",
+                                        "Program to Radio: " + test::kPartlyProgrammed.substr(2)}));
     EXPECT_FALSE(bench.port.isOpen());
 }
 

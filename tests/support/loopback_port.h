@@ -30,6 +30,7 @@ public:
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
     std::string settings() const override { return settings_; }
+    std::string device(int) const override { return {}; }
     std::size_t bytesWaiting() override { return input_.size(); }
     std::uint8_t readByte() override;
     void write(std::span<const std::uint8_t> bytes) override;

@@ -49,7 +49,14 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) 
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    return RunTransferCommand(session.ctx, port, clock, operation) == Outcome::Done;
+    InterruptWatch watch(session.ctx.Cancel);
+    session.ui.setInterruptWatch(&watch);
+    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation);
+    session.ui.setInterruptWatch(nullptr);
+    if (outcome == Outcome::Cancelled) {
+        session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
+    }
+    return outcome == Outcome::Done;
 }
 
 std::unique_ptr<CliSession> OpenLinkSession(const ParsedArgs &args) {

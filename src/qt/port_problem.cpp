@@ -1,0 +1,89 @@
+#include "qt/port_problem.h"
+
+#include <filesystem>
+#include <fstream>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace klt {
+
+namespace {
+
+// The first process other than this one that has the device open, as "name (process N)".
+std::string Holder(const std::filesystem::path &device) {
+    std::error_code error;
+    const auto target = std::filesystem::canonical(device, error);
+    if (error) {
+        return {};
+    }
+    const std::string self = std::to_string(::getpid());
+    for (std::filesystem::directory_iterator process("/proc", error), end; !error && process != end;
+         process.increment(error)) {
+        const std::string pid = process->path().filename().string();
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == self) {
+            continue;
+        }
+        std::error_code denied;
+        for (std::filesystem::directory_iterator fd(process->path() / "fd", denied), last;
+             !denied && fd != last; fd.increment(denied)) {
+            std::error_code unreadable;
+            if (std::filesystem::read_symlink(fd->path(), unreadable) == target) {
+                std::string name;
+                std::getline(std::ifstream(process->path() / "comm"), name);
+                return (name.empty() ? std::string("a program") : name) + " (process " + pid + ")";
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+DeviceFacts InspectDevice(const std::string &device) {
+    DeviceFacts facts;
+    struct stat info {};
+    if (device.empty() || ::stat(device.c_str(), &info) != 0) {
+        return facts;
+    }
+    facts.exists = true;
+    facts.accessible = ::access(device.c_str(), R_OK | W_OK) == 0;
+    const group *owner = ::getgrgid(info.st_gid);
+    facts.group = owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
+    facts.holder = Holder(device);
+    return facts;
+}
+
+PortProblem ClassifyOpenFailure(bool notFound, bool refused, const DeviceFacts &facts) {
+    if (notFound || !facts.exists) {
+        return PortProblem::Missing;
+    }
+    if (!facts.accessible) {
+        return PortProblem::NoPermission;
+    }
+    // The user may use the device, yet the port was refused: another program holds it.
+    return refused || !facts.holder.empty() ? PortProblem::InUse : PortProblem::Other;
+}
+
+std::string PortProblemText(PortProblem problem, const std::string &device, const DeviceFacts &facts,
+                            const std::string &systemText) {
+    switch (problem) {
+    case PortProblem::Missing:
+        return "The serial port " + device +
+               " does not exist: check that the cable is plugged in, or choose another port under Options > "
+               "SerialPort.";
+    case PortProblem::InUse:
+        return "The serial port " + device + " is in use by " +
+               (facts.holder.empty() ? std::string("another program") : facts.holder) +
+               ": close that program and try again.";
+    case PortProblem::NoPermission:
+        return "No permission to use the serial port " + device + ": it belongs to the group '" +
+               facts.group + "'. Join that group with \"sudo usermod -aG " + facts.group +
+               " $USER\", then log out and in again.";
+    case PortProblem::Other:
+        break;
+    }
+    return systemText;
+}
+
+} // namespace klt
