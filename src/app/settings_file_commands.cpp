@@ -18,16 +18,19 @@ constexpr int kSavePauseMs = 500;
 
 bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
                       const ResetHooks &hooks) {
-    if (SettingsFileModel(path) != ModelNumber(ctx.CurrentModel)) {
-        ctx.ui.message(MessageIcon::Error, "ModelType Error !!", ctx.TitleText);
-        return false;
-    }
+    // Read whole first, and only a real file of a size a settings file can have: a device, a folder
+    // or a huge file named by mistake is refused before anything changes.
     ctx.ui.setBusyPointer(true);
     const WholeFile file = ReadWholeFile(path);
     if (file.fault) {
         ctx.ui.setBusyPointer(false);
         ErrorLogOf(ctx).append("frmMain.FileRead2", *file.fault);
         ctx.ui.message(MessageIcon::Exclamation, "FileRead Error!!", ctx.TitleText);
+        return false;
+    }
+    if (SettingsTextModel(file.bytes) != ModelNumber(ctx.CurrentModel)) {
+        ctx.ui.setBusyPointer(false);
+        ctx.ui.message(MessageIcon::Error, "ModelType Error !!", ctx.TitleText);
         return false;
     }
     const SectionTable table = SectionTable::Parse(file.bytes);

@@ -6,13 +6,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace klt {
 
 namespace {
 
-// A stored number as the program converts it: nothing when the text is not a number.
+// A stored number as the program converts it, to a 16-bit integer: nothing when the text is not a
+// number or the number does not fit.
 std::optional<long> StoredNumber(const std::string &text) {
     const std::string trimmed = Trim(text);
     if (trimmed.empty()) {
@@ -22,7 +25,12 @@ std::optional<long> StoredNumber(const std::string &text) {
     if (value == 0.0 && trimmed.find_first_not_of("+-0.,") != std::string::npos) {
         return std::nullopt;
     }
-    return static_cast<long>(std::nearbyint(value));
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<long>(rounded);
 }
 
 } // namespace
@@ -54,8 +62,7 @@ StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsSt
 }
 
 int StoredPortNumber(const SettingsStore &store) {
-    return static_cast<int>(
-        std::clamp(StoredNumber(store.get("ComPath", "ComNum", "1")).value_or(1), -32768L, 32767L));
+    return static_cast<int>(StoredNumber(store.get("ComPath", "ComNum", "1")).value_or(1));
 }
 
 std::string WindowCaption(const std::string &titleText, const std::string &programTitle,

@@ -28,7 +28,7 @@ struct StartupPlan {
 };
 
 // The serial port number the preferences hold ("ComPath"/"ComNum"): a 16-bit number, 1 when there
-// is none or it does not convert.
+// is none or it does not convert (a number beyond 16 bits does not).
 int StoredPortNumber(const SettingsStore &store);
 
 // The stored "lastmodel" when it is offered (and below ten), else the highest offered model.

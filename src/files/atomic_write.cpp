@@ -11,6 +11,8 @@ namespace klt {
 
 namespace {
 
+constexpr int kMaxLinkHops = 40;
+
 mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -60,29 +62,107 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The file a path names in the end, its symbolic links followed.
+std::filesystem::path ResolveLinks(std::filesystem::path path) {
+    std::error_code error;
+    for (int hop = 0;
+         hop < kMaxLinkHops && std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+         ++hop) {
+        const auto target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path &file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// A rename is durable only once the folder that holds the name is.
+void SyncFolder(const std::filesystem::path &folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::optional<Fault> WriteInPlace(const std::filesystem::path &file, std::string_view bytes) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        return FaultFromErrno(errno);
+    }
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0 || !written) {
+        return FaultFromErrno(written ? errno : error);
+    }
+    return std::nullopt;
+}
+
+std::optional<Fault> NotAFileFault(const struct stat &info) {
+    if (S_ISDIR(info.st_mode)) {
+        return FaultFromErrno(EISDIR);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Fault{75, "Path/File access error (not a regular file)"};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, std::string_view bytes) {
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    TemporaryFile temporary((folder / ("." + target.filename().string() + ".XXXXXX")).string());
+    const std::filesystem::path file = ResolveLinks(target);
+    struct stat existing {};
+    const bool replacing = ::stat(file.c_str(), &existing) == 0;
+    if (replacing) {
+        if (const auto fault = NotAFileFault(existing)) {
+            return fault;
+        }
+    }
+    // A short temporary name, so that a target name of any legal length works.
+    TemporaryFile temporary((FolderOf(file) / ".klt-save-XXXXXX").string());
     if (temporary.fd() < 0) {
         return FaultFromErrno(errno);
     }
     if (!WriteAll(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0) {
         return FaultFromErrno(errno);
     }
-    // A new file gets the permissions an ordinary file would have; a replaced one keeps its own.
-    struct stat existing {};
-    const mode_t mode =
-        ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~CurrentUmask();
-    ::fchmod(temporary.fd(), mode);
+    if (replacing && existing.st_nlink > 1) {
+        return WriteInPlace(file, bytes);
+    }
+    // A new file gets the permissions an ordinary file would have; a replaced one keeps its own, and its
+    // owner where the process may give it.
+    ::fchmod(temporary.fd(), replacing ? existing.st_mode & 07777 : 0666 & ~CurrentUmask());
+    if (replacing && ::fchown(temporary.fd(), existing.st_uid, existing.st_gid) == 0) {
+        ::fchmod(temporary.fd(), existing.st_mode & 07777); // a change of owner may clear set-id bits
+    }
     if (temporary.close() != 0) {
         return FaultFromErrno(errno);
     }
-    if (std::rename(temporary.path().c_str(), target.c_str()) != 0) {
+    if (std::rename(temporary.path().c_str(), file.c_str()) != 0) {
         return FaultFromErrno(errno);
     }
     temporary.keep();
+    SyncFolder(FolderOf(file));
+    return std::nullopt;
+}
+
+std::optional<Fault> CheckWritable(const std::filesystem::path &path) {
+    const std::filesystem::path file = ResolveLinks(path);
+    struct stat existing {};
+    if (::stat(file.c_str(), &existing) == 0) {
+        if (const auto fault = NotAFileFault(existing)) {
+            return fault;
+        }
+    }
+    if (::access(FolderOf(file).c_str(), W_OK | X_OK) != 0) {
+        return FaultFromErrno(errno);
+    }
     return std::nullopt;
 }
 

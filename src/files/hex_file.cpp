@@ -1,6 +1,7 @@
 #include "files/hex_file.h"
 
 #include "files/atomic_write.h"
+#include "files/whole_file.h"
 
 #include <cerrno>
 #include <fstream>
@@ -9,6 +10,10 @@ namespace klt {
 
 ImageFileBytes ReadImageFile(const std::filesystem::path &path) {
     ImageFileBytes file{std::vector<std::uint8_t>(RadioImage::kSize), std::nullopt};
+    if (const auto fault = NotARegularFile(path)) {
+        file.fault = fault;
+        return file;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in.read(reinterpret_cast<char *>(file.bytes.data()),

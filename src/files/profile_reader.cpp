@@ -1,8 +1,7 @@
 #include "files/profile_reader.h"
 
+#include "files/whole_file.h"
 #include "model/text_format.h"
-
-#include <fstream>
 
 namespace klt {
 
@@ -12,12 +11,12 @@ constexpr std::size_t kMaxValueLength = 127;
 constexpr const char *kMissing = "<NONE>";
 
 // The raw value of the first matching key in the first matching section, or "<NONE>".
-std::string LookUp(const std::filesystem::path &file, const std::string &section, const std::string &key) {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
+std::string LookUp(std::string_view text, const std::string &section, const std::string &key) {
     bool inSection = false;
-    while (std::getline(in, line)) {
-        const std::string trimmed = Trim(line);
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string trimmed = Trim(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (trimmed.empty() || trimmed.front() == ';') {
             continue;
         }
@@ -51,7 +50,13 @@ std::string LookUp(const std::filesystem::path &file, const std::string &section
 
 std::string ReadProfileString(const std::filesystem::path &file, const std::string &section,
                               const std::string &key) {
-    std::string value = LookUp(file, section, key).substr(0, kMaxValueLength);
+    // An unreadable file reads as one without the key, as the program's INI reader always did.
+    const WholeFile content = ReadWholeFile(file);
+    return ProfileValue(content.bytes, section, key);
+}
+
+std::string ProfileValue(std::string_view text, const std::string &section, const std::string &key) {
+    std::string value = LookUp(text, section, key).substr(0, kMaxValueLength);
     if (const auto nul = value.find('\0'); nul != std::string::npos) {
         value.resize(nul);
     }

@@ -5,10 +5,14 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace klt {
 
 std::string ReadProfileString(const std::filesystem::path &file, const std::string &section,
                               const std::string &key);
+
+// The same, on the text of a file already read.
+std::string ProfileValue(std::string_view text, const std::string &section, const std::string &key);
 
 } // namespace klt

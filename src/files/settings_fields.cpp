@@ -3,6 +3,8 @@
 #include "files/settings_file_format.h"
 
 #include <cstdlib>
+#include <limits>
+#include <type_traits>
 
 namespace klt::settings_file {
 
@@ -36,7 +38,8 @@ template <typename Record, typename Get> Field<Record> TruthKey(std::string key,
     return field;
 }
 
-// A whole number; with magnitude, written without its sign.
+// A whole number; with magnitude, written without its sign. Whatever is written reads back, so a
+// magnitude field takes no value whose magnitude its type cannot hold (-32768 for 16 bits).
 template <typename Record, typename Get>
 Field<Record> NumberKey(std::string key, Get get, bool magnitude = false) {
     return {std::move(key),
@@ -44,9 +47,11 @@ Field<Record> NumberKey(std::string key, Get get, bool magnitude = false) {
                 const long value = get(r);
                 return std::to_string(magnitude ? std::labs(value) : value);
             },
-            [get](Record &r, std::string_view v) {
+            [get, magnitude](Record &r, std::string_view v) {
                 auto &field = get(r);
-                if (const auto value = ToNumberLike(v, field)) {
+                using Number = std::remove_reference_t<decltype(field)>;
+                const auto value = ToNumberLike(v, field);
+                if (value && !(magnitude && *value == std::numeric_limits<Number>::min())) {
                     field = *value;
                 }
             }};

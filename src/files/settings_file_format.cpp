@@ -30,7 +30,9 @@ std::optional<double> ToNumber(std::string_view text) {
     if (digits == 0) {
         return std::nullopt;
     }
-    return std::strtod(number.c_str(), nullptr);
+    // A number too long for a double is no number: it would come back as infinity.
+    const double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 // Whole numbers round half to even, as the program always converted them.

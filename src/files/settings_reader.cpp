@@ -77,8 +77,8 @@ void ApplySettingsTable(const SectionTable &table, Configuration &config, Model 
     ReadRecords(table, kExpSection, 1, ExpansionFields(), config.Expansion);
 }
 
-double SettingsFileModel(const std::filesystem::path &path) {
-    return LeadingNumber(ReadProfileString(path, std::string(kMain), "MODELTYPE"));
+double SettingsTextModel(std::string_view text) {
+    return LeadingNumber(ProfileValue(text, std::string(kMain), "MODELTYPE"));
 }
 
 } // namespace klt

@@ -7,6 +7,7 @@
 #include "model/records.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace klt {
 
@@ -15,7 +16,8 @@ namespace klt {
 // interface processes its events between the channel sections.
 void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis, Ui &ui);
 
-// The model number the file names ([MAIN] MODELTYPE); 0 when it names none.
-double SettingsFileModel(const std::filesystem::path &path);
+// The model number a settings text names ([MAIN] MODELTYPE, as the INI reader finds it); 0 when it
+// names none.
+double SettingsTextModel(std::string_view text);
 
 } // namespace klt

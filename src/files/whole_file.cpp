@@ -2,20 +2,59 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 
 namespace klt {
 
-WholeFile ReadWholeFile(const std::filesystem::path &path) {
+namespace {
+
+Fault TooLarge(std::size_t limit) {
+    return {75, "Path/File access error (the file is larger than " + std::to_string(limit) + " bytes)"};
+}
+
+} // namespace
+
+std::optional<Fault> NotARegularFile(const std::filesystem::path &path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        return FaultFromErrno(error && error.value() != ENOENT ? error.value() : ENOENT);
+    }
+    if (std::filesystem::is_directory(status)) {
+        return FaultFromErrno(EISDIR);
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return Fault{75, "Path/File access error (not a regular file)"};
+    }
+    return std::nullopt;
+}
+
+WholeFile ReadWholeFile(const std::filesystem::path &path, std::size_t limit) {
+    WholeFile file;
+    if (const auto fault = NotARegularFile(path)) {
+        file.fault = fault;
+        return file;
+    }
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > limit && !error) {
+        file.fault = TooLarge(limit);
+        return file;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    WholeFile file;
-    if (in) {
-        file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    if (!in.is_open() || in.bad()) {
-        file.bytes.clear();
+    if (!in.is_open()) {
         file.fault = FaultFromErrno(errno != 0 ? errno : EIO);
+        return file;
+    }
+    // The size may have changed since it was asked: read one byte past the limit at most.
+    file.bytes.resize(limit + 1);
+    in.read(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+    if (in.bad()) {
+        file = {{}, FaultFromErrno(errno != 0 ? errno : EIO)};
+        return file;
+    }
+    file.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (file.bytes.size() > limit) {
+        file = {{}, TooLarge(limit)};
     }
     return file;
 }

@@ -140,6 +140,31 @@ TEST(Cli, ListsTheModelsOfTheCatalogue) {
               std::string::npos);
 }
 
+// What is not a regular file is not read; a full standard output is a failure that says so; a read
+// whose output could not be written does not start.
+TEST(Cli, RefusesWhatItCannotDoBeforeDoingIt) {
+    test::TempFolder folder;
+    const auto onFolder = RunCli("info " + folder.path().string());
+    EXPECT_EQ(onFolder.status, 1);
+    EXPECT_NE(onFolder.err.find("FileRead Error!!"), std::string::npos) << onFolder.err;
+    EXPECT_EQ(onFolder.out, "");
+
+    const auto image = folder.path() / "x.hex";
+    ASSERT_EQ(RunCli("new --model 1 --no-destination -o " + image.string()).status, 0);
+    for (const std::string &arguments :
+         {"info " + image.string(), "report --model 1 " + image.string(), std::string("--list-models")}) {
+        const auto full = RunCli(arguments + " >/dev/full");
+        EXPECT_EQ(full.status, 1) << arguments;
+        EXPECT_NE(full.err.find("cannot write to standard output"), std::string::npos) << arguments;
+    }
+
+    const auto unwritable = RunCli("read --model 1 --port " + (folder.path() / "no-radio").string() + " -o " +
+                                   (folder.path() / "missing" / "r.hex").string());
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "PC Program for TQ-300: FileSave Error!!\n" +
+                                  (folder.path() / "missing" / "r.hex").string() + ": File not found\n");
+}
+
 TEST(CliInfo, ShortFilesAndMissingFiles) {
     test::TempFolder folder;
     const auto file = folder.write("short.hex", std::string("\x01\x2C", 2) + std::string(100, '\xFF'));

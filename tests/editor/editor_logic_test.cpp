@@ -45,6 +45,16 @@ TEST(Startup, ModelPortAndHexViewFromTheStores) {
     EXPECT_EQ(PlanStartup(ini, store).model, ModelNo(2));
     EXPECT_EQ(PlanStartup(ini, store).comNum, 1);
     EXPECT_EQ(PlanStartup(folder.path() / "none.ini", store).model, Model::None);
+
+    // Numbers that do not fit 16 bits do not convert: the defaults apply.
+    store.put("Settings", "lastmodel", std::string(25, '9'));
+    store.put("ComPath", "ComNum", std::string(25, '9'));
+    store.put("Settings", "hexvisible", "40000");
+    plan = PlanStartup(ini, store);
+    EXPECT_EQ(plan.model, ModelNo(2));
+    EXPECT_EQ(plan.comNum, 1);
+    EXPECT_FALSE(plan.hexVisible);
+    EXPECT_EQ(StoredPortNumber(store), 1);
 }
 
 TEST(Caption, FileNameFirst) {

@@ -88,7 +88,8 @@ TEST(ChannelPlans, NamesAndFlagsAsTabled) {
 }
 
 TEST(ChannelPlans, UnlistedChannelsStayOffWithTransmitAllowed) {
-    const auto &record = Channel(BuildPlanUSA(), "02");
+    const auto usa = BuildPlanUSA();
+    const auto &record = Channel(usa, "02");
     EXPECT_FALSE(record.Enable);
     EXPECT_TRUE(record.TxEnable);
     EXPECT_TRUE(record.DuplexAllowed);

@@ -7,6 +7,7 @@
 #include "app/report_file.h"
 #include "app/reset.h"
 #include "app/settings_file_commands.h"
+#include "files/atomic_write.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
 
@@ -16,14 +17,6 @@
 namespace klt::cli {
 
 namespace {
-
-std::string Extension(const std::string &path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char &c : extension) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return extension;
-}
 
 Model ParseModel(const ParsedArgs &args) {
     const auto text = args.value("--model");
@@ -40,6 +33,14 @@ Model ParseModel(const ParsedArgs &args) {
 }
 
 } // namespace
+
+std::string Extension(const std::string &path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char &c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return extension;
+}
 
 std::string ModelList() {
     std::string list;
@@ -114,6 +115,16 @@ bool WriteOutput(CliSession &session, const std::string &out) {
         return SaveHexFile(ctx, out);
     }
     return SaveReportFile(ctx, out, CurrentReportText(ctx));
+}
+
+bool CheckOutput(CliSession &session, const std::string &out) {
+    if (const auto fault = CheckWritable(out)) {
+        auto &ctx = session.ctx;
+        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!\r\n" + out + ": " + fault->description,
+                       ctx.TitleText);
+        return false;
+    }
+    return true;
 }
 
 void RequireExtension(const std::string &path, std::initializer_list<std::string_view> extensions) {

@@ -45,7 +45,14 @@ bool LoadInput(CliSession &session, const ParsedArgs &args, const std::string &i
 // Writes OUT by its extension: ".dat" settings file, ".hex" image, ".txt" report text.
 bool WriteOutput(CliSession &session, const std::string &out);
 
-// Throws UsageError unless the path ends in one of the extensions.
+// The extension of a path in lower case: ".dat" for "X.DAT".
+std::string Extension(const std::string &path);
+
+// False (message shown) when OUT could not be written: checked before a long transfer, so that the
+// radio is not read for nothing.
+bool CheckOutput(CliSession &session, const std::string &out);
+
+// Throws UsageError unless the path ends in one of the extensions, in any case.
 void RequireExtension(const std::string &path, std::initializer_list<std::string_view> extensions);
 
 } // namespace klt::cli

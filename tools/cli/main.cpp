@@ -5,6 +5,8 @@
 #include "model/model_catalogue.h"
 #include "verbs.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <iostream>
 
@@ -47,6 +49,17 @@ const std::vector<Verb> &Verbs() {
     return kVerbs;
 }
 
+bool StandardOutputWritten(std::string_view verb) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) {
+        return true;
+    }
+    std::cerr << "klt-cli " << verb << ": cannot write to standard output"
+              << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+    return false;
+}
+
 namespace {
 
 void PrintUsage(std::ostream &out) {
@@ -72,7 +85,7 @@ int Run(const std::vector<std::string> &args) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(std::cout);
-        return kExitOk;
+        return StandardOutputWritten("--help") ? kExitOk : kExitFailed;
     }
     if (args[0] == "--list-models") {
         if (args.size() != 1) {
@@ -80,7 +93,7 @@ int Run(const std::vector<std::string> &args) {
             return kExitUsage;
         }
         ListModels(std::cout);
-        return kExitOk;
+        return StandardOutputWritten("--list-models") ? kExitOk : kExitFailed;
     }
     for (const auto &verb : Verbs()) {
         if (verb.name != args[0]) {

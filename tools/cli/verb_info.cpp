@@ -1,6 +1,7 @@
 // klt-cli info: what an image file holds, as the program's acceptance test sees it.
 
 #include "cli_args.h"
+#include "files/whole_file.h"
 #include "model/byte_bits.h"
 #include "model/image_layout.h"
 #include "model/model_catalogue.h"
@@ -32,6 +33,10 @@ int RunInfo(const std::vector<std::string> &argv) {
         throw UsageError{"one FILE is required"};
     }
     const std::string &path = args.positional.front();
+    if (const auto fault = NotARegularFile(path)) {
+        std::cerr << "info: FileRead Error!! (" << path << ": " << fault->description << ")\n";
+        return kExitFailed;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::cerr << "info: FileRead Error!! (" << path << " cannot be opened)\n";
@@ -67,7 +72,7 @@ int RunInfo(const std::vector<std::string> &argv) {
     } else {
         std::cout << "none\n";
     }
-    return kExitOk;
+    return StandardOutputWritten("info") ? kExitOk : kExitFailed;
 }
 
 } // namespace klt::cli

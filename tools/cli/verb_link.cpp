@@ -81,11 +81,12 @@ int RunRead(const std::vector<std::string> &argv) {
     RequireExtension(*out, {".hex", ".dat"});
     auto session = OpenLinkSession(args);
     auto &ctx = session->ctx;
-    if (!ResetForCli(*session, args) || !Transfer(*session, args, Operation::Read)) {
+    if (!CheckOutput(*session, *out) || !ResetForCli(*session, args) ||
+        !Transfer(*session, args, Operation::Read)) {
         return kExitFailed;
     }
     // The image exactly as the radio gave it, or its settings.
-    if (std::filesystem::path(*out).extension() == ".dat") {
+    if (Extension(*out) == ".dat") {
         return WriteSettingsFile(ctx, *out) ? kExitOk : kExitFailed;
     }
     if (const auto fault = WriteImageFile(*out, ctx.Image)) {

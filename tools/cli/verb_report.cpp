@@ -18,8 +18,8 @@ int RunReport(const std::vector<std::string> &argv) {
     if (!LoadInput(*session, args, args.positional[0])) {
         return kExitFailed;
     }
-    std::cout << CurrentReportText(session->ctx) << "\r\n" << std::flush;
-    return std::cout ? kExitOk : kExitFailed;
+    std::cout << CurrentReportText(session->ctx) << "\r\n";
+    return StandardOutputWritten("report") ? kExitOk : kExitFailed;
 }
 
 } // namespace klt::cli

@@ -20,6 +20,10 @@ struct Verb {
 
 const std::vector<Verb> &Verbs();
 
+// Flushes standard output; false, with a message on standard error, when it could not be written
+// (a full disk, a closed pipe).
+bool StandardOutputWritten(std::string_view verb);
+
 int RunNew(const std::vector<std::string> &args);
 int RunInfo(const std::vector<std::string> &args);
 int RunConvert(const std::vector<std::string> &args);
