@@ -5,7 +5,11 @@ JOBS ?= 2
 # The link tests mostly wait on the line, so ctest runs more of them at once than there are cores.
 TEST_JOBS ?= 4
 
-.PHONY: all deps configure build run test format clean
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test test-faults test-sanitize fuzz format clean
 
 all: build
 
@@ -24,10 +28,28 @@ run: build
 	$(BUILD)/bin/klt
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE fault-matrix
+
+# The fault matrix: real transfers under every fault, most of the time waiting on the line.
+test-faults: build
+	ctest --test-dir $(BUILD) --output-on-failure -j 16 -L fault-matrix
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE fault-matrix
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 16 -L fault-matrix
+
+# Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.
+fuzz:
+	@bash scripts/install-deps --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -95,7 +95,7 @@ double Mhz(int kHz) {
 }
 
 std::string TwoDigits(int n) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
     return text;
 }

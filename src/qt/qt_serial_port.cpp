@@ -62,6 +62,7 @@ std::optional<Fault> QtSerialPort::open(int portNumber, const std::string &setti
                 ": no serial device stands for that number. Plug in the cable, or choose another port "
                 "under Options > SerialPort."};
     }
+    device_ = device;
     port_.setPortName(QString::fromStdString(device));
     if (!port_.open(QIODevice::ReadWrite)) {
         return OpenError(port_, device);
@@ -93,7 +94,10 @@ void QtSerialPort::ThrowOnFault() {
     const auto error = port_.error();
     if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
         error == QSerialPort::ReadError) {
-        const Fault fault = PortError(port_);
+        // The device went away under the program: a cable pulled out, an adapter gone.
+        const Fault fault{static_cast<int>(error), "The serial port " + device_ + " stopped working (" +
+                                                       port_.errorString().toStdString() +
+                                                       "): check that the cable is still plugged in."};
         port_.clearError();
         throw PortFault{fault};
     }

@@ -32,6 +32,7 @@ private:
 
     DeviceResolver resolve_;
     QSerialPort port_;
+    std::string device_; // the device opened last
 };
 
 // "57600,N,8,1" applied to a port; false for a settings string it cannot take.

@@ -1,83 +1,25 @@
 // klt-cli read, write and clear against klt-radio-sim on a real pseudo-terminal: the system's serial
 // port code, the simulator's command line and the protocol's own timing.
 
+#include "line_harness.h"
 #include "model/image_layout.h"
-#include "support/test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <cstdio>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace klt {
 namespace {
 
-std::filesystem::path Tool(const std::string &name) {
-    return std::filesystem::path(KLT_BUILD_BIN_DIR) / name;
-}
-
-// klt-radio-sim in a child process, serving until the object goes away.
-class Simulator {
-public:
-    Simulator(const std::filesystem::path &link, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {Tool("klt-radio-sim").string(), "--link", link.string()});
-        int output[2];
-        EXPECT_EQ(::pipe(output), 0);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(output[1], STDOUT_FILENO);
-            ::close(output[0]);
-            std::vector<char *> argv;
-            for (auto &argument : arguments) {
-                argv.push_back(argument.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        ::close(output[1]);
-        FILE *out = ::fdopen(output[0], "r");
-        char line[512] = {};
-        ready_ = std::fgets(line, sizeof line, out) != nullptr &&
-                 std::string(line) == "ready " + link.string() + "\n";
-        std::fclose(out);
-    }
-    Simulator(const Simulator &) = delete;
-    Simulator &operator=(const Simulator &) = delete;
-    ~Simulator() { stop(); }
-
-    bool ready() const { return ready_; }
-    // SIGTERM: the simulator saves its memory and exits 0.
-    int stop() {
-        if (pid_ <= 0) {
-            return status_;
-        }
-        ::kill(pid_, SIGTERM);
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return status_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    bool ready_ = false;
-    int status_ = -1;
-};
+using test::Simulator;
+using test::Tool;
 
 struct Result {
     int status;
     std::string err;
 };
 
-Result Cli(const test::TempFolder &folder, const std::string &arguments) {
-    const auto err = folder.path() / "cli.err";
-    const int status =
-        std::system((Tool("klt-cli").string() + " " + arguments + " 2>" + err.string()).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(err)};
+Result Cli(const test::TempFolder &, const std::string &arguments) {
+    const auto result = test::RunCli(arguments);
+    return {result.status, result.err};
 }
 
 TEST(LinkEndToEnd, ReadTakesOverTheRadiosMemory) {

@@ -19,6 +19,10 @@ struct Phase {
     std::string sentLine; // Cancel is pressed while the program waits after this line; "" at once
 };
 
+void PrintTo(const Phase &phase, std::ostream *out) {
+    *out << phase.name;
+}
+
 class CancelInPhase : public ::testing::TestWithParam<Phase> {};
 
 TEST_P(CancelInPhase, StopsAndSendsNothingMore) {

@@ -2,7 +2,8 @@
 //
 //   klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]
 //                 [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]
-//                 [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N]
+//                 [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]
+//                 [--corrupt-rate P [--seed S]]
 
 #include "line_log.h"
 #include "pty_server.h"
@@ -28,7 +29,8 @@ using klt::sim::SimulatedRadio;
 constexpr const char *kUsage =
     "usage: klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]\n"
     "                     [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]\n"
-    "                     [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N]\n";
+    "                     [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]\n"
+    "                     [--corrupt-rate P [--seed S]]\n";
 
 struct Options {
     std::map<std::string, std::string> values;
@@ -37,9 +39,10 @@ struct Options {
 
 std::optional<Options> Parse(int argc, char **argv) {
     static const std::set<std::string> kWithValue = {
-        "--link", "--model", "--image",         "--product",         "--save",
-        "--log",  "--busy",  "--error-replies", "--bad-checksum-at", "--hang-after"};
-    static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply"};
+        "--link", "--model",         "--image",           "--product",    "--save",         "--log",
+        "--busy", "--error-replies", "--bad-checksum-at", "--hang-after", "--corrupt-rate", "--seed"};
+    static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply",
+                                                 "--close-on-hang"};
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -120,6 +123,10 @@ int main(int argc, char **argv) {
     if (const auto hang = Number(*options, "--hang-after")) {
         plan.hangAfter = static_cast<int>(*hang);
     }
+    if (const auto rate = options->values.find("--corrupt-rate"); rate != options->values.end()) {
+        plan.corruptRate = std::strtod(rate->second.c_str(), nullptr);
+    }
+    plan.seed = Number(*options, "--seed").value_or(1);
     SimulatedRadio radio(*memory, plan, options->flags.contains("--slow"));
 
     std::unique_ptr<std::ofstream> logFile;
@@ -132,7 +139,8 @@ int main(int argc, char **argv) {
     }
 
     const int status =
-        klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud")});
+        klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud"),
+                                options->flags.contains("--close-on-hang")});
     if (const auto save = options->values.find("--save"); save != options->values.end()) {
         std::ofstream out(save->second, std::ios::binary);
         out.write(reinterpret_cast<const char *>(radio.memory().data()),

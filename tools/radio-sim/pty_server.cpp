@@ -113,6 +113,9 @@ int Serve(SimulatedRadio &radio, const ServeOptions &options) {
             if (!WriteAll(master.get(), answer)) {
                 return Fail("write");
             }
+            if (options.closeOnHang && radio.hung()) {
+                break;
+            }
         }
     }
     std::filesystem::remove(options.link, ignored);

@@ -1,6 +1,6 @@
 #pragma once
 // Serves a simulated radio on a pseudo-terminal whose slave a symbolic link points at, until SIGTERM
-// or SIGINT.
+// or SIGINT (or, with closeOnHang, until the radio stops answering).
 
 #include "simulated_radio.h"
 
@@ -12,6 +12,7 @@ namespace klt::sim {
 struct ServeOptions {
     std::filesystem::path link;
     bool emulateBaud = false; // delay every byte by its time on the wire
+    bool closeOnHang = false; // once the radio stops answering, close the line: the PC sees it at once
 };
 
 // Returns the process exit status; prints "ready PATH" once the link exists.

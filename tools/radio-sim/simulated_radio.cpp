@@ -67,7 +67,7 @@ std::string RadioFrame(const std::vector<std::string> &fields) {
 }
 
 SimulatedRadio::SimulatedRadio(const Memory &memory, FaultPlan plan, bool slowLink)
-    : memory_(memory), plan_(plan), slowLink_(slowLink) {}
+    : memory_(memory), plan_(plan), slowLink_(slowLink), noise_(plan.seed) {}
 
 void SimulatedRadio::notify(bool fromPc, std::span<const std::uint8_t> bytes) {
     if (listener_ && !bytes.empty()) {
@@ -76,7 +76,17 @@ void SimulatedRadio::notify(bool fromPc, std::span<const std::uint8_t> bytes) {
 }
 
 void SimulatedRadio::reply(std::vector<std::uint8_t> &out, const std::string &text) {
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    if (plan_.corruptRate > 0.0) {
+        // A noisy line: what leaves the radio is not always what it sent.
+        std::bernoulli_distribution hit(plan_.corruptRate);
+        std::uniform_int_distribution<int> value(0, 255);
+        for (auto &byte : bytes) {
+            if (hit(noise_)) {
+                byte = static_cast<std::uint8_t>(value(noise_));
+            }
+        }
+    }
     notify(false, bytes);
     out.insert(out.end(), bytes.begin(), bytes.end());
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct FaultPlan {
     int errorReplies = 0;                    // answer the next N framed commands with "ERROR"
     std::optional<unsigned> badChecksumAt{}; // a wrong checksum in every data reply for this address
     std::optional<int> hangAfter{};          // stop answering after N framed commands
+    double corruptRate = 0.0;                // each byte the radio sends is replaced by a random one
+    unsigned seed = 1;                       // ... drawn from this seed, so a run can be repeated
 };
 
 class SimulatedRadio {
@@ -36,6 +39,8 @@ public:
     std::vector<std::uint8_t> receive(std::span<const std::uint8_t> bytes);
 
     const Memory &memory() const { return memory_; }
+    // Whether the radio has stopped answering (the fault plan's hang).
+    bool hung() const { return hung_; }
     int lineSpeed() const { return speed_; }
     int framedCommands() const { return framed_; }
     // Every line the PC sent, without CR LF.
@@ -56,6 +61,7 @@ private:
     int statusRequests_ = 0;
     bool hung_ = false;
     std::string pending_;
+    std::mt19937 noise_;
     std::vector<std::string> lines_;
     Listener listener_;
 };
