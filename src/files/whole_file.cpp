@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 
@@ -45,15 +46,17 @@ WholeFile ReadWholeFile(const std::filesystem::path &path, std::size_t limit) {
         file.fault = FaultFromErrno(errno != 0 ? errno : EIO);
         return file;
     }
-    // The size may have changed since it was asked: read one byte past the limit at most.
-    file.bytes.resize(limit + 1);
-    in.read(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+    // The file may grow while it is read: take it in pieces, up to one byte past the limit.
+    constexpr std::size_t kPiece = 64 * 1024;
+    while (in && file.bytes.size() <= limit) {
+        const std::size_t had = file.bytes.size();
+        file.bytes.resize(had + std::min(kPiece, limit + 1 - had));
+        in.read(file.bytes.data() + had, static_cast<std::streamsize>(file.bytes.size() - had));
+        file.bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         file = {{}, FaultFromErrno(errno != 0 ? errno : EIO)};
-        return file;
-    }
-    file.bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (file.bytes.size() > limit) {
+    } else if (file.bytes.size() > limit) {
         file = {{}, TooLarge(limit)};
     }
     return file;
