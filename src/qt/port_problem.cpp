@@ -10,14 +10,15 @@ namespace klt {
 
 namespace {
 
-// The first process other than this one that has the device open, as "name (process N)".
-std::string Holder(const std::filesystem::path &device) {
+// The processes other than this one that have the device open, as "name (process N)", joined.
+std::string Holders(const std::filesystem::path &device) {
     std::error_code error;
     const auto target = std::filesystem::canonical(device, error);
     if (error) {
         return {};
     }
     const std::string self = std::to_string(::getpid());
+    std::string holders;
     for (std::filesystem::directory_iterator process("/proc", error), end; !error && process != end;
          process.increment(error)) {
         const std::string pid = process->path().filename().string();
@@ -31,11 +32,13 @@ std::string Holder(const std::filesystem::path &device) {
             if (std::filesystem::read_symlink(fd->path(), unreadable) == target) {
                 std::string name;
                 std::getline(std::ifstream(process->path() / "comm"), name);
-                return (name.empty() ? std::string("a program") : name) + " (process " + pid + ")";
+                holders += (holders.empty() ? "" : " and ") + (name.empty() ? std::string("a program") : name) +
+                           " (process " + pid + ")";
+                break;
             }
         }
     }
-    return {};
+    return holders;
 }
 
 } // namespace
@@ -50,7 +53,7 @@ DeviceFacts InspectDevice(const std::string &device) {
     facts.accessible = ::access(device.c_str(), R_OK | W_OK) == 0;
     const group *owner = ::getgrgid(info.st_gid);
     facts.group = owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
-    facts.holder = Holder(device);
+    facts.holder = Holders(device);
     return facts;
 }
 
@@ -75,7 +78,7 @@ std::string PortProblemText(PortProblem problem, const std::string &device, cons
     case PortProblem::InUse:
         return "The serial port " + device + " is in use by " +
                (facts.holder.empty() ? std::string("another program") : facts.holder) +
-               ": close that program and try again.";
+               ": close the port there and try again.";
     case PortProblem::NoPermission:
         return "No permission to use the serial port " + device + ": it belongs to the group '" +
                facts.group + "'. Join that group with \"sudo usermod -aG " + facts.group +

@@ -14,7 +14,7 @@ struct DeviceFacts {
     bool exists = false;
     bool accessible = false; // this user may read and write it
     std::string group;       // the group that owns it
-    std::string holder;      // a program that has it open, "name (process N)"; empty when none is seen
+    std::string holder;      // the programs that have it open, "name (process N)"; empty when none is seen
 };
 
 DeviceFacts InspectDevice(const std::string &device);

@@ -55,7 +55,7 @@ TEST(PortProblem, EachCauseSaysWhatToDo) {
     EXPECT_EQ(ClassifyOpenFailure(false, true, held), PortProblem::InUse);
     EXPECT_EQ(
         PortProblemText(PortProblem::InUse, "/dev/ttyS0", held, ""),
-        "The serial port /dev/ttyS0 is in use by minicom (process 4242): close that program and try again.");
+        "The serial port /dev/ttyS0 is in use by minicom (process 4242): close the port there and try again.");
     EXPECT_EQ(ClassifyOpenFailure(false, false, DeviceFacts{true, true, "tty", ""}), PortProblem::Other);
     EXPECT_EQ(PortProblemText(PortProblem::Other, "/dev/x", {}, "Unknown error"), "Unknown error");
 }
