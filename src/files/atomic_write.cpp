@@ -133,12 +133,20 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
         return FaultFromErrno(errno);
     }
     if (replacing && existing.st_nlink > 1) {
-        return WriteInPlace(file, bytes);
+        // No rename keeps the other names: the file itself is rewritten. Should that fail half way,
+        // the complete new content stays in the trial file, and the fault says where.
+        auto fault = WriteInPlace(file, bytes);
+        if (fault) {
+            temporary.keep();
+            fault->description += " (the new content is kept in " + temporary.path() + ")";
+        }
+        return fault;
     }
     // A new file gets the permissions an ordinary file would have; a replaced one keeps its own, and its
     // owner where the process may give it.
     ::fchmod(temporary.fd(), replacing ? existing.st_mode & 07777 : 0666 & ~CurrentUmask());
-    if (replacing && ::fchown(temporary.fd(), existing.st_uid, existing.st_gid) == 0) {
+    if (replacing && (::fchown(temporary.fd(), existing.st_uid, existing.st_gid) == 0 ||
+                      ::fchown(temporary.fd(), static_cast<uid_t>(-1), existing.st_gid) == 0)) {
         ::fchmod(temporary.fd(), existing.st_mode & 07777); // a change of owner may clear set-id bits
     }
     if (temporary.close() != 0) {

@@ -37,7 +37,8 @@ Outcome ReceiveDataReply(RadioLink &link, std::span<std::uint8_t> buffer, Addres
     case LinkResult::Ok:
         break;
     case LinkResult::Cancelled:
-        LinkMessage(link, "cancel!!", link.caption());
+        // The user asked to stop and sees the dialog stopping: no box stands between the Cancel and
+        // the abort the radio is owed.
         return Outcome::Cancelled;
     case LinkResult::TimedOut:
         LinkMessage(link, "time out!!", link.caption());
@@ -141,7 +142,7 @@ Outcome ReadData(RadioLink &link, std::span<std::uint8_t> buffer) {
     return Outcome::Done;
 }
 
-Outcome WriteData(RadioLink &link, const RadioImage &image, bool &sent) {
+Outcome WriteData(RadioLink &link, const RadioImage &image) {
     using namespace layout;
     if (!link.PortOpen()) {
         return Outcome::Failed;
@@ -152,13 +153,11 @@ Outcome WriteData(RadioLink &link, const RadioImage &image, bool &sent) {
         Outcome outcome = Outcome::Done;
         const auto run = std::ranges::find(kWriteByteRuns, step, &ByteRunStep::step);
         if (run != kWriteByteRuns.end()) {
-            sent = true;
             outcome = WriteByteRun(link, image, run->bytes);
         } else if (Contains(kWritePausedSteps, step)) {
             link.ui().pause(kStepPauseMs);
             outcome = link.Cancelled() ? Outcome::Cancelled : Outcome::Done;
         } else {
-            sent = true;
             outcome = WriteBlock(link, image, step, kBlockLength);
         }
         if (outcome != Outcome::Done) {

@@ -28,8 +28,8 @@ Outcome WriteByteRun(RadioLink &link, const RadioImage &image, layout::Range byt
 
 // The whole memory into the buffer; a cancelled read tells the radio to stop.
 Outcome ReadData(RadioLink &link, std::span<std::uint8_t> buffer);
-// The image's regions in the write order; sent tells whether any of it reached the radio.
-Outcome WriteData(RadioLink &link, const RadioImage &image, bool &sent);
+// The image's regions in the write order.
+Outcome WriteData(RadioLink &link, const RadioImage &image);
 
 // The end of every transfer procedure: the port closed, then "Communication Error!!" under
 // errorTitle after a failure, or a pause after success. A cancelled change that reached the radio

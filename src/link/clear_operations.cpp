@@ -70,16 +70,16 @@ std::string MonitorText(Operation operation) {
 // Five bytes and their presence byte; every byte is attempted, and any failure fails the clear.
 Outcome SendByteArea(RadioLink &link, const RadioImage &image, Range bytes, const std::string &source,
                      const std::string &errorTitle) {
-    bool sent = false;
+    const std::size_t before = link.Sends();
     const Outcome outcome = GuardPortFaults(link, source, [&] {
         if (!link.PortOpen()) {
             return Outcome::Failed;
         }
         link.ui().progress(0);
-        sent = true;
         return WriteByteRun(link, image, bytes);
     });
-    FinishTransfer(link, outcome, errorTitle, sent ? RadioChange::Cleared : RadioChange::None);
+    FinishTransfer(link, outcome, errorTitle,
+                   link.Sends() > before ? RadioChange::Cleared : RadioChange::None);
     if (outcome == Outcome::Done) {
         link.ui().progress(100);
     }
@@ -89,13 +89,12 @@ Outcome SendByteArea(RadioLink &link, const RadioImage &image, Range bytes, cons
 // Walks every block position from start to the end of the memory, writing those that shouldSend
 // picks and pausing at the others, so the progress moves over the whole memory.
 template <typename Pick>
-Outcome SendBlocks(RadioLink &link, const RadioImage &image, Address start, Pick shouldSend, bool &sent) {
+Outcome SendBlocks(RadioLink &link, const RadioImage &image, Address start, Pick shouldSend) {
     link.ui().progress(0);
     for (Address step = start; step <= kImageEnd; step += kBlockLength) {
         link.ui().processEvents();
         link.ui().progress(static_cast<int>(std::lround(100.0 * (step - start) / (kImageEnd - start))));
         if (shouldSend(step)) {
-            sent = true;
             if (const Outcome outcome = WriteBlock(link, image, step, kBlockLength);
                 outcome != Outcome::Done) {
                 return outcome;
@@ -112,11 +111,12 @@ Outcome SendBlocks(RadioLink &link, const RadioImage &image, Address start, Pick
 
 Outcome SendBlockArea(RadioLink &link, const RadioImage &image, Address start,
                       const std::function<bool(Address)> &shouldSend) {
-    bool sent = false;
+    const std::size_t before = link.Sends();
     const Outcome outcome = GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
-        return link.PortOpen() ? SendBlocks(link, image, start, shouldSend, sent) : Outcome::Failed;
+        return link.PortOpen() ? SendBlocks(link, image, start, shouldSend) : Outcome::Failed;
     });
-    FinishTransfer(link, outcome, "Program to Radio", sent ? RadioChange::Cleared : RadioChange::None);
+    FinishTransfer(link, outcome, "Program to Radio",
+                   link.Sends() > before ? RadioChange::Cleared : RadioChange::None);
     return outcome;
 }
 

@@ -83,8 +83,8 @@ StatusReply ReadStatusReply(RadioLink &link) {
     const StatusReply notReady{Status::NotReady, Outcome::Failed};
     std::string header;
     if (const LinkResult result = link.ReadChars(6, kAckSeconds, header); result != LinkResult::Ok) {
-        if (result == LinkResult::Cancelled || result == LinkResult::TimedOut) {
-            LinkMessage(link, result == LinkResult::Cancelled ? "cancel!!" : "time out!!");
+        if (result == LinkResult::TimedOut) {
+            LinkMessage(link, "time out!!");
         }
         return {Status::NotReady, NotReceived(result)};
     }
@@ -94,7 +94,9 @@ StatusReply ReadStatusReply(RadioLink &link) {
     }
     std::string rest;
     if (const LinkResult result = link.ReadToLineEnd(kAckSeconds, rest); result != LinkResult::Ok) {
-        LinkMessage(link, result == LinkResult::Cancelled ? "cancel!!" : "time out!!");
+        if (result != LinkResult::Cancelled) {
+            LinkMessage(link, "time out!!");
+        }
         return {Status::NotReady, NotReceived(result)};
     }
     if (!VerifyLineChecksum(header + rest)) {
@@ -119,9 +121,10 @@ StatusReply ReadStatusReply(RadioLink &link) {
 LinkResult AwaitAck(RadioLink &link) {
     std::string text;
     const LinkResult result = link.ReadChars(6, kAckSeconds, text);
-    if (result == LinkResult::RadioError) {
+    if (result == LinkResult::RadioError &&
+        link.WaitForByte(0x0A, kLineEndSeconds) == LinkResult::Cancelled) {
         // "ERROR" comes as a line: its line end must not be taken for the start of the next answer.
-        link.WaitForByte(0x0A, kLineEndSeconds);
+        return LinkResult::Cancelled;
     }
     if (result != LinkResult::Ok) {
         return result;
@@ -134,7 +137,6 @@ LinkResult AwaitAck(RadioLink &link) {
 }
 
 Outcome StartConnection(RadioLink &link) {
-    link.cancel().requested = false;
     if (!link.PortInit()) {
         return Outcome::Failed;
     }
@@ -235,7 +237,7 @@ Outcome CheckRadioStatus(RadioLink &link) {
 void AbortTransfer(RadioLink &link) {
     link.FlushInput();
     link.ui().sleep(10);
-    link.SendByte(0x18);
+    link.SendAbort(0x18);
     // The user's Cancel brought us here: the wait for the radio's answer must not end on it. A second
     // Cancel during the wait ends it.
     link.cancel().requested = false;

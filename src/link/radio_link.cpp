@@ -71,13 +71,23 @@ void RadioLink::FlushInput() {
 
 void RadioLink::SendByte(std::uint8_t byte) {
     FlushInput();
-    ui_.sleep(kSendDelayMs);
-    port_.write(std::span(&byte, 1));
+    SendBytes(std::span(&byte, 1));
 }
 
 void RadioLink::SendBytes(std::span<const std::uint8_t> bytes) {
     ui_.sleep(kSendDelayMs);
+    // A Cancel during the wait stops the send: nothing goes to the radio after the user's Cancel.
+    if (Cancelled()) {
+        return;
+    }
     port_.write(bytes);
+    ++sends_;
+}
+
+void RadioLink::SendAbort(std::uint8_t byte) {
+    FlushInput();
+    ui_.sleep(kSendDelayMs);
+    port_.write(std::span(&byte, 1));
 }
 
 void RadioLink::SendLine(std::string_view text) {

@@ -49,8 +49,11 @@ public:
     void ClosePort();
     void FlushInput();
 
+    // Sends wait first; a Cancel during the wait sends nothing.
     void SendByte(std::uint8_t byte);
     void SendBytes(std::span<const std::uint8_t> bytes);
+    // The abort a cancelled read owes the radio: sent whatever the Cancel.
+    void SendAbort(std::uint8_t byte);
     void SendLine(std::string_view text);
     void SendShortCommand(std::string_view text); // exactly 8 characters, else nothing
 
@@ -68,6 +71,9 @@ public:
     // The port as the user knows it: "COM1 (/dev/ttyUSB0)".
     std::string PortText() const;
 
+    // How many sends have gone out on the line: a flow tells by it whether a change reached the radio.
+    std::size_t Sends() const { return sends_; }
+
 private:
     // Waits for the next byte under the deadline; the Cancel flag and the deadline end it.
     LinkResult NextByte(std::chrono::steady_clock::time_point deadline, std::uint8_t &byte);
@@ -81,6 +87,7 @@ private:
     ErrorLog log_;
     LinkSettings settings_;
     std::string caption_;
+    std::size_t sends_ = 0;
 };
 
 } // namespace klt

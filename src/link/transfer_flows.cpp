@@ -49,10 +49,11 @@ Outcome WriteFlow(RadioLink &link, const TransferData &data) {
         return ready;
     }
     link.ShowMonitor("radio writing...");
-    bool sent = false;
+    const std::size_t before = link.Sends();
     const Outcome written =
-        GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image, sent); });
-    FinishTransfer(link, written, "Program to Radio", sent ? RadioChange::Programmed : RadioChange::None);
+        GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image); });
+    FinishTransfer(link, written, "Program to Radio",
+                   link.Sends() > before ? RadioChange::Programmed : RadioChange::None);
     return written;
 }
 
@@ -82,6 +83,9 @@ void PrepareImageForWrite(RadioImage &image, const Configuration &config) {
 }
 
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data) {
+    // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
+    // is honoured.
+    link.cancel().requested = false;
     link.setCaption(OperationCaption(operation));
     link.ShowMonitor("startsync...");
     const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {

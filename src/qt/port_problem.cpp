@@ -1,5 +1,6 @@
 #include "qt/port_problem.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
@@ -32,8 +33,8 @@ std::string Holders(const std::filesystem::path &device) {
             if (std::filesystem::read_symlink(fd->path(), unreadable) == target) {
                 std::string name;
                 std::getline(std::ifstream(process->path() / "comm"), name);
-                holders += (holders.empty() ? "" : " and ") + (name.empty() ? std::string("a program") : name) +
-                           " (process " + pid + ")";
+                holders += (holders.empty() ? "" : " and ") +
+                           (name.empty() ? std::string("a program") : name) + " (process " + pid + ")";
                 break;
             }
         }
@@ -46,7 +47,12 @@ std::string Holders(const std::filesystem::path &device) {
 DeviceFacts InspectDevice(const std::string &device) {
     DeviceFacts facts;
     struct stat info {};
-    if (device.empty() || ::stat(device.c_str(), &info) != 0) {
+    if (device.empty()) {
+        return facts;
+    }
+    if (::stat(device.c_str(), &info) != 0) {
+        // Only a device that is not there is missing; a folder closed to the user is a permission.
+        facts.exists = errno != ENOENT && errno != ENOTDIR;
         return facts;
     }
     facts.exists = true;
@@ -80,6 +86,10 @@ std::string PortProblemText(PortProblem problem, const std::string &device, cons
                (facts.holder.empty() ? std::string("another program") : facts.holder) +
                ": close the port there and try again.";
     case PortProblem::NoPermission:
+        if (facts.group.empty()) {
+            return "No permission to use the serial port " + device +
+                   ": a folder on its path is closed to this user.";
+        }
         return "No permission to use the serial port " + device + ": it belongs to the group '" +
                facts.group + "'. Join that group with \"sudo usermod -aG " + facts.group +
                " $USER\", then log out and in again.";

@@ -13,7 +13,7 @@ namespace {
 Fault OpenError(const QSerialPort &port, const std::string &device) {
     const auto error = port.error();
     const bool notFound = error == QSerialPort::DeviceNotFoundError;
-    const bool refused = error == QSerialPort::PermissionError || error == QSerialPort::OpenError;
+    const bool refused = error == QSerialPort::PermissionError;
     if (!notFound && !refused) {
         return {static_cast<int>(error), port.errorString().toStdString()};
     }
@@ -68,9 +68,10 @@ std::optional<Fault> QtSerialPort::open(int portNumber, const std::string &setti
         return OpenError(port_, device);
     }
     if (!ApplyLineSettings(port_, settings)) {
+        const bool refusedByTheDevice = port_.error() != QSerialPort::NoError;
         const Fault fault = PortError(port_);
         port_.close();
-        return fault.description.empty() ? Fault{8005, "Invalid port settings " + settings} : fault;
+        return refusedByTheDevice ? fault : Fault{8005, "Invalid port settings " + settings};
     }
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace klt {
 namespace {
@@ -16,7 +17,9 @@ struct Phase {
     const char *name;
     Operation operation;
     sim::FaultPlan plan;
-    std::string sentLine; // Cancel is pressed while the program waits after this line; "" at once
+    std::string sentLine;     // Cancel is pressed while the program waits after this line; "" at once
+    bool inSendDelay = false; // ... in the pause before its next send, rather than in a receive
+    bool debugMode = false;   // the monitor line, with its pauses
 };
 
 void PrintTo(const Phase &phase, std::ostream *out) {
@@ -31,21 +34,31 @@ TEST_P(CancelInPhase, StopsAndSendsNothingMore) {
     const RadioImage image = bench.ctx.Image;
     const Configuration config = bench.ctx.Config;
     const auto memory = bench.radio.memory();
-    std::size_t writtenAtCancel = 0;
-    bench.ui.onProcessEvents = [&] {
+    std::optional<std::size_t> writtenAtCancel;
+    const auto press = [&] {
         const auto &lines = bench.radio.linesFromPc();
         const bool reached = phase.sentLine.empty() || std::ranges::any_of(lines, [&](const std::string &l) {
                                  return l.starts_with(phase.sentLine);
                              });
-        if (reached && !bench.ctx.Cancel.requested && writtenAtCancel == 0) {
+        if (reached && !writtenAtCancel) {
             bench.ctx.Cancel.requested = true;
             writtenAtCancel = bench.port.written.size();
         }
     };
+    bench.link.settings().debugMode = phase.debugMode;
+    if (phase.inSendDelay) {
+        bench.ui.onWait = [&](int ms) {
+            bench.clock.advance(ms);
+            press();
+        };
+    } else {
+        bench.ui.onProcessEvents = press;
+    }
     EXPECT_EQ(bench.Run(phase.operation), Outcome::Cancelled);
-    ASSERT_GT(writtenAtCancel, 0u) << "the phase was never reached";
+    ASSERT_TRUE(writtenAtCancel) << "the phase was never reached";
 
-    const std::string after(bench.port.written.begin() + static_cast<long>(writtenAtCancel),
+    // The abort follows a cancelled read's block; every other phase sends nothing more.
+    const std::string after(bench.port.written.begin() + static_cast<long>(*writtenAtCancel),
                             bench.port.written.end());
     const bool reading = phase.operation == Operation::Read && phase.sentLine.starts_with("#CEPRD\t1000");
     EXPECT_EQ(after, reading ? std::string(1, '\x18') : std::string()) << "sent after Cancel";
@@ -76,7 +89,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Phase{"WriteBytes", Operation::Program, {}, "#CEPWR\t0030\t01"},
                       Phase{"WriteBlocks", Operation::Program, {}, "#CEPWR\t1000\t40"},
                       Phase{"ClearBytes", Operation::ClearMmsi, {}, "#CEPWR\t01A2\t01"},
-                      Phase{"ClearBlocks", Operation::ClearWaypoint, {}, "#CEPWR\t5140\t40"}),
+                      Phase{"ClearBlocks", Operation::ClearWaypoint, {}, "#CEPWR\t5140\t40"},
+                      // Pressed in the pause before a send: the send does not go out.
+                      Phase{"WakeUpInItsSendDelay", Operation::Program, {}, "", true},
+                      Phase{"SpeedSwitchPause", Operation::Read, {}, "ACMD:002", true},
+                      Phase{"ReadBlocksInTheirSendDelay", Operation::Read, {}, "#CEPRD\t1000\t40", true},
+                      Phase{"WriteBlocksInTheirSendDelay", Operation::Program, {}, "#CEPWR\t1000\t40", true},
+                      Phase{"ClearBytesInTheirSendDelay", Operation::ClearAtis, {}, "#CEPWR\t01A8\t01", true},
+                      // Pressed during the first monitor pause of debug mode, before anything is sent.
+                      Phase{"FirstMonitorPause", Operation::Program, {}, "", true, true}),
     [](const ::testing::TestParamInfo<Phase> &info) { return std::string(info.param.name); });
 
 // A change that reached the radio in part is told as such.

@@ -142,6 +142,11 @@ TEST(AwaitAck, NeedsTheLineEndInTime) {
     line.link.FlushInput();
     line.port.push("ERROR\r\n");
     EXPECT_EQ(AwaitAck(line.link), LinkResult::RadioError);
+
+    // A Cancel while the line end of an "ERROR" is awaited is a Cancel, not a refusal to retry.
+    line.port.push("ERROR");
+    line.ui.onProcessEvents = [&line] { line.ctx.Cancel.requested = line.port.bytesWaiting() == 0; };
+    EXPECT_EQ(AwaitAck(line.link), LinkResult::Cancelled);
 }
 
 } // namespace

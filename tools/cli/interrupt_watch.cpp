@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -20,7 +21,7 @@ sigset_t Interrupts() {
 
 InterruptWatch::InterruptWatch(CancelRequest &cancel) : cancel_(cancel) {
     const sigset_t set = Interrupts();
-    masked_ = ::sigprocmask(SIG_BLOCK, &set, nullptr) == 0;
+    masked_ = ::pthread_sigmask(SIG_BLOCK, &set, nullptr) == 0;
     fd_ = masked_ ? ::signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC) : -1;
 }
 
@@ -30,7 +31,7 @@ InterruptWatch::~InterruptWatch() {
     }
     if (masked_) {
         const sigset_t set = Interrupts();
-        ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
+        ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
     }
 }
 

@@ -42,6 +42,7 @@ OptionTable LinkOptions() {
 
 // Runs one operation on the device; true when it completed.
 bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) {
+    InterruptWatch watch(session.ctx.Cancel);
     int argc = 1;
     char name[] = "klt-cli";
     char *argv[] = {name, nullptr};
@@ -49,7 +50,6 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) 
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    InterruptWatch watch(session.ctx.Cancel);
     session.ui.setInterruptWatch(&watch);
     const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation);
     session.ui.setInterruptWatch(nullptr);

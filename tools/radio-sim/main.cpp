@@ -14,6 +14,7 @@
 #include "model/radio_image.h"
 #include "model/records.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -124,7 +125,7 @@ int main(int argc, char **argv) {
         plan.hangAfter = static_cast<int>(*hang);
     }
     if (const auto rate = options->values.find("--corrupt-rate"); rate != options->values.end()) {
-        plan.corruptRate = std::strtod(rate->second.c_str(), nullptr);
+        plan.corruptRate = std::clamp(std::strtod(rate->second.c_str(), nullptr), 0.0, 1.0);
     }
     plan.seed = Number(*options, "--seed").value_or(1);
     SimulatedRadio radio(*memory, plan, options->flags.contains("--slow"));
