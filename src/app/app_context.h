@@ -41,6 +41,9 @@ struct AppContext {
     std::string ModelName;
     std::string TitleText;
     bool AtisAvailable = false;
+    // Channels carry a scrambler code: the window turns this on at start, and the channel pages show
+    // the scrambler only while it is on.
+    bool ScramblerOption = false;
     std::string CurrentFilePath;
 
     CancelRequest Cancel;

@@ -2,9 +2,16 @@
 
 #include "app/global_ini.h"
 #include "app/model_state.h"
+#include "editor/channel_editor_page.h"
+#include "editor/channel_table_page.h"
+#include "editor/common_page.h"
+#include "editor/control_hints.h"
 #include "editor/hex_dump.h"
+#include "editor/qt_text.h"
 #include "editor/qt_ui.h"
 #include "editor/transfer_dialog.h"
+#include "editor/usable_page.h"
+#include "editor/weather_page.h"
 #include "model/model_catalogue.h"
 
 #include <QAction>
@@ -21,9 +28,13 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
 
 namespace klt {
 
@@ -34,7 +45,7 @@ constexpr int kWindowWidth = 607;
 constexpr int kWindowHeight = 444;
 constexpr int kTreeWidthTwips = 2500;
 constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
-const char *const kTreeHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+constexpr int kTreeMinimum = kTreeWidthTwips / kTwipsPerPixel;
 
 QAction *AddAction(QMenu *menu, const char *name, const QString &caption) {
     QAction *action = menu->addAction(caption);
@@ -68,6 +79,7 @@ MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches
     setObjectName("frmMain");
     ctx_.DebugMode = switches.debug;
     ctx_.SlowLinkMode = switches.slow;
+    ctx_.ScramblerOption = true;
     if (auto *qtUi = dynamic_cast<QtUi *>(&ctx_.ui)) {
         qtUi->setParent(this);
     }
@@ -207,9 +219,13 @@ void MainWindow::buildCentre() {
     QFont bold = tree_->font();
     bold.setBold(true);
     tree_->setFont(bold);
-    tree_->setMinimumWidth(kTreeWidthTwips / kTwipsPerPixel);
+    tree_->setMinimumWidth(kTreeMinimum);
+    SetHint(tree_, kTreeHint);
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onNodeChanged(current); });
+    // A click on the node already shown changes nothing but the hint.
+    connect(tree_, &QTreeWidget::itemPressed, this, [this] { hintPanel_->setText(kTreeHint); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { showHintOf(now); });
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         // Expanding a directory rewrites its entries' "[Enable]" marks.
         const QString key = Key(item);
@@ -232,13 +248,13 @@ void MainWindow::buildCentre() {
     const std::pair<Page, QWidget *> panels[] = {
         {Page::General, Panel("pictGeneral", "KLT Programmer")},
         {Page::Grey, Panel("pictGrey", "")},
-        {Page::Usable, Panel("pictUsable", "Usable CH Group Setup")},
-        {Page::Common, Panel("pictCommon", "Common Setup")},
+        {Page::Usable, usablePage_ = new UsablePage(*this, nullptr)},
+        {Page::Common, commonPage_ = new CommonPage(*this, nullptr)},
         {Page::Dsc, Panel("pictDSC", "DSC Setup")},
         {Page::Atis, Panel("pictATIS", "ATIS Setup")},
-        {Page::ChannelTable, Panel("pictB", "Channels")},
-        {Page::ChannelEditor, Panel("pictC", "Channel")},
-        {Page::Weather, Panel("pictD", "Weather")},
+        {Page::ChannelTable, tablePage_ = new ChannelTablePage(*this, nullptr)},
+        {Page::ChannelEditor, editorPage_ = new ChannelEditorPage(*this, nullptr)},
+        {Page::Weather, weatherPage_ = new WeatherPage(*this, nullptr)},
         {Page::DirectoryTable, Panel("pictE", "Directory")},
         {Page::DirectoryEntry, Panel("pictG", "Directory entry")},
     };
@@ -255,9 +271,11 @@ void MainWindow::buildCentre() {
     hexList_->setVisible(false);
     rightLayout->addWidget(pages_, 3);
     rightLayout->addWidget(hexList_, 2);
-    right->setMinimumWidth(kTreeWidthTwips / kTwipsPerPixel);
+    right->setMinimumWidth(kTreeMinimum);
     splitter_->addWidget(tree_);
     splitter_->addWidget(right);
+    // A wider window widens the page; the tree keeps the width the user gave it.
+    splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
 }
@@ -300,9 +318,8 @@ void MainWindow::load() {
     if (plan.comNum >= 1 && plan.comNum <= kPortCount) {
         portSlots_[static_cast<std::size_t>(plan.comNum - 1)]->setChecked(true);
     }
-    resize(kWindowWidth, kWindowHeight);
-    splitter_->setSizes({kTreeWidthTwips / kTwipsPerPixel, kWindowWidth - kTreeWidthTwips / kTwipsPerPixel});
     resetEditor(true);
+    placeWindow();
     modified_ = false;
     refreshHexDump();
     ctx_.ui.setBusyPointer(false);
@@ -334,7 +351,14 @@ QTreeWidgetItem *MainWindow::nodeByKey(const QString &key) const {
     return found == nodes_.end() ? nullptr : found->second;
 }
 
-void MainWindow::rebuildTree() {
+void MainWindow::rebuildTree(bool keepView) {
+    std::set<QString> expanded;
+    for (const auto &[key, item] : nodes_) {
+        if (keepView && item->isExpanded()) {
+            expanded.insert(key);
+        }
+    }
+    const QString current = keepView ? Key(tree_->currentItem()) : QString();
     const QSignalBlocker blocker(tree_);
     tree_->clear();
     nodes_.clear();
@@ -342,9 +366,99 @@ void MainWindow::rebuildTree() {
         QTreeWidgetItem *parent =
             node.parentKey.empty() ? nullptr : nodeByKey(QString::fromStdString(node.parentKey));
         auto *item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-        item->setText(0, QString::fromStdString(node.text));
+        item->setText(0, ToQString(node.text));
         item->setData(0, Qt::UserRole, QString::fromStdString(node.key));
         nodes_[QString::fromStdString(node.key)] = item;
+    }
+    for (const QString &key : expanded) {
+        if (QTreeWidgetItem *item = nodeByKey(key)) {
+            item->setExpanded(true);
+        }
+    }
+    if (QTreeWidgetItem *item = nodeByKey(current)) {
+        tree_->setCurrentItem(item);
+    }
+}
+
+int MainWindow::naturalTreeWidth() const {
+    // Every node counts, shown or folded, so no text is cut when a group is opened.
+    const QFontMetrics metrics(tree_->font());
+    int widest = 0;
+    for (const auto &[key, item] : nodes_) {
+        int depth = 1; // the root's own branch sign
+        for (const QTreeWidgetItem *parent = item->parent(); parent != nullptr; parent = parent->parent()) {
+            ++depth;
+        }
+        widest = std::max(widest, depth * tree_->indentation() + metrics.horizontalAdvance(item->text(0)));
+    }
+    const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int margins = 2 * tree_->frameWidth() + 12; // the item's own padding
+    return std::max(kTreeMinimum, widest + scrollBar + margins);
+}
+
+void MainWindow::placeWindow() {
+    // The window opens at its classic size, or as much larger as its tree and pages need.
+    const int treeWidth = naturalTreeWidth();
+    const QSize pages = pages_->minimumSizeHint().expandedTo(QSize(kTreeMinimum, 0));
+    const QSize chrome = minimumSizeHint() - centralWidget()->minimumSizeHint();
+    const int width = std::max(kWindowWidth, treeWidth + splitter_->handleWidth() + pages.width());
+    const int height = std::max(kWindowHeight, chrome.height() + pages.height());
+    resize(width, height);
+    splitter_->setSizes({treeWidth, width - treeWidth - splitter_->handleWidth()});
+}
+
+void MainWindow::showHintOf(QWidget *control) {
+    for (QWidget *widget = control; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+        if (const QString hint = HintOf(widget); !hint.isEmpty()) {
+            hintPanel_->setText(hint);
+            return;
+        }
+    }
+}
+
+PageFacts MainWindow::facts() const {
+    return {ctx_.CurrentModel, ctx_.ScramblerOption, ctx_.TitleText};
+}
+
+void MainWindow::nodeEnableChanged(const std::string &key) {
+    QTreeWidgetItem *item = nodeByKey(QString::fromStdString(key));
+    const PageTarget target = PageOfNode(Key(item != nullptr ? item->parent() : nullptr).toStdString(), key);
+    if (item == nullptr || target.page != Page::ChannelEditor) {
+        return;
+    }
+    const Configuration &config = ctx_.Config;
+    if (target.table == "E") {
+        const auto &channel = config.Expansion[static_cast<std::size_t>(target.index - 1)];
+        item->setText(0, ToQString(EntryNodeText("EXP", target.index, channel.Enable)));
+        return;
+    }
+    const int group = target.table == "PU" ? 0 : target.table == "PI" ? 1 : 2;
+    const auto &table = PlanTable(config, group);
+    if (target.index >= 0 && target.index < static_cast<int>(table.size())) {
+        item->setText(0, ToQString(ChannelNodeText(table[static_cast<std::size_t>(target.index)])));
+    }
+}
+
+void MainWindow::groupUsabilityChanged() {
+    rebuildTree(true);
+    statusNamesChanged();
+}
+
+void MainWindow::statusNamesChanged() {
+    const std::pair<const char *, int> groups[] = {
+        {"PU", 0}, {"PI", 1}, {"PC", 2}, {"ExpChannel", kExpGroup}};
+    for (const auto &[key, group] : groups) {
+        if (QTreeWidgetItem *item = nodeByKey(key)) {
+            const std::string &name = ctx_.Config.Groups[static_cast<std::size_t>(group)].StatusName;
+            item->setText(0, ToQString(GroupNodeText(FromQString(item->text(0)), name)));
+        }
+    }
+}
+
+void MainWindow::jumpTo(const std::string &key) {
+    if (QTreeWidgetItem *item = nodeByKey(QString::fromStdString(key))) {
+        tree_->scrollToItem(item);
+        tree_->setCurrentItem(item);
     }
 }
 
@@ -379,6 +493,32 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     }
     const bool keepModified = modified_;
     const PageTarget target = PageOfNode(Key(item->parent()).toStdString(), Key(item).toStdString());
+    for (const auto &[page, panel] : pagePanels_) {
+        panel->setEnabled(false);
+    }
+    switch (target.page) {
+    case Page::ChannelTable:
+        tablePage_->fill(target.table);
+        tablePage_->setEnabled(true);
+        break;
+    case Page::ChannelEditor:
+        editorPage_->fill(target.table, target.index);
+        break;
+    case Page::Weather:
+        weatherPage_->fill();
+        break;
+    case Page::Usable:
+        usablePage_->fill();
+        break;
+    case Page::Common:
+        commonPage_->fill();
+        break;
+    default:
+        if (const auto panel = pagePanels_.find(target.page); panel != pagePanels_.end()) {
+            panel->second->setEnabled(true);
+        }
+        break;
+    }
     if (const auto panel = pagePanels_.find(target.page); panel != pagePanels_.end()) {
         pages_->setCurrentWidget(panel->second);
     }
@@ -387,7 +527,13 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
 }
 
 bool MainWindow::validatePage() {
-    // The pages that check their fields before they are left come with their editors.
+    QWidget *shown = pages_->currentWidget();
+    if (shown == editorPage_) {
+        return editorPage_->validate();
+    }
+    if (shown == usablePage_) {
+        return usablePage_->validate();
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "editor/gui_services.h"
 #include "editor/navigation_tree.h"
+#include "editor/page_host.h"
 #include "link/operation.h"
 
 #include <QMainWindow>
@@ -24,9 +25,14 @@ class QTreeWidgetItem;
 
 namespace klt {
 
+class ChannelEditorPage;
+class ChannelTablePage;
+class CommonPage;
 class TransferDialog;
+class UsablePage;
+class WeatherPage;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, private PageHost {
     Q_OBJECT
 public:
     MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent = nullptr);
@@ -60,6 +66,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // What the pages ask of the window.
+    Configuration &config() override { return ctx_.Config; }
+    PageFacts facts() const override;
+    Ui &ui() override { return ctx_.ui; }
+    void markModified() override { modified_ = true; }
+    void nodeEnableChanged(const std::string &key) override;
+    void groupUsabilityChanged() override;
+    void statusNamesChanged() override;
+    void jumpTo(const std::string &key) override;
+
     void buildMenus();
     void buildToolBar();
     void buildCentre();
@@ -67,7 +83,11 @@ private:
 
     void resetEditor(bool loadDestination);
     ResetHooks resetHooks();
-    void rebuildTree();
+    // keepView: the same nodes stay expanded and selected (when they still exist).
+    void rebuildTree(bool keepView = false);
+    int naturalTreeWidth() const;
+    void placeWindow();
+    void showHintOf(QWidget *control);
     void selectGeneral();
     void onNodeChanged(QTreeWidgetItem *current);
     void showPage(QTreeWidgetItem *item);
@@ -78,6 +98,8 @@ private:
     void refreshHexDump();
     // True when the operation completed.
     bool runTransfer(Operation operation);
+    // The reset of File > New, after its questions.
+    void startNew();
     // Asked before the configuration is replaced: false when the user keeps it (or its save failed).
     bool changesMayBeLost();
     void storePlacement();
@@ -105,6 +127,11 @@ private:
     QTreeWidget *tree_ = nullptr;
     QStackedWidget *pages_ = nullptr;
     std::map<Page, QWidget *> pagePanels_;
+    ChannelTablePage *tablePage_ = nullptr;
+    ChannelEditorPage *editorPage_ = nullptr;
+    WeatherPage *weatherPage_ = nullptr;
+    UsablePage *usablePage_ = nullptr;
+    CommonPage *commonPage_ = nullptr;
     QListWidget *hexList_ = nullptr;
     std::map<QString, QTreeWidgetItem *> nodes_;
 };

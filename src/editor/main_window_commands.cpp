@@ -51,6 +51,10 @@ void MainWindow::fileNew() {
     if (!validatePage() || !changesMayBeLost()) {
         return;
     }
+    startNew();
+}
+
+void MainWindow::startNew() {
     QTimer::singleShot(kNewDelayMs, this, [this] {
         ctx_.ui.setBusyPointer(true);
         setEnabled(false);
@@ -173,10 +177,14 @@ void MainWindow::selectModel(int slot) {
                          Buttons::OkCancel) != Answer::Ok) {
         return;
     }
+    // Asked before the model changes: keeping the edits keeps the model they belong to.
+    if (!validatePage() || !changesMayBeLost()) {
+        return;
+    }
     SetCurrentModel(ctx_, model);
     refreshModelMenu();
     ctx_.store.put("Settings", "lastmodel", std::to_string(ModelNumber(model)));
-    fileNew();
+    startNew();
 }
 
 void MainWindow::selectDestination(int slot) {
@@ -190,6 +198,9 @@ void MainWindow::selectDestination(int slot) {
     if (!alreadyChecked &&
         ctx_.ui.question(MessageIcon::Exclamation, "Do you want to change to " + caption + "?",
                          ctx_.TitleText, Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    if (!validatePage() || !changesMayBeLost()) {
         return;
     }
     ctx_.ui.setBusyPointer(true);

@@ -76,7 +76,7 @@ std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis
              EntryNodeText("Group ID", n, config.GroupDirectory[static_cast<std::size_t>(n - 1)].Enable)});
     }
     // Every model of the catalogue has expansion channels.
-    nodes.push_back({"", "ExpChannel", "EXP Channel"});
+    nodes.push_back({"", "ExpChannel", GroupNodeText("EXP Channel", config.Groups[kExpGroup].StatusName)});
     for (int n = 1; n <= layout::kExpChannelCount; ++n) {
         nodes.push_back({"ExpChannel", ChildKey("E", n),
                          EntryNodeText("EXP", n, config.Expansion[static_cast<std::size_t>(n - 1)].Enable)});

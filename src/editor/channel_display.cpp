@@ -1,0 +1,107 @@
+#include "editor/channel_display.h"
+
+#include "model/freq_codec.h"
+#include "model/option_texts.h"
+#include "model/reference_tables.h"
+#include "model/text_format.h"
+
+#include <cstdio>
+
+namespace klt {
+
+namespace {
+
+constexpr GridColumn kPlanColumns[] = {{"CH", 8},  {"RX[MHz]", 10}, {"TX[MHz]", 10}, {"TX", 6},
+                                       {"LOW", 6}, {"UP", 6},       {"DUP", 6},      {"MEM", 6},
+                                       {"VS", 6},  {"CH Name", 20}};
+constexpr GridColumn kExpansionColumns[] = {{"CH", 8},       {"ENABLE", 10}, {"DISP", 8}, {"RX[MHz]", 10},
+                                            {"TX[MHz]", 10}, {"LOW", 6},     {"UP", 6},   {"MEM", 6},
+                                            {"VS", 6},       {"CH Name", 20}};
+constexpr const char *kScramblerEntries[] = {"Off", "0", "1", "2", "3"};
+constexpr int kFirstScramblerCode = 4;
+constexpr std::size_t kMaxSuffix = 10;
+
+std::string NumberDisplay(int n) {
+    char text[16];
+    if (n < 100) {
+        std::snprintf(text, sizeof text, "%02d", n);
+    } else if (n < 110) {
+        std::snprintf(text, sizeof text, "o%d", n - 100);
+    } else {
+        std::snprintf(text, sizeof text, "'%d", n - 110);
+    }
+    return text;
+}
+
+} // namespace
+
+ChannelDisplay PlanChannelDisplay(const std::string &label) {
+    const std::size_t a = ToUpper(label).find('A');
+    const std::string number = a == std::string::npos ? label : label.substr(0, a);
+    const std::string suffix = a == std::string::npos ? "" : label.substr(a, kMaxSuffix);
+    return {NumberDisplay(static_cast<int>(LeadingNumber(number))), suffix};
+}
+
+std::string PlanChannelName(int position) {
+    const auto &master = BuildMasterChannelList();
+    return position >= 0 && position < kMasterChannelCount ? master[static_cast<std::size_t>(position)].Label
+                                                           : std::string();
+}
+
+std::span<const GridColumn> PlanGridColumns() {
+    return kPlanColumns;
+}
+
+std::span<const GridColumn> ExpansionGridColumns() {
+    return kExpansionColumns;
+}
+
+std::vector<GridRow> PlanGridRows(const std::vector<ChannelRecord> &table, bool scrambler) {
+    const auto &master = BuildMasterChannelList();
+    std::vector<GridRow> rows;
+    for (const ChannelRecord &record : table) {
+        if (!record.Enable || record.Position < 0 || record.Position >= kMasterChannelCount) {
+            continue;
+        }
+        const ListEntry &entry = master[static_cast<std::size_t>(record.Position)];
+        rows.push_back({entry.Label, FreqText3(record.Duplex ? entry.DuplexRxFreq : entry.RxFreq),
+                        FreqText3Unless(entry.TxFreq, record.RxOnly), TxMark(record.TxEnable),
+                        LowMark(record.LowPower), PowUpMark(record.PowUp), DuplexMark(record.Duplex),
+                        ScanMemoryMark(record.ScanMemory), scrambler ? ScrambleText(record.Scramble) : "",
+                        record.ChTag});
+    }
+    return rows;
+}
+
+std::vector<GridRow> ExpansionGridRows(std::span<const ChannelRecord> channels, bool scrambler) {
+    std::vector<GridRow> rows;
+    int number = 1;
+    for (const ChannelRecord &record : channels) {
+        // The display texts snap a copy: showing a frequency never changes it.
+        double rx = record.Rxfreq;
+        double tx = record.Txfreq;
+        rows.push_back({std::to_string(number++), record.Enable ? "[Enable]" : "",
+                        FixedWidth(record.CHDisplayL, 2) + record.CHDisplayR, FreqText4(rx), FreqText4(tx),
+                        LowMark(record.LowPower), PowUpMark(record.PowUp), ScanMemoryMark(record.ScanMemory),
+                        scrambler ? ScrambleText(record.Scramble) : "", record.ChTag});
+    }
+    return rows;
+}
+
+std::span<const char *const> ScramblerEntries() {
+    return kScramblerEntries;
+}
+
+int ScramblerPosition(int scramble) {
+    if (scramble == 0) {
+        return 0;
+    }
+    const int position = scramble - kFirstScramblerCode + 1;
+    return position >= 1 && position < static_cast<int>(std::size(kScramblerEntries)) ? position : -1;
+}
+
+int ScramblerCode(int position) {
+    return position <= 0 ? 0 : kFirstScramblerCode + position - 1;
+}
+
+} // namespace klt

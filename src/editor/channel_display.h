@@ -1,0 +1,43 @@
+#pragma once
+// How a channel is shown on the channel pages: the number and suffix of its display, and the cells of
+// the channel tables.
+
+#include "model/records.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace klt {
+
+// The radio shows channel numbers of 100 and above on two digits: "o" for 100 to 109 and an apostrophe
+// for 110 upward ("105" is "o5", "112A" is "'2" and "A").
+struct ChannelDisplay {
+    std::string number;
+    std::string suffix;
+};
+ChannelDisplay PlanChannelDisplay(const std::string &label);
+
+// The name of the plan channel at a position ("" for a position outside the plan).
+std::string PlanChannelName(int position);
+
+struct GridColumn {
+    const char *title;
+    int widthUnits; // hundreds of twips
+};
+std::span<const GridColumn> PlanGridColumns();
+std::span<const GridColumn> ExpansionGridColumns();
+
+using GridRow = std::vector<std::string>;
+// The enabled channels of a plan group, in record order. Without a scrambler the "VS" cells stay empty.
+std::vector<GridRow> PlanGridRows(const std::vector<ChannelRecord> &table, bool scrambler);
+// All 64 expansion channels.
+std::vector<GridRow> ExpansionGridRows(std::span<const ChannelRecord> channels, bool scrambler);
+
+// The scrambler list: "Off", then codes 0 to 3, stored as 0 and 4 to 7.
+std::span<const char *const> ScramblerEntries();
+int ScramblerPosition(int scramble); // -1 for a value the list does not hold
+int ScramblerCode(int position);
+
+} // namespace klt

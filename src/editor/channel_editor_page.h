@@ -1,0 +1,77 @@
+#pragma once
+// pictC: one channel of a plan group or one expansion channel. Every change is written into the
+// channel's record at once.
+
+#include "editor/page_host.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+
+namespace klt {
+
+class TextField;
+
+class ChannelEditorPage final : public QWidget {
+    Q_OBJECT
+public:
+    ChannelEditorPage(PageHost &host, QWidget *parent);
+
+    // table: "PU", "PI", "PC" with the record index, or "E" with the expansion channel's number.
+    void fill(const std::string &table, int index);
+    // The check before the page is left: false keeps the user here.
+    bool validate();
+
+private:
+    void build();
+    void connectHandlers();
+    ChannelRecord *record();
+    bool expansion() const { return table_ == "E"; }
+    bool mayWrite() const;
+    void layOut(bool expansionChannel);
+    void fillPlan(const ChannelRecord &record);
+    void fillExpansion(const ChannelRecord &record);
+    void showPlanReceive(const ChannelRecord &record);
+    void finishFill(const ChannelRecord &record);
+    void applyEnableRule(bool clicked);
+    void applyTxRule();
+    void applyLowPowerRule();
+    bool checkFrequency(TextField &field, bool validating, bool receive);
+    void store(const std::function<void(ChannelRecord &)> &change);
+
+    PageHost &host_;
+    std::string table_;
+    int index_ = -1;
+    bool filling_ = false;
+
+    QCheckBox *enable_ = nullptr;
+    QLabel *displayLabel_ = nullptr;
+    std::array<TextField *, 2> display_{};
+    QLabel *rxLabel_ = nullptr;
+    TextField *rx_ = nullptr;
+    QLabel *rxUnit_ = nullptr;
+    QLabel *txLabel_ = nullptr;
+    TextField *tx_ = nullptr;
+    QLabel *txUnit_ = nullptr;
+    QCheckBox *txEnable_ = nullptr;
+    QFrame *lowPowerLine_ = nullptr;
+    QCheckBox *lowPower_ = nullptr;
+    QFrame *powerUpLine_ = nullptr;
+    QCheckBox *powerUp_ = nullptr;
+    QCheckBox *duplex_ = nullptr;
+    QCheckBox *scan_ = nullptr;
+    QLabel *scramblerLabel_ = nullptr;
+    QComboBox *scrambler_ = nullptr;
+    QLabel *nameLabel_ = nullptr;
+    TextField *name_ = nullptr;
+    QWidget *groupArea_ = nullptr;
+    std::array<QCheckBox *, 3> groups_{};
+};
+
+} // namespace klt

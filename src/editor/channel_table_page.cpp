@@ -1,0 +1,67 @@
+#include "editor/channel_table_page.h"
+
+#include "editor/channel_display.h"
+#include "editor/channel_grid.h"
+#include "editor/navigation_tree.h"
+#include "editor/qt_text.h"
+#include "model/reference_tables.h"
+
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace klt {
+
+namespace {
+
+std::vector<ChannelGrid::Column> Columns(std::span<const GridColumn> columns) {
+    std::vector<ChannelGrid::Column> result;
+    for (const GridColumn &column : columns) {
+        result.push_back({column.title, column.widthUnits});
+    }
+    return result;
+}
+
+int PlanGroup(const std::string &table) {
+    return table == "PU" ? 0 : table == "PI" ? 1 : 2;
+}
+
+} // namespace
+
+ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
+    : QWidget(parent), host_(host), grid_(new ChannelGrid("MSFlexGrid1", this)) {
+    setObjectName("pictB");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    grid_->setMinimumWidth(std::max(grid_->widthFor(Columns(PlanGridColumns())),
+                                    grid_->widthFor(Columns(ExpansionGridColumns()))));
+    connect(grid_, &ChannelGrid::jumpRequested, this, &ChannelTablePage::jump);
+}
+
+void ChannelTablePage::fill(const std::string &table) {
+    table_ = table;
+    const Configuration &config = host_.config();
+    const bool scrambler = host_.facts().scrambler;
+    if (table == "E") {
+        grid_->setColumns(Columns(ExpansionGridColumns()));
+        grid_->setRows(ExpansionGridRows(config.Expansion, scrambler));
+    } else {
+        grid_->setColumns(Columns(PlanGridColumns()));
+        grid_->setRows(PlanGridRows(PlanTable(config, PlanGroup(table)), scrambler));
+    }
+}
+
+void ChannelTablePage::jump(int row) {
+    if (table_ == "E") {
+        host_.jumpTo(ChildKey("E", row + 1));
+        return;
+    }
+    const QTableWidgetItem *name = grid_->item(row, 0);
+    const int index = name != nullptr ? MasterIndexOf(FromQString(name->text())) : -1;
+    if (index >= 0) {
+        host_.jumpTo(ChildKey(table_, index));
+    }
+}
+
+} // namespace klt

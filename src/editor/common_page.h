@@ -1,0 +1,45 @@
+#pragma once
+// pictCommon: the radio-wide settings, one drop-down list each, stored as soon as one is chosen.
+
+#include "editor/page_host.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+
+namespace klt {
+
+class CommonPage final : public QWidget {
+    Q_OBJECT
+public:
+    CommonPage(PageHost &host, QWidget *parent);
+
+    void fill();
+
+private:
+    struct Setting {
+        QComboBox *list;
+        QLabel *label;
+        // The list position of the stored value (-1 for none), and the value a position stores.
+        std::function<int(const CommonSetupRecord &)> position;
+        std::function<void(CommonSetupRecord &, int)> store;
+    };
+    QWidget *area(const char *name, const char *caption, const std::vector<Setting> &settings);
+    Setting setting(const char *name, const char *label, const std::vector<QString> &entries,
+                    std::function<int(const CommonSetupRecord &)> position,
+                    std::function<void(CommonSetupRecord &, int)> store);
+    void applyScanRule();
+
+    PageHost &host_;
+    std::vector<Setting> settings_;
+    QComboBox *scan_ = nullptr;
+    std::vector<QWidget *> scanDependents_;
+    std::vector<QFrame *> scanLines_;
+};
+
+} // namespace klt

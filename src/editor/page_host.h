@@ -1,0 +1,39 @@
+#pragma once
+// What a page of the editor needs from the window around it: the records it edits, the facts of the
+// model, the message boxes, and the window's reactions to an edit.
+
+#include "base/ui.h"
+#include "model/model_catalogue.h"
+#include "model/records.h"
+
+#include <string>
+
+namespace klt {
+
+struct PageFacts {
+    Model model = Model::None;
+    bool scrambler = false;
+    std::string titleText; // for the boxes that refuse a page's data
+};
+
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    virtual Configuration &config() = 0;
+    virtual PageFacts facts() const = 0;
+    virtual Ui &ui() = 0;
+
+    // Every edit written into a record.
+    virtual void markModified() = 0;
+    // A channel's or entry's enable changed: its node's "[Enable]" mark follows.
+    virtual void nodeEnableChanged(const std::string &key) = 0;
+    // A group became usable or unusable: its nodes come or go.
+    virtual void groupUsabilityChanged() = 0;
+    // A status name changed: the group nodes show it.
+    virtual void statusNamesChanged() = 0;
+    // Selects the node of a key as a click on it would.
+    virtual void jumpTo(const std::string &key) = 0;
+};
+
+} // namespace klt

@@ -1,0 +1,121 @@
+#pragma once
+// The editor window as the widget tests drive it: a program folder with the shipped model files,
+// scripted file dialogs and message boxes, and the simulated radio on an in-memory line.
+
+#include "editor/main_window.h"
+#include "qt/qt_settings_store.h"
+#include "simulated_radio.h"
+#include "support/loopback_port.h"
+#include "support/test_program.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <deque>
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace klt {
+
+class ScriptedFiles final : public FileChooser {
+public:
+    std::deque<QString> answers;
+    int asked = 0;
+    QString openFile(QWidget *, const QString &, const QString &) override { return next(); }
+    QString saveFile(QWidget *, const QString &, const QString &) override { return next(); }
+
+private:
+    QString next() {
+        ++asked;
+        if (answers.empty()) {
+            return {};
+        }
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+inline sim::SimulatedRadio::Memory RadioMemory(int model) {
+    return test::FactoryMemory<sim::SimulatedRadio::Memory>(model);
+}
+
+inline const char *const kShippedGlobalIni = "[1model]\nuse=1\n[2model]\nuse=1\natis=1\n[3model]\nuse=1\n";
+
+struct Gui {
+    test::TempFolder folder;
+    test::FakeUi ui;
+    MemorySettingsStore store;
+    AppContext ctx{ui, store, folder.path()};
+    ScriptedFiles files;
+    test::FakeClock clock;
+    sim::SimulatedRadio radio{RadioMemory(1), {}};
+    GuiServices services{
+        files,
+        clock,
+        [this](const SettingsStore &) -> std::unique_ptr<SerialPort> {
+            return std::make_unique<test::LoopbackPort>(
+                clock, [this](std::span<const std::uint8_t> bytes) { return radio.receive(bytes); });
+        },
+        {},
+        [this](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString((folder.path() / "report.pdf").string()));
+            return true;
+        },
+        [](int number) { return number == 3 ? std::string("/dev/ttyUSB0") : std::string(); }};
+    std::unique_ptr<MainWindow> window;
+
+    explicit Gui(const std::string &globalIni = kShippedGlobalIni, Switches switches = {}) {
+        folder.write("global.ini", globalIni);
+        for (const char *file : {"USA_012C.ini", "CAN_012C.ini", "USA_01C2.ini", "USA_01F4.ini"}) {
+            std::filesystem::copy_file(std::filesystem::path(KLT_BUILD_BIN_DIR) / file, folder.path() / file);
+        }
+        ui.onWait = [this](int ms) { clock.advance(ms); };
+        start(switches);
+    }
+    void start(Switches switches = {}) {
+        window = std::make_unique<MainWindow>(ctx, services, switches);
+        if (window->started()) {
+            window->show();
+        }
+    }
+    template <typename T = QAction> T *find(const char *name) const { return window->findChild<T *>(name); }
+    QString page() const { return find<QStackedWidget>("pages")->currentWidget()->objectName(); }
+    // Selects a node as a click on it does; false when the shown page refused to be left.
+    bool select(const char *key) {
+        find<QTreeWidget>("tvTreeView")->setCurrentItem(window->nodeByKey(key));
+        return window->shownNodeKey() == key;
+    }
+    // Focus moves only in the active window.
+    void activate() {
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+    }
+    QString hint() const { return find<QObject>("sbPanel1")->property("text").toString(); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> texts;
+        for (const auto &message : ui.messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+    // Presses OK in the transfer dialog once it is up.
+    void pressOkInDialog() {
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = QApplication::activeModalWidget()) {
+                dialog->findChild<QPushButton *>("cmdOK")->click();
+            }
+        });
+    }
+};
+
+} // namespace klt
