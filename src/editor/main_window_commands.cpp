@@ -81,6 +81,9 @@ void MainWindow::fileOpen() {
     setEnabled(false);
     filling_ = true;
     if (OpenSettingsFile(ctx_, file.toStdString(), true, resetHooks())) {
+        // The reset built the tree from the defaults: the file's groups and marks are shown now.
+        rebuildTree();
+        selectGeneral();
         modified_ = false;
         refreshCaption();
     }

@@ -117,8 +117,6 @@ void TextField::pasteFiltered() {
     }
     if (!kept.isEmpty()) {
         insert(kept); // keeps to the field's length, and counts as the user's change
-        dirty_ = true;
-        emit edited();
     }
 }
 

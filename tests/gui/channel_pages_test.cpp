@@ -4,6 +4,7 @@
 #include "gui/gui_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -233,6 +234,12 @@ TEST(ChannelEditor, NamesAndReadOnlyFields) {
     EXPECT_EQ(gui.ctx.Config.Usa[kCh16].ChTag, "AB/C 16 LONG NAM"); // 16 characters, no "_" or "!"
     EXPECT_TRUE(gui.window->modified());
     EXPECT_EQ(gui.hint(), "A maximum of 12 characters");
+
+    // Pasted text passes the same filter as typed keys.
+    gui.field("txtCTag")->selectAll();
+    QApplication::clipboard()->setText("P_A(S)TE!");
+    QTest::keyClick(gui.field("txtCTag"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(gui.ctx.Config.Usa[kCh16].ChTag, "PA(S)TE");
 }
 
 TEST(ChannelEditor, ExpansionChannelFrequenciesFollowTheRule) {
