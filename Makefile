@@ -9,7 +9,7 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-faults test-sanitize fuzz format clean
+.PHONY: all deps configure build run test test-faults test-sanitize fuzz screenshots format clean
 
 all: build
 
@@ -47,6 +47,11 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The README's pictures of the editor's pages, taken on a virtual display.
+screenshots: build
+	@bash scripts/install-deps --screenshots
+	bash scripts/take-screenshots $(BUILD) docs/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
