@@ -89,6 +89,16 @@ TEST(Tree, EveryTextFitsAndTheTreeKeepsItsWidth) {
         const QRect shown = tree->visualItemRect(item);
         EXPECT_LE(shown.left() + metrics.horizontalAdvance(item->text(0)), tree->viewport()->width()) << key;
     }
+    // A click on the node already shown changes no page, but the hint is the tree's.
+    gui.activate();
+    tree->setFocus();
+    gui.find<QLabel>("sbPanel1")->clear();
+    QTreeWidgetItem *general = gui.window->nodeByKey("General");
+    tree->scrollToItem(general);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(general).center());
+    EXPECT_EQ(gui.hint(), "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+    EXPECT_EQ(gui.page(), "pictGeneral");
+
     const int width = tree->width();
     gui.window->resize(gui.window->width() + 200, gui.window->height());
     QApplication::processEvents();
