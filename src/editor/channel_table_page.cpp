@@ -1,9 +1,9 @@
 #include "editor/channel_table_page.h"
 
 #include "editor/channel_display.h"
-#include "editor/channel_grid.h"
 #include "editor/navigation_tree.h"
 #include "editor/qt_text.h"
+#include "editor/record_grid.h"
 #include "model/reference_tables.h"
 
 #include <QVBoxLayout>
@@ -14,10 +14,10 @@ namespace klt {
 
 namespace {
 
-std::vector<ChannelGrid::Column> Columns(std::span<const GridColumn> columns) {
-    std::vector<ChannelGrid::Column> result;
+std::vector<RecordGrid::Column> Columns(std::span<const GridColumn> columns) {
+    std::vector<RecordGrid::Column> result;
     for (const GridColumn &column : columns) {
-        result.push_back({column.title, column.widthUnits});
+        result.push_back({column.title, column.widthUnits * 100});
     }
     return result;
 }
@@ -29,14 +29,14 @@ int PlanGroup(const std::string &table) {
 } // namespace
 
 ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
-    : QWidget(parent), host_(host), grid_(new ChannelGrid("MSFlexGrid1", this)) {
+    : QWidget(parent), host_(host), grid_(new RecordGrid("MSFlexGrid1", this)) {
     setObjectName("pictB");
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     grid_->setMinimumWidth(std::max(grid_->widthFor(Columns(PlanGridColumns())),
                                     grid_->widthFor(Columns(ExpansionGridColumns()))));
-    connect(grid_, &ChannelGrid::jumpRequested, this, &ChannelTablePage::jump);
+    connect(grid_, &RecordGrid::jumpRequested, this, &ChannelTablePage::jump);
 }
 
 void ChannelTablePage::fill(const std::string &table) {

@@ -7,7 +7,7 @@
 
 namespace klt {
 
-class ChannelGrid;
+class RecordGrid;
 
 class ChannelTablePage final : public QWidget {
     Q_OBJECT
@@ -21,7 +21,7 @@ private:
     void jump(int row);
 
     PageHost &host_;
-    ChannelGrid *grid_;
+    RecordGrid *grid_;
     std::string table_;
 };
 

@@ -2,10 +2,13 @@
 
 #include "app/global_ini.h"
 #include "app/model_state.h"
+#include "editor/atis_page.h"
 #include "editor/channel_editor_page.h"
 #include "editor/channel_table_page.h"
 #include "editor/common_page.h"
 #include "editor/control_hints.h"
+#include "editor/directory_pages.h"
+#include "editor/dsc_page.h"
 #include "editor/hex_dump.h"
 #include "editor/qt_text.h"
 #include "editor/qt_ui.h"
@@ -228,15 +231,9 @@ void MainWindow::buildCentre() {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { showHintOf(now); });
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         // Expanding a directory rewrites its entries' "[Enable]" marks.
-        const QString key = Key(item);
+        const std::string key = Key(item).toStdString();
         if (key == "SM" || key == "SG") {
-            const bool individual = key == "SM";
-            for (int i = 0; i < item->childCount(); ++i) {
-                const auto &entry = individual ? ctx_.Config.Individual[static_cast<std::size_t>(i)]
-                                               : ctx_.Config.GroupDirectory[static_cast<std::size_t>(i)];
-                item->child(i)->setText(0, QString::fromStdString(EntryNodeText(
-                                               individual ? "Memory ID" : "Group ID", i + 1, entry.Enable)));
-            }
+            directoryNodesChanged(key);
         }
     });
 
@@ -250,13 +247,13 @@ void MainWindow::buildCentre() {
         {Page::Grey, Panel("pictGrey", "")},
         {Page::Usable, usablePage_ = new UsablePage(*this, nullptr)},
         {Page::Common, commonPage_ = new CommonPage(*this, nullptr)},
-        {Page::Dsc, Panel("pictDSC", "DSC Setup")},
-        {Page::Atis, Panel("pictATIS", "ATIS Setup")},
+        {Page::Dsc, dscPage_ = new DscPage(*this, nullptr)},
+        {Page::Atis, atisPage_ = new AtisPage(*this, nullptr)},
         {Page::ChannelTable, tablePage_ = new ChannelTablePage(*this, nullptr)},
         {Page::ChannelEditor, editorPage_ = new ChannelEditorPage(*this, nullptr)},
         {Page::Weather, weatherPage_ = new WeatherPage(*this, nullptr)},
-        {Page::DirectoryTable, Panel("pictE", "Directory")},
-        {Page::DirectoryEntry, Panel("pictG", "Directory entry")},
+        {Page::DirectoryTable, directoryPage_ = new DirectoryTablePage(*this, nullptr)},
+        {Page::DirectoryEntry, entryPage_ = new DirectoryEntryPage(*this, nullptr)},
     };
     for (const auto &[page, panel] : panels) {
         pagePanels_[page] = panel;
@@ -455,6 +452,20 @@ void MainWindow::statusNamesChanged() {
     }
 }
 
+void MainWindow::directoryNodesChanged(const std::string &directory) {
+    QTreeWidgetItem *parent = nodeByKey(QString::fromStdString(directory));
+    if (parent == nullptr) {
+        return;
+    }
+    const bool individual = directory == "SM";
+    for (int i = 0; i < parent->childCount(); ++i) {
+        const auto &entry = individual ? ctx_.Config.Individual[static_cast<std::size_t>(i)]
+                                       : ctx_.Config.GroupDirectory[static_cast<std::size_t>(i)];
+        parent->child(i)->setText(
+            0, ToQString(EntryNodeText(individual ? "Memory ID" : "Group ID", i + 1, entry.Enable)));
+    }
+}
+
 void MainWindow::jumpTo(const std::string &key) {
     if (QTreeWidgetItem *item = nodeByKey(QString::fromStdString(key))) {
         tree_->scrollToItem(item);
@@ -513,6 +524,18 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     case Page::Common:
         commonPage_->fill();
         break;
+    case Page::Dsc:
+        dscPage_->fill();
+        break;
+    case Page::Atis:
+        atisPage_->fill();
+        break;
+    case Page::DirectoryTable:
+        directoryPage_->fill(target.table);
+        break;
+    case Page::DirectoryEntry:
+        entryPage_->fill(target.table, target.index);
+        break;
     default:
         if (const auto panel = pagePanels_.find(target.page); panel != pagePanels_.end()) {
             panel->second->setEnabled(true);
@@ -533,6 +556,15 @@ bool MainWindow::validatePage() {
     }
     if (shown == usablePage_) {
         return usablePage_->validate();
+    }
+    if (shown == entryPage_) {
+        return entryPage_->validate();
+    }
+    if (shown == dscPage_) {
+        return dscPage_->validate();
+    }
+    if (shown == atisPage_) {
+        return atisPage_->validate();
     }
     return true;
 }

@@ -25,9 +25,13 @@ class QTreeWidgetItem;
 
 namespace klt {
 
+class AtisPage;
 class ChannelEditorPage;
 class ChannelTablePage;
 class CommonPage;
+class DirectoryEntryPage;
+class DirectoryTablePage;
+class DscPage;
 class TransferDialog;
 class UsablePage;
 class WeatherPage;
@@ -70,11 +74,15 @@ private:
     Configuration &config() override { return ctx_.Config; }
     PageFacts facts() const override;
     Ui &ui() override { return ctx_.ui; }
+    const RadioImage &image() const override { return ctx_.Image; }
     void markModified() override { modified_ = true; }
     void nodeEnableChanged(const std::string &key) override;
     void groupUsabilityChanged() override;
     void statusNamesChanged() override;
+    void directoryNodesChanged(const std::string &directory) override;
     void jumpTo(const std::string &key) override;
+    bool checkPage() override { return validatePage(); }
+    bool runOperation(Operation operation) override { return runTransfer(operation); }
 
     void buildMenus();
     void buildToolBar();
@@ -132,6 +140,10 @@ private:
     WeatherPage *weatherPage_ = nullptr;
     UsablePage *usablePage_ = nullptr;
     CommonPage *commonPage_ = nullptr;
+    DscPage *dscPage_ = nullptr;
+    AtisPage *atisPage_ = nullptr;
+    DirectoryTablePage *directoryPage_ = nullptr;
+    DirectoryEntryPage *entryPage_ = nullptr;
     QListWidget *hexList_ = nullptr;
     std::map<QString, QTreeWidgetItem *> nodes_;
 };

@@ -3,7 +3,9 @@
 // model, the message boxes, and the window's reactions to an edit.
 
 #include "base/ui.h"
+#include "link/operation.h"
 #include "model/model_catalogue.h"
+#include "model/radio_image.h"
 #include "model/records.h"
 
 #include <string>
@@ -23,6 +25,7 @@ public:
     virtual Configuration &config() = 0;
     virtual PageFacts facts() const = 0;
     virtual Ui &ui() = 0;
+    virtual const RadioImage &image() const = 0;
 
     // Every edit written into a record.
     virtual void markModified() = 0;
@@ -32,8 +35,14 @@ public:
     virtual void groupUsabilityChanged() = 0;
     // A status name changed: the group nodes show it.
     virtual void statusNamesChanged() = 0;
+    // The entries of a directory ("SM" or "SG") moved or changed: their nodes' marks follow.
+    virtual void directoryNodesChanged(const std::string &directory) = 0;
     // Selects the node of a key as a click on it would.
     virtual void jumpTo(const std::string &key) = 0;
+    // The check before the shown page is left; false when it keeps the user there.
+    virtual bool checkPage() = 0;
+    // Runs an exchange with the radio through the transfer dialog; true when it completed.
+    virtual bool runOperation(Operation operation) = 0;
 };
 
 } // namespace klt

@@ -62,10 +62,21 @@ Outcome ClearFlow(RadioLink &link, Operation operation, const TransferData &data
         return ready;
     }
     const Outcome cleared = RunClear(link, operation, data.image);
-    if (cleared == Outcome::Done && operation == Operation::ClearMmsi) {
+    if (cleared != Outcome::Done) {
+        return cleared;
+    }
+    // The records follow what the radio now holds, so that the editor shows the cleared data and a
+    // later write does not bring it back.
+    if (operation == Operation::ClearMmsi) {
         data.config.DscBasic.UserMmsi.clear();
-    } else if (cleared == Outcome::Done && operation == Operation::ClearAtis) {
+    } else if (operation == Operation::ClearAtis) {
         data.config.Atis.AtisCode.clear();
+    }
+    if (operation == Operation::ClearIndividual || operation == Operation::ClearAll) {
+        ClearDirectory(data.config.Individual);
+    }
+    if (operation == Operation::ClearGroup || operation == Operation::ClearAll) {
+        ClearDirectory(data.config.GroupDirectory);
     }
     return cleared;
 }

@@ -1,19 +1,19 @@
 #pragma once
-// A read-only table of channels or directory entries. A double-click or Enter on a row asks to jump to
-// it; while it has the focus, each wheel notch scrolls one line.
+// A read-only table of channels or directory entries, one row per record. A double-click or Enter on a row
+// asks to jump to it; while it has the focus, each wheel notch scrolls one line.
 
 #include <QTableWidget>
 
 namespace klt {
 
-class ChannelGrid final : public QTableWidget {
+class RecordGrid final : public QTableWidget {
     Q_OBJECT
 public:
-    ChannelGrid(const QString &name, QWidget *parent);
+    RecordGrid(const QString &name, QWidget *parent);
 
     struct Column {
         QString title;
-        int widthUnits; // hundreds of twips
+        int widthTwips;
     };
     void setColumns(const std::vector<Column> &columns);
     // The width that shows every column of a table without scrolling sideways.

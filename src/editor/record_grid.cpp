@@ -1,4 +1,4 @@
-#include "editor/channel_grid.h"
+#include "editor/record_grid.h"
 
 #include "editor/control_hints.h"
 #include "editor/qt_text.h"
@@ -23,7 +23,7 @@ int Pixels(int twips) {
 
 } // namespace
 
-ChannelGrid::ChannelGrid(const QString &name, QWidget *parent) : QTableWidget(parent) {
+RecordGrid::RecordGrid(const QString &name, QWidget *parent) : QTableWidget(parent) {
     setObjectName(name);
     SetHint(this, kGridHint);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -40,24 +40,24 @@ ChannelGrid::ChannelGrid(const QString &name, QWidget *parent) : QTableWidget(pa
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row) { emit jumpRequested(row); });
 }
 
-void ChannelGrid::setColumns(const std::vector<Column> &columns) {
+void RecordGrid::setColumns(const std::vector<Column> &columns) {
     setColumnCount(static_cast<int>(columns.size()));
     for (int c = 0; c < columnCount(); ++c) {
         const Column &column = columns[static_cast<std::size_t>(c)];
         setHorizontalHeaderItem(c, new QTableWidgetItem(column.title));
-        setColumnWidth(c, Pixels(column.widthUnits * 100));
+        setColumnWidth(c, Pixels(column.widthTwips));
     }
 }
 
-int ChannelGrid::widthFor(const std::vector<Column> &columns) const {
+int RecordGrid::widthFor(const std::vector<Column> &columns) const {
     int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (const Column &column : columns) {
-        width += Pixels(column.widthUnits * 100);
+        width += Pixels(column.widthTwips);
     }
     return width;
 }
 
-void ChannelGrid::setRows(const std::vector<std::vector<std::string>> &rows) {
+void RecordGrid::setRows(const std::vector<std::vector<std::string>> &rows) {
     clearContents();
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r) {
@@ -73,7 +73,7 @@ void ChannelGrid::setRows(const std::vector<std::vector<std::string>> &rows) {
     }
 }
 
-void ChannelGrid::keyPressEvent(QKeyEvent *event) {
+void RecordGrid::keyPressEvent(QKeyEvent *event) {
     // Enter in a grid acts as a double-click.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (currentRow() >= 0) {
@@ -85,7 +85,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event) {
     QTableWidget::keyPressEvent(event);
 }
 
-void ChannelGrid::wheelEvent(QWheelEvent *event) {
+void RecordGrid::wheelEvent(QWheelEvent *event) {
     const int delta = event->angleDelta().y();
     if (!hasFocus() || delta == 0) {
         QTableWidget::wheelEvent(event);

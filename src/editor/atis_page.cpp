@@ -1,0 +1,132 @@
+#include "editor/atis_page.h"
+
+#include "editor/control_hints.h"
+#include "editor/number_field.h"
+#include "editor/qt_text.h"
+#include "editor/text_field.h"
+#include "model/image_layout.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace klt {
+
+namespace {
+
+constexpr int kAtisCodeLength = 10;
+
+QString Indexed(const char *name, std::size_t index) {
+    return QString(name) + "_" + QString::number(index);
+}
+
+QString GroupCaption(const Configuration &config, std::size_t group) {
+    const QString base = group == kExpGroup ? QString("EXP CH Group") : QString("Group%1").arg(group + 1);
+    const std::string &name = config.Groups[group].StatusName;
+    return name.empty() ? base : base + "[" + ToQString(name) + "]";
+}
+
+} // namespace
+
+AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host) {
+    setObjectName("pictATIS");
+    const auto boxes = [this](const char *caption, const char *area, const char *name,
+                              std::array<QCheckBox *, kGroupCount> &into,
+                              std::array<bool, 4> AtisCommonRecord::*flags) {
+        auto *frame = new QGroupBox(caption, this);
+        frame->setObjectName(area);
+        auto *column = new QVBoxLayout(frame);
+        for (std::size_t k = 0; k < into.size(); ++k) {
+            into[k] = new QCheckBox(frame);
+            into[k]->setObjectName(Indexed(name, k));
+            SetHint(into[k], kBoxHint);
+            column->addWidget(into[k]);
+            connect(into[k], &QCheckBox::clicked, this, [this, flags, k](bool on) {
+                if (isEnabled()) {
+                    (host_.config().Atis.*flags)[k] = on;
+                    host_.markModified();
+                }
+            });
+        }
+        return frame;
+    };
+    QWidget *usable = boxes("Usable ATIS CH Group", "fraATISChGroup", "chkATISChGroup", groups_,
+                            &AtisCommonRecord::UsableAtisChGroup);
+    QWidget *killer = boxes("Usable ATIS Killer CH Group", "fraATISKiller", "chkATISKiller", killers_,
+                            &AtisCommonRecord::UsableAtisKikkerChGroup);
+
+    codeLabel_ = new QLabel("ATIS Code", this);
+    codeLabel_->setObjectName("lblATIScode");
+    code_ = new TextField("txtATIScode", "Numeric Only. Indispensable 10 figures.", KeyFilter::Digits,
+                          kAtisCodeLength, this);
+    code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
+    SetNumberRule(*code_, host_.ui(),
+                  {NumberKind::AtisCode, "ATISNo", [this] { return host_.config().Atis.AtisCode; },
+                   [this](const std::string &value) { host_.config().Atis.AtisCode = value; }});
+    connect(code_, &TextField::edited, this, [this] { host_.markModified(); });
+    auto *clear = new QPushButton("ATIS Clear", this);
+    clear->setObjectName("cmdAtisClear");
+    count_ = new QLineEdit(this);
+    count_->setObjectName("txtACount");
+    count_->setReadOnly(true);
+    count_->setFocusPolicy(Qt::NoFocus);
+    count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        if (!host_.checkPage()) {
+            return;
+        }
+        if (host_.runOperation(Operation::ClearAtis)) {
+            fill();
+            host_.markModified();
+        }
+        showCount();
+    });
+
+    auto *areas = new QHBoxLayout;
+    areas->addWidget(usable);
+    areas->addWidget(killer);
+    areas->addStretch(1);
+    auto *code = new QGridLayout;
+    code->addWidget(codeLabel_, 0, 0);
+    code->addWidget(code_, 0, 1);
+    code->addWidget(clear, 1, 0);
+    code->addWidget(count_, 1, 1, Qt::AlignLeft);
+    code->setColumnStretch(2, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(areas);
+    layout->addLayout(code);
+    layout->addStretch(1);
+}
+
+void AtisPage::fill() {
+    const Configuration &config = host_.config();
+    bool anyUsable = false;
+    for (std::size_t k = 0; k < groups_.size(); ++k) {
+        groups_[k]->setChecked(config.Atis.UsableAtisChGroup[k]);
+        killers_[k]->setChecked(config.Atis.UsableAtisKikkerChGroup[k]);
+        groups_[k]->setText(GroupCaption(config, k));
+        killers_[k]->setText(GroupCaption(config, k));
+        anyUsable = anyUsable || config.Groups[k].Usable;
+    }
+    code_->fill(ToQString(config.Atis.AtisCode));
+    code_->setEnabled(anyUsable);
+    codeLabel_->setEnabled(anyUsable);
+    showCount();
+    setEnabled(true);
+}
+
+void AtisPage::showCount() {
+    // The byte after the ATIS code counts how often the radio still lets it be set.
+    count_->setText(QString::number(host_.image().at(layout::kAtisCodePresent)));
+}
+
+bool AtisPage::validate() {
+    return code_->validate();
+}
+
+} // namespace klt

@@ -1,0 +1,39 @@
+#pragma once
+// pictATIS: the ATIS code, the channel groups that use ATIS and those of the ATIS killer, and the
+// button that clears the ATIS data in the radio.
+
+#include "editor/page_host.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace klt {
+
+class TextField;
+
+class AtisPage final : public QWidget {
+    Q_OBJECT
+public:
+    AtisPage(PageHost &host, QWidget *parent);
+
+    void fill();
+    // The check before the page is left: an ATIS code being typed is checked.
+    bool validate();
+
+private:
+    void showCount();
+
+    PageHost &host_;
+    std::array<QCheckBox *, kGroupCount> groups_{};
+    std::array<QCheckBox *, kGroupCount> killers_{};
+    QLabel *codeLabel_ = nullptr;
+    TextField *code_ = nullptr;
+    QLineEdit *count_ = nullptr;
+};
+
+} // namespace klt

@@ -1,0 +1,199 @@
+#include "editor/directory_pages.h"
+
+#include "editor/control_hints.h"
+#include "editor/directory_rules.h"
+#include "editor/navigation_tree.h"
+#include "editor/number_field.h"
+#include "editor/qt_text.h"
+#include "editor/record_grid.h"
+#include "editor/text_field.h"
+#include "model/text_format.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace klt {
+
+namespace {
+
+constexpr int kNameLength = 11; // the image's name width
+constexpr int kMmsiLength = 9;
+constexpr int kNumberTwips = 800;
+constexpr int kNameTwips = 2500;
+constexpr int kMmsiTwips = 2150;
+
+std::vector<RecordGrid::Column> Columns(bool group) {
+    return {{"No.", kNumberTwips}, {group ? "GROUP NAME" : "STATION NAME", kNameTwips}, {"MMSI", kMmsiTwips}};
+}
+
+std::span<DirectoryEntry> DirectoryOf(Configuration &config, const std::string &directory) {
+    if (directory == "SG") {
+        return config.GroupDirectory;
+    }
+    return config.Individual;
+}
+
+const char *DirectoryTitle(bool group) {
+    return group ? "Group Directory" : "Individual Directory";
+}
+
+} // namespace
+
+DirectoryTablePage::DirectoryTablePage(PageHost &host, QWidget *parent)
+    : QWidget(parent), host_(host), grid_(new RecordGrid("MSFlexGrid2", this)) {
+    setObjectName("pictE");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    connect(grid_, &RecordGrid::jumpRequested, this,
+            [this](int row) { host_.jumpTo(ChildKey(directory_, row + 1)); });
+}
+
+void DirectoryTablePage::fill(const std::string &directory) {
+    directory_ = directory;
+    grid_->setColumns(Columns(directory == "SG"));
+    grid_->setRows(DirectoryGridRows(DirectoryOf(host_.config(), directory)));
+    setEnabled(true);
+}
+
+DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host) {
+    setObjectName("pictG");
+    nameLabel_ = new QLabel(this);
+    nameLabel_->setObjectName("lblTag");
+    name_ = new TextField("txtGPosi", "A maximum of 10 characters.", KeyFilter::Name, kNameLength, this);
+    mmsiLabel_ = new QLabel("MMSI", this);
+    mmsiLabel_->setObjectName("lblMmsi");
+    mmsi_ = new TextField("txtGMMSI", "Numeric Only. Indispensable 9 figures.", KeyFilter::Digits,
+                          kMmsiLength, this);
+    for (TextField *field : {name_, mmsi_}) {
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kNameLength + 1, 'M')));
+        connect(field, &TextField::edited, this, [this] { host_.markModified(); });
+    }
+    name_->setLeaveCheck([this](TextField &field, bool) { return checkName(field); });
+    mmsi_->setLeaveCheck([this](TextField &field, bool) { return checkMmsi(field); });
+    add_ = new QCheckBox("Add", this);
+    add_->setObjectName("chkGEnable");
+    delete_ = new QCheckBox("Delete", this);
+    delete_->setObjectName("chkGDelete");
+    for (QCheckBox *box : {add_, delete_}) {
+        SetHint(box, kBoxHint);
+    }
+    connect(add_, &QCheckBox::clicked, this, [this] { add(); });
+    connect(delete_, &QCheckBox::clicked, this, [this] { remove(); });
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(nameLabel_, 0, 0);
+    grid->addWidget(name_, 0, 1);
+    grid->addWidget(mmsiLabel_, 1, 0);
+    grid->addWidget(mmsi_, 1, 1);
+    auto *boxes = new QHBoxLayout;
+    boxes->addWidget(add_);
+    boxes->addWidget(delete_);
+    boxes->addStretch(1);
+    grid->addLayout(boxes, 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+}
+
+std::span<DirectoryEntry> DirectoryEntryPage::entries() {
+    return DirectoryOf(host_.config(), directory_);
+}
+
+DirectoryEntry *DirectoryEntryPage::entry() {
+    const auto all = entries();
+    return number_ >= 1 && number_ <= static_cast<int>(all.size())
+               ? &all[static_cast<std::size_t>(number_ - 1)]
+               : nullptr;
+}
+
+void DirectoryEntryPage::setFieldsEnabled(bool enabled) {
+    for (QWidget *control : std::initializer_list<QWidget *>{nameLabel_, name_, mmsiLabel_, mmsi_}) {
+        control->setEnabled(enabled);
+    }
+}
+
+void DirectoryEntryPage::fill(const std::string &directory, int number) {
+    directory_ = directory;
+    number_ = number;
+    const DirectoryEntry *shown = entry();
+    if (shown == nullptr) {
+        return;
+    }
+    filling_ = true;
+    nameLabel_->setText(group() ? "Group Name" : "Station Name");
+    name_->fill(ToQString(shown->TagName));
+    mmsi_->fill(ToQString(MmsiFieldText(shown->Mmsid, group())));
+    const EntryState state = StateOfEntry(entries(), number);
+    const bool inUse = state == EntryState::InUse;
+    add_->setChecked(inUse);
+    add_->setEnabled(state == EntryState::Addable);
+    delete_->setChecked(!inUse);
+    delete_->setEnabled(inUse);
+    setFieldsEnabled(inUse);
+    host_.directoryNodesChanged(directory_);
+    setEnabled(true);
+    filling_ = false;
+    if (state == EntryState::Blocked) {
+        // The entry before this one is not complete: nothing can be added after it yet.
+        host_.ui().message(MessageIcon::Warning, "Data Error!!", DirectoryTitle(group()));
+    }
+}
+
+void DirectoryEntryPage::add() {
+    DirectoryEntry *added = entry();
+    if (!mayWrite() || added == nullptr || !add_->isChecked()) {
+        return;
+    }
+    added->Enable = true;
+    fill(directory_, number_);
+    host_.markModified();
+}
+
+void DirectoryEntryPage::remove() {
+    if (!mayWrite()) {
+        return;
+    }
+    if (host_.ui().question(MessageIcon::Error, "Are you sure ?", host_.facts().titleText, Buttons::YesNo) !=
+        Answer::Yes) {
+        delete_->setChecked(false);
+        return;
+    }
+    deleteEntry();
+}
+
+void DirectoryEntryPage::deleteEntry() {
+    DeleteEntry(entries(), number_);
+    fill(directory_, number_);
+    host_.markModified();
+}
+
+bool DirectoryEntryPage::checkName(TextField &field) {
+    DirectoryEntry *edited = entry();
+    const std::string text = FromQString(field.text());
+    if (edited != nullptr && !Trim(text).empty()) {
+        edited->TagName = text;
+    }
+    return true;
+}
+
+bool DirectoryEntryPage::checkMmsi(TextField &field) {
+    DirectoryEntry *edited = entry();
+    const NumberKind kind = group() ? NumberKind::GroupMmsi : NumberKind::Mmsi;
+    const std::optional<std::string> value = FixedLengthValue(FromQString(field.text()), kind);
+    if (edited == nullptr || !value) {
+        return true; // a wrong length is not stored, and the page may be left
+    }
+    edited->Mmsid = *value;
+    if (value->empty()) {
+        deleteEntry(); // an entry without a number is no entry
+    }
+    return true;
+}
+
+bool DirectoryEntryPage::validate() {
+    return name_->validate() && mmsi_->validate();
+}
+
+} // namespace klt

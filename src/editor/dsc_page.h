@@ -1,0 +1,61 @@
+#pragma once
+// pictDSC: the DSC settings on four tabs, and the buttons that clear DSC data in the radio.
+
+#include "editor/page_host.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTabBar;
+
+namespace klt {
+
+class TextField;
+
+class DscPage final : public QWidget {
+    Q_OBJECT
+public:
+    DscPage(PageHost &host, QWidget *parent);
+
+    void fill();
+    // The check before the page is left: a user MMSI being typed is checked.
+    bool validate();
+
+private:
+    using Flag = std::function<bool &(Configuration &)>;
+    struct FlagList {
+        QComboBox *list;
+        Flag flag;
+        QComboBox *power; // the transmit-power list that counts only while this one is "On"
+    };
+    QComboBox *addList(const QString &name, bool power, Flag flag, QComboBox *powerList = nullptr);
+    void addRow(QGridLayout *grid, int row, const QString &label, QComboBox *value,
+                QComboBox *power = nullptr);
+    QWidget *basicSetup();
+    QWidget *callArea(const char *caption, const char *name, int call);
+    QWidget *advancedSetup1();
+    QWidget *advancedSetup2();
+    QWidget *displaySetup();
+    void fillValues();
+    void showCount();
+    void runClear(Operation operation);
+
+    PageHost &host_;
+    bool filling_ = false;
+    std::vector<FlagList> lists_;
+    QTabBar *tabs_ = nullptr;
+    QStackedWidget *children_ = nullptr;
+    std::array<QLabel *, kGroupCount> groupNames_{};
+    TextField *userMmsi_ = nullptr;
+    QLineEdit *count_ = nullptr;
+};
+
+} // namespace klt
