@@ -40,6 +40,9 @@ ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
 }
 
 void ChannelTablePage::fill(const std::string &table) {
+    if (!table_.empty()) {
+        lastRows_[table_] = grid_->currentRow();
+    }
     table_ = table;
     const Configuration &config = host_.config();
     const bool scrambler = host_.facts().scrambler;
@@ -49,6 +52,10 @@ void ChannelTablePage::fill(const std::string &table) {
     } else {
         grid_->setColumns(Columns(PlanGridColumns()));
         grid_->setRows(PlanGridRows(PlanTable(config, PlanGroup(table)), scrambler));
+    }
+    if (const auto last = lastRows_.find(table);
+        last != lastRows_.end() && last->second < grid_->rowCount()) {
+        grid_->setCurrentCell(std::max(0, last->second), 0);
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <map>
+
 namespace klt {
 
 class RecordGrid;
@@ -23,6 +25,7 @@ private:
     PageHost &host_;
     RecordGrid *grid_;
     std::string table_;
+    std::map<std::string, int> lastRows_; // where the user was in each table
 };
 
 } // namespace klt

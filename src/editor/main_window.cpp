@@ -32,6 +32,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -490,12 +491,25 @@ void MainWindow::onNodeChanged(QTreeWidgetItem *current) {
         return;
     }
     if (!validatePage()) {
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(nodeByKey(shownKey_));
+        // The click that chose the node is still being handled and selects it after this returns:
+        // the shown node is selected again now and once that is done.
+        restoreShownNode();
+        QTimer::singleShot(0, this, &MainWindow::restoreShownNode);
         return;
     }
     shownKey_ = key;
     showPage(current);
+}
+
+void MainWindow::restoreShownNode() {
+    QTreeWidgetItem *shown = nodeByKey(shownKey_);
+    if (shown == nullptr) {
+        return;
+    }
+    const QSignalBlocker blocker(tree_);
+    tree_->setCurrentItem(shown);
+    tree_->clearSelection();
+    shown->setSelected(true);
 }
 
 void MainWindow::showPage(QTreeWidgetItem *item) {

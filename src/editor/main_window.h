@@ -98,6 +98,7 @@ private:
     void showHintOf(QWidget *control);
     void selectGeneral();
     void onNodeChanged(QTreeWidgetItem *current);
+    void restoreShownNode();
     void showPage(QTreeWidgetItem *item);
     bool validatePage();
     void refreshCaption();

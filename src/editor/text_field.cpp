@@ -49,7 +49,9 @@ bool TextField::validate() {
     if (runCheck(true)) {
         return true;
     }
+    // Again once the click or the box that took the focus away is done with it.
     setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
     return false;
 }
 

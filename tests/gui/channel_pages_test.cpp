@@ -87,6 +87,8 @@ TEST(ChannelTable, ListsTheEnabledChannelsAndJumpsToThem) {
     QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_EQ(gui.window->shownNodeKey(), "PU 40");
     EXPECT_EQ(gui.page(), "pictC");
+    gui.select("PU");
+    EXPECT_EQ(grid->currentRow(), row20); // back where the user left the table
 
     gui.select("ExpChannel");
     ASSERT_EQ(grid->rowCount(), 64);
@@ -316,6 +318,37 @@ TEST(ChannelEditor, AFrequencyRefusedOnAClickElsewhereStillHoldsThePage) {
     EXPECT_TRUE(gui.field("txtCRF")->hasFocus());
     gui.find<QAction>("mnuFileSaveAs")->trigger();
     EXPECT_EQ(gui.files.asked, 0); // the file commands check the page first
+}
+
+// A click on another channel while this one holds a refused frequency: the tree keeps showing the
+// channel whose page stays, so the next keys go where the user sees them going.
+TEST(ChannelEditor, ARefusedMoveLeavesTheTreeOnTheShownChannel) {
+    ChannelGui gui;
+    gui.activate();
+    gui.select("E 1");
+    gui.box("chkCEnable")->click();
+    gui.type("txtCN_0", "10");
+    gui.type("txtCRF", "156.0125");
+    auto *tree = gui.find<QTreeWidget>("tvTreeView");
+    QTreeWidgetItem *other = gui.window->nodeByKey("E 3");
+    tree->scrollToItem(other);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(other).center());
+    QApplication::processEvents();
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.window->shownNodeKey(), "E 1");
+    EXPECT_EQ(tree->currentItem(), gui.window->nodeByKey("E 1"));
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem *>{gui.window->nodeByKey("E 1")});
+
+    // Mended and disabled, the channel keeps what it was given.
+    gui.field("txtCRF")->selectAll();
+    gui.type("txtCRF", "156.050");
+    gui.tab("txtCRF");
+    gui.box("chkCEnable")->click();
+    EXPECT_FALSE(gui.ctx.Config.Expansion[0].Enable);
+    EXPECT_DOUBLE_EQ(gui.ctx.Config.Expansion[0].Rxfreq, 156.05);
+    EXPECT_EQ(gui.ctx.Config.Expansion[0].CHDisplayL, "10");
+    EXPECT_EQ(gui.field("txtCRF")->text(), "156.0500");
+    EXPECT_EQ(gui.field("txtCN_0")->text(), "10");
 }
 
 TEST(WeatherPage, EnableRulesTheRowAndTheFocusRowIsMarked) {
