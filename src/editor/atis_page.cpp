@@ -59,15 +59,17 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
                             &AtisCommonRecord::UsableAtisChGroup);
     QWidget *killer = boxes("Usable ATIS Killer CH Group", "fraATISKiller", "chkATISKiller", killers_,
                             &AtisCommonRecord::UsableAtisKikkerChGroup);
+    // The radio's memory has no place for the killer groups: they are kept in the settings files only.
+    killer->setToolTip("Kept in settings files only: the radio's memory has no place for these settings.");
 
     codeLabel_ = new QLabel("ATIS Code", this);
     codeLabel_->setObjectName("lblATIScode");
     code_ = new TextField("txtATIScode", "Numeric Only. Indispensable 10 figures.", KeyFilter::Digits,
                           kAtisCodeLength, this);
     code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
-    SetNumberRule(*code_, host_.ui(),
-                  {NumberKind::AtisCode, "ATISNo", [this] { return host_.config().Atis.AtisCode; },
-                   [this](const std::string &value) { host_.config().Atis.AtisCode = value; }});
+    SetNumberRule(*code_, host_.ui(), {NumberKind::AtisCode, "ATISNo", [this](const std::string &value) {
+                                           host_.config().Atis.AtisCode = value;
+                                       }});
     connect(code_, &TextField::edited, this, [this] { host_.markModified(); });
     auto *clear = new QPushButton("ATIS Clear", this);
     clear->setObjectName("cmdAtisClear");

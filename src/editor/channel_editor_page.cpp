@@ -196,10 +196,8 @@ void ChannelEditorPage::connectHandlers() {
     });
     connect(rx_, &TextField::edited, this, [this] { host_.markModified(); });
     connect(tx_, &TextField::edited, this, [this] { host_.markModified(); });
-    rx_->setLeaveCheck(
-        [this](TextField &field, bool validating) { return checkFrequency(field, validating, true); });
-    tx_->setLeaveCheck(
-        [this](TextField &field, bool validating) { return checkFrequency(field, validating, false); });
+    rx_->setLeaveCheck(host_.ui(), [this](TextField &field) { return checkFrequency(field, true); });
+    tx_->setLeaveCheck(host_.ui(), [this](TextField &field) { return checkFrequency(field, false); });
 }
 
 ChannelRecord *ChannelEditorPage::record() {
@@ -370,20 +368,16 @@ void ChannelEditorPage::applyLowPowerRule() {
     });
 }
 
-bool ChannelEditorPage::checkFrequency(TextField &field, bool validating, bool receive) {
+std::optional<std::string> ChannelEditorPage::checkFrequency(TextField &field, bool receive) {
     const std::optional<double> mhz = CheckedFrequency(FromQString(field.text()));
     ChannelRecord *r = record();
     if (!mhz || r == nullptr) {
-        if (validating) {
-            host_.ui().message(MessageIcon::Warning, "Data Error!!",
-                               receive ? "Rx frequency" : "Tx frequency");
-        }
-        return false;
+        return receive ? "Rx frequency" : "Tx frequency";
     }
     (receive ? r->Rxfreq : r->Txfreq) = *mhz;
     field.fill(Freq4(*mhz));
     host_.markModified();
-    return true;
+    return std::nullopt;
 }
 
 bool ChannelEditorPage::validate() {

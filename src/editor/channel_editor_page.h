@@ -8,6 +8,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -42,7 +44,8 @@ private:
     void applyEnableRule(bool clicked);
     void applyTxRule();
     void applyLowPowerRule();
-    bool checkFrequency(TextField &field, bool validating, bool receive);
+    // Nothing when the frequency was stored, else the title of its refusal.
+    std::optional<std::string> checkFrequency(TextField &field, bool receive);
     void store(const std::function<void(ChannelRecord &)> &change);
 
     PageHost &host_;

@@ -71,8 +71,15 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kNameLength + 1, 'M')));
         connect(field, &TextField::edited, this, [this] { host_.markModified(); });
     }
-    name_->setLeaveCheck([this](TextField &field, bool) { return checkName(field); });
-    mmsi_->setLeaveCheck([this](TextField &field, bool) { return checkMmsi(field); });
+    // Neither refuses: a blank name or a wrong-length number is simply not stored.
+    name_->setLeaveCheck(host_.ui(), [this](TextField &field) {
+        checkName(field);
+        return std::nullopt;
+    });
+    mmsi_->setLeaveCheck(host_.ui(), [this](TextField &field) {
+        checkMmsi(field);
+        return std::nullopt;
+    });
     add_ = new QCheckBox("Add", this);
     add_->setObjectName("chkGEnable");
     delete_ = new QCheckBox("Delete", this);
@@ -123,6 +130,8 @@ void DirectoryEntryPage::fill(const std::string &directory, int number) {
     }
     filling_ = true;
     nameLabel_->setText(group() ? "Group Name" : "Station Name");
+    // A group's number has eight digits: a ninth could only be refused.
+    mmsi_->setMaxLength(group() ? kMmsiLength - 1 : kMmsiLength);
     name_->fill(ToQString(shown->TagName));
     mmsi_->fill(ToQString(MmsiFieldText(shown->Mmsid, group())));
     const EntryState state = StateOfEntry(entries(), number);
@@ -169,27 +178,25 @@ void DirectoryEntryPage::deleteEntry() {
     host_.markModified();
 }
 
-bool DirectoryEntryPage::checkName(TextField &field) {
+void DirectoryEntryPage::checkName(TextField &field) {
     DirectoryEntry *edited = entry();
     const std::string text = FromQString(field.text());
     if (edited != nullptr && !Trim(text).empty()) {
         edited->TagName = text;
     }
-    return true;
 }
 
-bool DirectoryEntryPage::checkMmsi(TextField &field) {
+void DirectoryEntryPage::checkMmsi(TextField &field) {
     DirectoryEntry *edited = entry();
     const NumberKind kind = group() ? NumberKind::GroupMmsi : NumberKind::Mmsi;
     const std::optional<std::string> value = FixedLengthValue(FromQString(field.text()), kind);
     if (edited == nullptr || !value) {
-        return true; // a wrong length is not stored, and the page may be left
+        return; // a wrong length is not stored, and the page may be left
     }
     edited->Mmsid = *value;
     if (value->empty()) {
         deleteEntry(); // an entry without a number is no entry
     }
-    return true;
 }
 
 bool DirectoryEntryPage::validate() {

@@ -47,8 +47,8 @@ private:
     void add();
     void remove();
     void deleteEntry();
-    bool checkName(TextField &field);
-    bool checkMmsi(TextField &field);
+    void checkName(TextField &field);
+    void checkMmsi(TextField &field);
 
     PageHost &host_;
     std::string directory_;

@@ -21,6 +21,10 @@ namespace klt {
 
 namespace {
 
+// The radio's memory has no place for some settings: they are kept in the settings files only.
+const char *const kFileOnly =
+    "Kept in settings files only: the radio's memory has no place for this setting.";
+
 constexpr int kAllShipsCall = 0;
 constexpr int kGroupCall = 1;
 constexpr int kIndividualCall = 2;
@@ -135,9 +139,9 @@ QWidget *DscPage::basicSetup() {
     mmsiLabel->setObjectName("lblUserMMSI");
     userMmsi_ = new TextField("txtUserMMSI", "Numeric Only. Indispensable 9 figures.", KeyFilter::Digits,
                               kMmsiLength, page);
-    SetNumberRule(*userMmsi_, host_.ui(),
-                  {NumberKind::Mmsi, "User MMSI", [this] { return host_.config().DscBasic.UserMmsi; },
-                   [this](const std::string &value) { host_.config().DscBasic.UserMmsi = value; }});
+    SetNumberRule(*userMmsi_, host_.ui(), {NumberKind::Mmsi, "User MMSI", [this](const std::string &value) {
+                                               host_.config().DscBasic.UserMmsi = value;
+                                           }});
     userMmsi_->setFixedWidth(userMmsi_->fontMetrics().horizontalAdvance("0000000000") + 16);
     connect(userMmsi_, &TextField::edited, this, [this] { host_.markModified(); });
     auto *clear = new QPushButton("MMSI Clear", page);
@@ -163,14 +167,21 @@ QWidget *DscPage::basicSetup() {
             Indexed("cmbUsableDscPosRequest", i), false,
             [i](Configuration &c) -> bool & { return c.DscBasic.PosRequest[i]; }, power);
         addRow(requestGrid, static_cast<int>(i), kPosRequests[i], value, power);
+        power->setToolTip(kFileOnly);
+        if (i > 0) {
+            value->setToolTip(kFileOnly);
+        }
     }
 
     QGroupBox *beeps = Area("DSC Beep Output", "fraDscBeepOut", page);
     auto *beepGrid = new QGridLayout(beeps);
     for (std::size_t i = 0; i < std::size(kBeeps); ++i) {
-        addRow(beepGrid, static_cast<int>(i), kBeeps[i],
-               addList(Indexed("cmbUsableDscBeepOut", i), false,
-                       [i](Configuration &c) -> bool & { return c.DscBasic.BeepOut[i]; }));
+        QComboBox *beep = addList(Indexed("cmbUsableDscBeepOut", i), false,
+                                  [i](Configuration &c) -> bool & { return c.DscBasic.BeepOut[i]; });
+        addRow(beepGrid, static_cast<int>(i), kBeeps[i], beep);
+        if (i + 1 == std::size(kBeeps)) {
+            beep->setToolTip(kFileOnly);
+        }
     }
 
     auto *left = new QVBoxLayout;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QPrinter;
 class QString;
@@ -24,8 +25,9 @@ struct GuiServices {
     std::function<bool(const QString &path)> openHelp;
     // The print dialog: false when the user cancelled it.
     std::function<bool(QPrinter &printer)> choosePrinter;
-    // The device a port number stands for, shown beside the port's menu entry ("" when unknown).
-    std::function<std::string(int portNumber)> describePort;
+    // The devices port numbers 1 to count stand for ("" where unknown), from one look at the system;
+    // shown beside the ports' menu entries and in the transfer dialog.
+    std::function<std::vector<std::string>(int count)> describePorts;
 };
 
 } // namespace klt

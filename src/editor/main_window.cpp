@@ -57,6 +57,13 @@ QAction *AddAction(QMenu *menu, const char *name, const QString &caption) {
     return action;
 }
 
+// "COM&1" ... "COM&9", "COM10" ... "COM16", then the device the number stands for on this system.
+QString PortCaption(int index, const std::string &device) {
+    const QString number = QString::number(index + 1);
+    const QString caption = index < 9 ? "COM&" + number : "COM" + number;
+    return device.empty() ? caption : caption + "  (" + QString::fromStdString(device) + ")";
+}
+
 QString Key(const QTreeWidgetItem *item) {
     return item != nullptr ? item->data(0, Qt::UserRole).toString() : QString();
 }
@@ -143,19 +150,15 @@ void MainWindow::buildMenus() {
     QMenu *ports = options->addMenu("&SerialPort");
     ports->setObjectName("mnuOptionsSerialPort");
     for (int index = 0; index < kPortCount; ++index) {
-        QString caption =
-            index < 9 ? "COM&" + QString::number(index + 1) : "COM" + QString::number(index + 1);
-        if (services_.describePort) {
-            // The device the number stands for on this system.
-            const std::string device = services_.describePort(index + 1);
-            caption += device.empty() ? QString() : "  (" + QString::fromStdString(device) + ")";
-        }
-        QAction *action = ports->addAction(caption);
+        QAction *action = ports->addAction(PortCaption(index, {}));
         action->setObjectName("mnuOptionsSerialPort1_" + QString::number(index));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, index] { selectSerialPort(index); });
         portSlots_.push_back(action);
     }
+    // The devices are looked up as the menu opens: an adapter plugged in meanwhile shows up, and the
+    // window does not wait for the system's device list at start.
+    connect(ports, &QMenu::aboutToShow, this, &MainWindow::refreshPortMenu);
     hexDumpAction_ = AddAction(options, "mnuOptionsHexdump", "Hexdump");
     hexDumpAction_->setCheckable(true);
     connect(hexDumpAction_, &QAction::triggered, this, &MainWindow::toggleHexDump);
@@ -172,6 +175,15 @@ void MainWindow::buildMenus() {
             &MainWindow::saveHexFile);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this), &QShortcut::activated, this,
             &MainWindow::openHexFile);
+}
+
+void MainWindow::refreshPortMenu() {
+    const std::vector<std::string> devices =
+        services_.describePorts ? services_.describePorts(kPortCount) : std::vector<std::string>{};
+    for (std::size_t index = 0; index < portSlots_.size(); ++index) {
+        portSlots_[index]->setText(
+            PortCaption(static_cast<int>(index), index < devices.size() ? devices[index] : std::string()));
+    }
 }
 
 void MainWindow::buildToolBar() {
@@ -230,6 +242,16 @@ void MainWindow::buildCentre() {
     // A click on the node already shown changes nothing but the hint.
     connect(tree_, &QTreeWidget::itemPressed, this, [this] { hintPanel_->setText(kTreeHint); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { showHintOf(now); });
+    // Folding the node above the page shown selects the folded node: the page never belongs to a node
+    // the tree hides.
+    connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
+        for (QTreeWidgetItem *node = nodeByKey(shownKey_); node != nullptr; node = node->parent()) {
+            if (node->parent() == item) {
+                tree_->setCurrentItem(item);
+                return;
+            }
+        }
+    });
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         // Expanding a directory rewrites its entries' "[Enable]" marks.
         const std::string key = Key(item).toStdString();
@@ -507,6 +529,9 @@ void MainWindow::restoreShownNode() {
         return;
     }
     const QSignalBlocker blocker(tree_);
+    for (QTreeWidgetItem *parent = shown->parent(); parent != nullptr; parent = parent->parent()) {
+        parent->setExpanded(true);
+    }
     tree_->setCurrentItem(shown);
     tree_->clearSelection();
     shown->setSelected(true);

@@ -105,6 +105,7 @@ private:
     void refreshDestinationMenu();
     void refreshModelMenu();
     void refreshHexDump();
+    void refreshPortMenu();
     // True when the operation completed.
     bool runTransfer(Operation operation);
     // The reset of File > New, after its questions.

@@ -11,19 +11,14 @@ std::string NumberFieldText(const std::string &stored, NumberKind kind) {
 }
 
 void SetNumberRule(TextField &field, Ui &ui, NumberFieldRule rule) {
-    field.setLeaveCheck([&ui, rule = std::move(rule)](TextField &self, bool validating) {
+    field.setLeaveCheck(ui, [rule = std::move(rule)](TextField &self) -> std::optional<std::string> {
         const std::optional<std::string> value = FixedLengthValue(FromQString(self.text()), rule.kind);
-        if (value) {
-            rule.store(*value);
-            self.fill(ToQString(NumberFieldText(*value, rule.kind)));
-            return true;
+        if (!value) {
+            return rule.title;
         }
-        if (validating) {
-            ui.message(MessageIcon::Warning, "Data Error!!", rule.title);
-            return false;
-        }
-        self.fill(ToQString(NumberFieldText(rule.stored(), rule.kind)));
-        return true;
+        rule.store(*value);
+        self.fill(ToQString(NumberFieldText(*value, rule.kind)));
+        return std::nullopt;
     });
 }
 

@@ -15,16 +15,14 @@ class TextField;
 struct NumberFieldRule {
     NumberKind kind = NumberKind::Mmsi;
     std::string title; // of the box that refuses a wrong length
-    std::function<std::string()> stored;
     std::function<void(const std::string &)> store;
 };
 
 // What the field shows of a stored number.
 std::string NumberFieldText(const std::string &stored, NumberKind kind);
 
-// Left with a change: a right text is stored and shown as stored. A wrong one, when the focus is about
-// to move on, is refused with "Data Error!!" and keeps the focus; when the field just lost the focus,
-// the stored value comes back into it.
+// Left with a change: a right text is stored and shown as stored; a wrong one is refused with
+// "Data Error!!" and the field keeps the focus.
 void SetNumberRule(TextField &field, Ui &ui, NumberFieldRule rule);
 
 } // namespace klt

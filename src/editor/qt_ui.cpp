@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QThread>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -107,11 +108,19 @@ void QtUi::processEvents() {
 }
 
 void QtUi::sleep(int milliseconds) {
-    // The whole time is kept, and the window stays live through it: a Cancel is seen at once.
-    pause(milliseconds);
+    wait(milliseconds);
 }
 
 void QtUi::pause(int milliseconds) {
+    // A pause is for the person watching the window: before it is shown (while it loads its model
+    // file at start) nobody is.
+    if (parent_ != nullptr && parent_->isVisible()) {
+        wait(milliseconds);
+    }
+}
+
+void QtUi::wait(int milliseconds) {
+    // The whole time is kept, and the window stays live through it: a Cancel is seen at once.
     QElapsedTimer timer;
     timer.start();
     for (qint64 left = milliseconds; left > 0; left = milliseconds - timer.elapsed()) {

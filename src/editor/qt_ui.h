@@ -30,6 +30,8 @@ public:
     void pause(int milliseconds) override;
 
 private:
+    void wait(int milliseconds);
+
     QWidget *parent_ = nullptr;
     std::function<void(int)> progressView_;
     std::function<void(const std::string &)> monitorView_;

@@ -36,35 +36,55 @@ TextField::TextField(const QString &name, const QString &hint, KeyFilter filter,
     });
 }
 
+void TextField::setLeaveCheck(Ui &ui, LeaveCheck check) {
+    ui_ = &ui;
+    check_ = std::move(check);
+}
+
 void TextField::fill(const QString &text) {
     setText(text);
     dirty_ = false;
     refused_ = false;
 }
 
+std::optional<std::string> TextField::runCheck() {
+    if (!check_ || checking_) {
+        return std::nullopt;
+    }
+    checking_ = true;
+    auto refusal = check_(*this);
+    checking_ = false;
+    dirty_ = refusal.has_value();
+    refused_ = dirty_;
+    return refusal;
+}
+
+void TextField::refuse(const std::string &title) {
+    if (ui_ != nullptr) {
+        ui_->message(MessageIcon::Warning, "Data Error!!", title);
+    }
+    takeFocusBack();
+}
+
+void TextField::takeFocusBack() {
+    // Now, and again once the click or the box that took the focus away is done with it.
+    setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
+}
+
 bool TextField::validate() {
+    if (refusalPending_) {
+        takeFocusBack();
+        return false;
+    }
     if (!dirty_) {
         return true;
     }
-    if (runCheck(true)) {
-        return true;
+    if (const auto refusal = runCheck()) {
+        refuse(*refusal);
+        return false;
     }
-    // Again once the click or the box that took the focus away is done with it.
-    setFocus(Qt::OtherFocusReason);
-    QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
-    return false;
-}
-
-bool TextField::runCheck(bool validating) {
-    if (!check_ || checking_) {
-        return true;
-    }
-    checking_ = true;
-    const bool taken = check_(*this, validating);
-    checking_ = false;
-    dirty_ = !taken;
-    refused_ = !taken;
-    return taken;
+    return true;
 }
 
 bool TextField::event(QEvent *event) {
@@ -136,6 +156,7 @@ void TextField::contextMenuEvent(QContextMenuEvent *event) {
 
 void TextField::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
+    // A refused text is still the user's unfinished change; anything else starts afresh.
     if (!refused_) {
         dirty_ = false;
     }
@@ -151,14 +172,23 @@ void TextField::focusInEvent(QFocusEvent *event) {
 
 void TextField::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
-    // A message box or a menu takes the focus only for a moment: the field is not left.
+    // A message box, a menu or another program takes the focus only for a while: the field is not
+    // left, and its change waits for its return.
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+    if (!dirty_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
         return;
     }
-    if (dirty_) {
-        runCheck(false);
+    // The focus moves to another control of the window: the field is left, and its text checked. A
+    // refusal is told once the event that moved the focus is done, and the focus comes back.
+    const auto refusal = runCheck();
+    if (!refusal) {
+        return;
     }
+    refusalPending_ = true;
+    QTimer::singleShot(0, this, [this, title = *refusal] {
+        refusalPending_ = false;
+        refuse(title);
+    });
 }
 
 } // namespace klt

@@ -2,31 +2,34 @@
 // A free-text field of the editor: it takes only the keys of its filter, remembers whether the user
 // changed it since it gained the focus, and checks its text when it is left.
 
+#include "base/ui.h"
 #include "editor/field_rules.h"
 
 #include <QLineEdit>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace klt {
 
 class TextField final : public QLineEdit {
     Q_OBJECT
 public:
-    // Takes the text of a left field that the user changed. validating: the focus is about to move
-    // on (Tab, a page change), so a refusal shows why and keeps the focus; otherwise the field just
-    // lost the focus. Returns whether the text was taken.
-    using LeaveCheck = std::function<bool(TextField &field, bool validating)>;
+    // Takes the text of a field the user changed and is leaving: stores it and returns nothing, or
+    // refuses it and returns the title of the "Data Error!!" box that says so.
+    using LeaveCheck = std::function<std::optional<std::string>(TextField &field)>;
 
     TextField(const QString &name, const QString &hint, KeyFilter filter, int maxLength, QWidget *parent);
 
-    void setLeaveCheck(LeaveCheck check) { check_ = std::move(check); }
+    // ui shows the refusals.
+    void setLeaveCheck(Ui &ui, LeaveCheck check);
     // Shows a stored value: nothing the user typed is pending any more.
     void fill(const QString &text);
     // True while the field holds a change that has not been taken.
     bool dirty() const { return dirty_; }
-    // Runs the check as a validation when the field holds a change; false when it refused the text,
-    // and the focus is then back in the field.
+    // The check of a field that is about to be left (Tab, a click elsewhere, a page change, a command):
+    // false when it refused the text, and the focus is then back in the field.
     bool validate();
 
 signals:
@@ -45,15 +48,19 @@ protected:
 private:
     bool accepts(const QString &typed) const;
     void pasteFiltered();
-    bool runCheck(bool validating);
+    std::optional<std::string> runCheck();
+    void refuse(const std::string &title);
+    void takeFocusBack();
 
     KeyFilter filter_;
+    Ui *ui_ = nullptr;
     LeaveCheck check_;
     bool dirty_ = false;
-    // A change refused when the field lost the focus: it stays pending when the field is entered
-    // again, so the page cannot be left with a text that was never stored.
-    bool refused_ = false;
+    bool refused_ = false; // the last check refused the text, which is still in the field
     bool checking_ = false;
+    // A refusal found as the focus went elsewhere, whose box is about to be shown: whatever took the
+    // focus (a tree click, a button) is refused with it, without a second box.
+    bool refusalPending_ = false;
 };
 
 } // namespace klt

@@ -58,7 +58,11 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     auto *portLabel = new QLabel(this);
     portLabel->setObjectName("lblPort");
     const int portNumber = StoredPortNumber(ctx.store);
-    const std::string device = services.describePort ? services.describePort(portNumber) : std::string();
+    const auto devices = services.describePorts && portNumber >= 1 ? services.describePorts(portNumber)
+                                                                   : std::vector<std::string>{};
+    const std::string device = portNumber >= 1 && devices.size() >= static_cast<std::size_t>(portNumber)
+                                   ? devices[portNumber - 1]
+                                   : "";
     portLabel->setText("COM" + QString::number(portNumber) +
                        (device.empty() ? QString() : ": " + QString::fromStdString(device)));
     progress_ = new QProgressBar(this);

@@ -130,9 +130,9 @@ void UsablePage::buildRow(std::size_t i) {
     }
     connect(row.name, &TextField::edited, this, [this] { host_.markModified(); });
     connect(row.name, &TextField::enterPressed, this, [this, i] { storeStatusName(i); });
-    row.name->setLeaveCheck([this, i](TextField &, bool) {
+    row.name->setLeaveCheck(host_.ui(), [this, i](TextField &) {
         storeStatusName(i);
-        return true;
+        return std::nullopt;
     });
 }
 

@@ -50,7 +50,7 @@ int main(int argc, char **argv) {
             dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
             return dialog.exec() == QDialog::Accepted;
         },
-        [&store](int number) { return klt::ResolvePortDevice(number, store); }};
+        [&store](int count) { return klt::ResolvePortDevices(count, store); }};
     klt::MainWindow window(ctx, services, switches);
     if (!window.started()) {
         return 0;

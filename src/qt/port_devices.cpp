@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace klt {
 
@@ -22,7 +23,10 @@ std::vector<std::string> SystemSerialDevices() {
     return devices;
 }
 
-std::string ResolvePortDevice(int portNumber, const SettingsStore &store) {
+namespace {
+
+// The device named for a number, or nothing when the system's list decides.
+std::optional<std::string> NamedDevice(int portNumber, const SettingsStore &store) {
     const std::string number = std::to_string(portNumber);
     if (const char *fromEnvironment = std::getenv(("KLT_COM" + number).c_str());
         fromEnvironment != nullptr && *fromEnvironment != '\0') {
@@ -31,10 +35,31 @@ std::string ResolvePortDevice(int portNumber, const SettingsStore &store) {
     if (std::string stored = store.get("ComPath", "Device" + number, ""); !stored.empty()) {
         return stored;
     }
-    const auto devices = SystemSerialDevices();
+    return std::nullopt;
+}
+
+std::string Nth(const std::vector<std::string> &devices, int portNumber) {
     return portNumber >= 1 && static_cast<std::size_t>(portNumber) <= devices.size()
                ? devices[static_cast<std::size_t>(portNumber - 1)]
                : std::string();
+}
+
+} // namespace
+
+std::string ResolvePortDevice(int portNumber, const SettingsStore &store) {
+    if (auto named = NamedDevice(portNumber, store)) {
+        return *named;
+    }
+    return Nth(SystemSerialDevices(), portNumber);
+}
+
+std::vector<std::string> ResolvePortDevices(int count, const SettingsStore &store) {
+    const auto system = SystemSerialDevices();
+    std::vector<std::string> devices;
+    for (int number = 1; number <= count; ++number) {
+        devices.push_back(NamedDevice(number, store).value_or(Nth(system, number)));
+    }
+    return devices;
 }
 
 } // namespace klt

@@ -13,5 +13,7 @@ namespace klt {
 std::vector<std::string> SystemSerialDevices();
 
 std::string ResolvePortDevice(int portNumber, const SettingsStore &store);
+// The devices of port numbers 1 to count, with one look at the system's devices.
+std::vector<std::string> ResolvePortDevices(int count, const SettingsStore &store);
 
 } // namespace klt

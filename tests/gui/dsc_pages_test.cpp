@@ -116,11 +116,15 @@ TEST(DscPage, GroupLabelsAndTheUserMmsi) {
     gui.tab("txtUserMMSI");
     EXPECT_EQ(gui.ctx.Config.DscBasic.UserMmsi, "");
 
-    // A wrong length left by a click elsewhere: the stored number comes back.
+    // A wrong length and a click on a clear button: refused once, and the dialog does not open.
     gui.type("txtUserMMSI", "555");
-    gui.list("cmbUsableDsc_0")->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(gui.field("txtUserMMSI")->text(), "");
-    EXPECT_EQ(gui.texts().size(), 2u);
+    QTest::mouseClick(gui.button("cmdFClear"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(gui.texts().size(), 3u);
+    EXPECT_EQ(gui.texts().back(), "Data Error!!");
+    EXPECT_TRUE(gui.field("txtUserMMSI")->hasFocus());
+    EXPECT_EQ(gui.radio.framedCommands(), 0);
+    EXPECT_EQ(gui.ctx.Config.DscBasic.UserMmsi, "");
 }
 
 TEST(DscPage, ClearMmsiThroughTheDialog) {
@@ -252,6 +256,11 @@ TEST(Directory, TableListsEveryEntryAndJumps) {
     emit grid->cellDoubleClicked(4, 1);
     EXPECT_EQ(gui.window->shownNodeKey(), "SM 5");
     EXPECT_EQ(gui.page(), "pictG");
+
+    // Folding the directory shows the directory, not an entry the tree hides.
+    gui.window->nodeByKey("SM")->setExpanded(false);
+    EXPECT_EQ(gui.window->shownNodeKey(), "SM");
+    EXPECT_EQ(gui.page(), "pictE");
 }
 
 TEST(Directory, EntriesAreAddedInOrderAndDeletedWithoutGaps) {

@@ -71,7 +71,13 @@ struct Gui {
             printer.setOutputFileName(QString::fromStdString((folder.path() / "report.pdf").string()));
             return true;
         },
-        [](int number) { return number == 3 ? std::string("/dev/ttyUSB0") : std::string(); }};
+        [](int count) {
+            std::vector<std::string> devices(static_cast<std::size_t>(count));
+            if (count >= 3) {
+                devices[2] = "/dev/ttyUSB0";
+            }
+            return devices;
+        }};
     std::unique_ptr<MainWindow> window;
 
     explicit Gui(const std::string &globalIni = kShippedGlobalIni, Switches switches = {}) {

@@ -371,6 +371,7 @@ TEST(Report, PrintDrawsTheReport) {
 
 TEST(SerialPort, MenuEntriesNameTheirDevices) {
     Gui gui;
+    emit gui.find<QMenu>("mnuOptionsSerialPort")->aboutToShow(); // looked up as the menu opens
     EXPECT_EQ(gui.find("mnuOptionsSerialPort1_2")->text(), "COM&3  (/dev/ttyUSB0)");
     EXPECT_EQ(gui.find("mnuOptionsSerialPort1_3")->text(), "COM&4");
     gui.find("mnuOptionsSerialPort1_2")->trigger();
