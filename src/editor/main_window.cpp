@@ -241,7 +241,8 @@ void MainWindow::buildCentre() {
             [this](QTreeWidgetItem *current) { onNodeChanged(current); });
     // A click on the node already shown changes nothing but the hint.
     connect(tree_, &QTreeWidget::itemPressed, this, [this] { hintPanel_->setText(kTreeHint); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { showHintOf(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget *, QWidget *now) { showHintOf(now); });
     // Folding the node above the page shown selects the folded node: the page never belongs to a node
     // the tree hides.
     connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {

@@ -40,6 +40,8 @@ class MainWindow final : public QMainWindow, private PageHost {
     Q_OBJECT
 public:
     MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent = nullptr);
+    // The application's focus signal outlives the window: it fires while the children go.
+    ~MainWindow() override { disconnect(focusWatch_); }
 
     // False when no model is offered: the program ends after "Unknown model!!".
     bool started() const { return started_; }
@@ -70,6 +72,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QMetaObject::Connection focusWatch_;
     // What the pages ask of the window.
     Configuration &config() override { return ctx_.Config; }
     PageFacts facts() const override;
