@@ -105,6 +105,9 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
 
 void TransferDialog::setProgress(int percent) {
     const int shown = std::clamp(percent, 0, 100);
+    if (shown > 0) {
+        progress_->setRange(0, 100); // the connection is made: the bar counts from here
+    }
     progress_->setValue(shown);
     percent_->setText(QString::number(shown) + "%");
 }
@@ -123,6 +126,8 @@ void TransferDialog::runOperation() {
                               [this](const std::string &text) { setMonitor(text); });
     }
     running_ = true;
+    // Until the first block moves, the bar shows that the program is at work on the connection.
+    progress_->setRange(0, 0);
     try {
         const auto port = services_.makePort(ctx_.store);
         completed_ = RunTransferCommand(ctx_, *port, services_.clock, operation_) == Outcome::Done;
@@ -132,6 +137,7 @@ void TransferDialog::runOperation() {
                         windowTitle().toStdString());
     }
     running_ = false;
+    progress_->setRange(0, 100);
     if (qtUi != nullptr) {
         qtUi->setProgressView({}, {});
         qtUi->setParent(parentWidget());

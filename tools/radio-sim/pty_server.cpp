@@ -34,11 +34,8 @@ private:
     int fd_;
 };
 
-void WireTime(const SimulatedRadio &radio, std::size_t bytes, bool emulate) {
-    if (emulate && bytes > 0) {
-        std::this_thread::sleep_for(
-            std::chrono::microseconds(bytes * kBitsPerByte * 1000000 / radio.lineSpeed()));
-    }
+std::chrono::microseconds WireTime(const SimulatedRadio &radio, std::size_t bytes) {
+    return std::chrono::microseconds(bytes * kBitsPerByte * 1000000 / radio.lineSpeed());
 }
 
 bool WriteAll(int fd, const std::vector<std::uint8_t> &bytes) {
@@ -107,9 +104,14 @@ int Serve(SimulatedRadio &radio, const ServeOptions &options) {
             if (n <= 0) {
                 continue;
             }
-            WireTime(radio, static_cast<std::size_t>(n), options.emulateBaud);
+            // The bytes took their time on the wire, and so does the answer: one wait for both,
+            // measured from their arrival, so that the emulated line adds no time of its own.
+            const auto arrived = std::chrono::steady_clock::now();
+            const auto incoming = WireTime(radio, static_cast<std::size_t>(n));
             const auto answer = radio.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
-            WireTime(radio, answer.size(), options.emulateBaud);
+            if (options.emulateBaud) {
+                std::this_thread::sleep_until(arrived + incoming + WireTime(radio, answer.size()));
+            }
             if (!WriteAll(master.get(), answer)) {
                 return Fail("write");
             }
