@@ -9,7 +9,7 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-faults test-sanitize fuzz screenshots format clean
+.PHONY: all deps configure build run test test-faults test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -47,6 +47,22 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Benchmarks (docs/performance.md): the program's own work, full transfers on a line as slow as the
+# real one, and the window's start and responsiveness; built as `make run` builds the program.
+bench-micro: configure
+	cmake --build $(BUILD) -j $(JOBS) --target micro_bench
+	$(BUILD)/bin/micro_bench
+
+bench-transfer: configure
+	cmake --build $(BUILD) -j $(JOBS) --target transfer_bench
+	$(BUILD)/bin/transfer_bench $(BUILD)/bin $(BUILD)/transfer-work
+
+bench-window: configure
+	cmake --build $(BUILD) -j $(JOBS) --target window_bench
+	bash scripts/bench-window $(BUILD)
+
+bench: bench-micro bench-transfer bench-window
 
 # The README's pictures of the editor's pages, taken on a virtual display.
 screenshots: build

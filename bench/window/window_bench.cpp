@@ -1,0 +1,191 @@
+// The editor window's own costs: how long it takes to appear, how much memory it holds, and whether
+// it keeps answering during a full read from a radio on a line as slow as the real one.
+//
+// Built as the program is built (the same window, services and serial port); the radio is
+// klt-radio-sim --emulate-baud, reached through KLT_COM1. Prints one "name value" line per figure.
+// Usage: window_bench   (with KLT_COM1 set to the simulator's link; without it, only the start)
+
+#include "app/app_context.h"
+#include "app/program_folder.h"
+#include "app/startup.h"
+#include "editor/file_chooser.h"
+#include "editor/gui_services.h"
+#include "editor/main_window.h"
+#include "editor/qt_ui.h"
+#include "qt/port_devices.h"
+#include "qt/qt_serial_port.h"
+#include "qt/qt_settings_store.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Seconds since this process was started, from the kernel's start time of the process.
+double SinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22; ++i) {
+        fields >> field; // field 22: start time in clock ticks after boot
+    }
+    const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - started;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long PeakResidentKib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Catches the window's first paint.
+class FirstPaint final : public QObject {
+public:
+    double seconds = -1.0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && seconds < 0.0) {
+            seconds = SinceProcessStart();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The longest time between two turns of the event loop while a transfer runs, and the number of
+// times the progress bar moved.
+struct Responsiveness {
+    QElapsedTimer sinceTurn;
+    QElapsedTimer sinceOk;
+    qint64 firstProgressMs = -1; // the connection: the bar shows it is busy until then
+    qint64 longestGapMs = 0;
+    qint64 longestProgressGapMs = 0;
+    int progressUpdates = 0;
+    QElapsedTimer sinceProgress;
+    QString finalMessage;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    QApplication application(argc, argv);
+    const double applicationReady = SinceProcessStart();
+    klt::QtUi ui;
+    const std::string title = "KLT Programmer";
+    klt::QtSettingsStore store(title);
+    auto folder = klt::LocateProgramFolder(std::nullopt, std::getenv("KLT_PROGRAM_FOLDER"),
+                                           QCoreApplication::applicationDirPath().toStdString());
+    klt::AppContext ctx(ui, store, std::move(folder));
+    ctx.ProgramTitle = title;
+    klt::QtFileChooser files;
+    klt::SteadyLinkClock clock;
+    klt::GuiServices services{files,
+                              clock,
+                              [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
+                                  return std::make_unique<klt::QtSerialPort>([&settings](int number) {
+                                      return klt::ResolvePortDevice(number, settings);
+                                  });
+                              },
+                              {},
+                              {},
+                              [&store](int count) { return klt::ResolvePortDevices(count, store); }};
+    klt::MainWindow window(ctx, services, {});
+    const double windowBuilt = SinceProcessStart();
+    FirstPaint paint;
+    window.installEventFilter(&paint);
+    window.show();
+    while (paint.seconds < 0.0) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::printf("start_to_first_paint_ms %.1f\n", paint.seconds * 1000.0);
+    std::printf("  of which to_application_ms %.1f\n", applicationReady * 1000.0);
+    std::printf("  of which window_built_ms %.1f\n", (windowBuilt - applicationReady) * 1000.0);
+    std::printf("  of which show_to_paint_ms %.1f\n", (paint.seconds - windowBuilt) * 1000.0);
+    std::printf("peak_resident_mib_after_start %.1f\n", static_cast<double>(PeakResidentKib()) / 1024.0);
+    if (std::getenv("KLT_COM1") == nullptr) {
+        return 0;
+    }
+
+    // A full read through the window: OK in the transfer dialog, the final box answered at once.
+    Responsiveness seen;
+    QTimer turns;
+    turns.setInterval(1);
+    QObject::connect(&turns, &QTimer::timeout,
+                     [&seen] { seen.longestGapMs = std::max(seen.longestGapMs, seen.sinceTurn.restart()); });
+    QTimer driver;
+    driver.setInterval(20);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            seen.finalMessage = box->text();
+            box->accept();
+        } else if (modal != nullptr) {
+            if (auto *ok = modal->findChild<QPushButton *>("cmdOK"); ok != nullptr && ok->isEnabled()) {
+                // Clicked from the event loop, not from this slot: the transfer runs inside the click.
+                QTimer::singleShot(0, ok, &QPushButton::click);
+                seen.sinceTurn.start();
+                seen.sinceProgress.start();
+                turns.start();
+                if (auto *bar = modal->findChild<QProgressBar *>("pictProgress")) {
+                    seen.sinceOk.start();
+                    QObject::connect(bar, &QProgressBar::valueChanged, [&seen](int value) {
+                        if (value <= 0) {
+                            return;
+                        }
+                        ++seen.progressUpdates;
+                        if (seen.firstProgressMs < 0) {
+                            seen.firstProgressMs = seen.sinceOk.elapsed();
+                            seen.sinceProgress.restart();
+                            return;
+                        }
+                        seen.longestProgressGapMs =
+                            std::max(seen.longestProgressGapMs, seen.sinceProgress.restart());
+                    });
+                }
+            }
+        }
+    });
+    driver.start();
+    const double cpuBefore = CpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    window.transferRead();
+    turns.stop();
+    const double seconds = static_cast<double>(wall.elapsed()) / 1000.0;
+    std::printf("read_wall_s %.2f\n", seconds);
+    std::printf("read_cpu_percent %.2f\n", 100.0 * (CpuSeconds() - cpuBefore) / seconds);
+    std::printf("longest_event_loop_gap_ms %lld\n", static_cast<long long>(seen.longestGapMs));
+    std::printf("progress_updates %d\n", seen.progressUpdates);
+    std::printf("connection_ms %lld\n", static_cast<long long>(seen.firstProgressMs));
+    std::printf("longest_progress_gap_after_connection_ms %lld\n",
+                static_cast<long long>(seen.longestProgressGapMs));
+    std::printf("peak_resident_mib %.1f\n", static_cast<double>(PeakResidentKib()) / 1024.0);
+    std::printf("read_message %s\n", seen.finalMessage.toStdString().c_str());
+    return 0;
+}
