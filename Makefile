@@ -8,8 +8,9 @@ TEST_JOBS ?= 4
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-faults test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install test test-faults test-demo test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -27,18 +28,30 @@ build: configure
 run: build
 	$(BUILD)/bin/klt
 
+# The editor against a simulated radio with a set-up memory: reading and programming without hardware.
+demo: build
+	bash scripts/demo $(BUILD)
+
+# The program, its program folder, the desktop's entry and icons, and the serial ports' udev rule.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE fault-matrix
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo'
 
 # The fault matrix: real transfers under every fault, most of the time waiting on the line.
 test-faults: build
 	ctest --test-dir $(BUILD) --output-on-failure -j 16 -L fault-matrix
 
+# The demo radio read and programmed through the window by a scripted user (`make demo`'s own test).
+test-demo: build
+	ctest --test-dir $(BUILD) --output-on-failure -L demo
+
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE fault-matrix
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo'
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 16 -L fault-matrix
 
 # Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.

@@ -19,9 +19,18 @@ QString QtFileChooser::openFile(QWidget *parent, const QString &filter, const QS
                                         QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
 }
 
+QString FilterSuffix(const QString &filter) {
+    const QString pattern = filter.section('|', 1, 1);
+    return pattern.startsWith("*.") && pattern != "*.*" ? pattern.mid(2) : QString();
+}
+
 QString QtFileChooser::saveFile(QWidget *parent, const QString &filter, const QString &folder) {
-    return QFileDialog::getSaveFileName(parent, QString(), folder, QtFilter(filter), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    QFileDialog dialog(parent, QString(), folder, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // "saved1" becomes "saved1.dat": a file the Open dialog's filter then shows.
+    dialog.setDefaultSuffix(FilterSuffix(filter));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace klt

@@ -25,4 +25,7 @@ public:
 // "name(*.x)|*.x|All files(*.*)|*.*" as Qt writes filters: "name(*.x);;All files(*.*)".
 QString QtFilter(const QString &filter);
 
+// The extension of the filter's first pattern ("dat"), which a save dialog adds to a name without one.
+QString FilterSuffix(const QString &filter);
+
 } // namespace klt

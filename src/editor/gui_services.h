@@ -21,8 +21,8 @@ struct GuiServices {
     FileChooser &files;
     LinkClock &clock;
     std::function<std::unique_ptr<SerialPort>(const SettingsStore &store)> makePort;
-    // Opens a help file with the desktop's viewer; false when it could not.
-    std::function<bool(const QString &path)> openHelp;
+    // Opens a help file with the desktop's viewer at a section ("" for the top); false when it could not.
+    std::function<bool(const QString &path, const QString &section)> openHelp;
     // The print dialog: false when the user cancelled it.
     std::function<bool(QPrinter &printer)> choosePrinter;
     // The devices port numbers 1 to count stand for ("" where unknown), from one look at the system;

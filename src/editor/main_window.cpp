@@ -113,6 +113,8 @@ void MainWindow::buildMenus() {
     connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::filePrint);
     connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
             &MainWindow::filePrintToFile);
+    connect(AddAction(file, "mnuFileExportPdf", "&Export PDF..."), &QAction::triggered, this,
+            &MainWindow::fileExportPdf);
     file->addSeparator();
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 

@@ -66,6 +66,7 @@ public:
     void toggleHexDump();
     void filePrint();
     void filePrintToFile();
+    void fileExportPdf();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

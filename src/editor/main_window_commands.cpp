@@ -26,6 +26,7 @@ namespace {
 
 const char *const kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 const char *const kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+const char *const kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
 constexpr int kNewDelayMs = 100;
 constexpr int kUiPauseMs = 500;
@@ -292,6 +293,22 @@ void MainWindow::filePrint() {
     ctx_.ui.setBusyPointer(false);
     if (!printed) {
         ctx_.ui.message(MessageIcon::Warning, "The printer could not be started.", ctx_.TitleText);
+    }
+}
+
+void MainWindow::fileExportPdf() {
+    if (!validatePage()) {
+        return;
+    }
+    const QString path = services_.files.saveFile(this, kPdfFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    ctx_.ui.setBusyPointer(true);
+    const bool written = ExportReportPdf(ctx_, path.toStdString());
+    ctx_.ui.setBusyPointer(false);
+    if (!written) {
+        ctx_.ui.message(MessageIcon::Warning, "FileSave Error!!", ctx_.TitleText);
     }
 }
 

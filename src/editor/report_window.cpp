@@ -2,11 +2,12 @@
 
 #include "app/report_file.h"
 #include "editor/file_chooser.h"
+#include "print/report_painting.h"
 #include "report/report_text.h"
 
 #include <QFontDatabase>
+#include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -83,45 +84,13 @@ void ReportWindow::saveAs() {
 }
 
 bool PrintReport(const AppContext &ctx, QPrinter &printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    painter.setFont(ReportFont());
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    const int pageHeight = painter.viewport().height();
-    int y = 0;
-    const auto line = [&](const std::string &text) {
-        if (y + lineHeight > pageHeight) {
-            printer.newPage();
-            y = 0;
-        }
-        y += lineHeight;
-        painter.drawText(0, y, QString::fromLatin1(text.c_str()));
-    };
-    const auto header = [&] {
-        line(ctx.ModelName + " Quaystone");
-        line("");
-    };
-    header();
-    bool first = true;
-    for (const auto &section : ReportSections({ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
-                                              ReportRendering::Printed)) {
-        if (section.pageBreakBefore) {
-            printer.newPage();
-            y = 0;
-            if (section.pageHeader) {
-                header();
-            }
-        } else if (!first) {
-            line("");
-        }
-        first = false;
-        for (const auto &text : section.lines) {
-            line(text);
-        }
-    }
-    return painter.end();
+    return PaintReport(printer, {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
+                       ReportPageHeader(ctx.ModelName));
+}
+
+bool ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path) {
+    return WriteReportPdf(path, {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
+                          ReportPageHeader(ctx.ModelName), ReportPageSize(QLocale::system()));
 }
 
 } // namespace klt

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <filesystem>
+
 class QPlainTextEdit;
 class QPrinter;
 
@@ -30,5 +32,8 @@ private:
 // Draws the printed report: the page header, then the sections with their page breaks. False when
 // the printer could not be started.
 bool PrintReport(const AppContext &ctx, QPrinter &printer);
+
+// The same drawing as a PDF file on the locale's paper. False when the file could not be written.
+bool ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path);
 
 } // namespace klt

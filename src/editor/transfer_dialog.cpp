@@ -29,17 +29,17 @@ const char *const kStopping = "Stopping... please wait.";
 } // namespace
 
 QString HelpFilePath(const AppContext &ctx) {
-    const auto name = ctx.AtisAvailable ? "RB570.HLP" : "RB570_NA.HLP";
+    const auto name = ctx.AtisAvailable ? "RB570.html" : "RB570_NA.html";
     return QString::fromStdString((ctx.ProgramFolder / name).string());
 }
 
-void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title) {
+void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, const QString &section) {
     const QString path = HelpFilePath(ctx);
     if (!QFileInfo::exists(path)) {
         ctx.ui.message(MessageIcon::Information,
                        "Unable to display Help Contents. There is no Help associated with this project.",
                        title);
-    } else if (!services.openHelp || !services.openHelp(path)) {
+    } else if (!services.openHelp || !services.openHelp(path, section)) {
         ctx.ui.message(MessageIcon::Error, "No viewer could open " + path.toStdString(), title);
     }
 }
@@ -159,7 +159,7 @@ void TransferDialog::cancel() {
 }
 
 void TransferDialog::help() {
-    ShowHelp(ctx_, services_, windowTitle().toStdString());
+    ShowHelp(ctx_, services_, windowTitle().toStdString(), "transfer");
 }
 
 void TransferDialog::closeEvent(QCloseEvent *event) {

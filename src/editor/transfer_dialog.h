@@ -52,6 +52,6 @@ private:
 // The help file of the current model, in the program folder.
 QString HelpFilePath(const AppContext &ctx);
 // Opens it, or says why not, with the given title.
-void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title);
+void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, const QString &section = {});
 
 } // namespace klt

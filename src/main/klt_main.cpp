@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QIcon>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -21,6 +22,8 @@
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(":/icons/klt.png"));
+    QGuiApplication::setDesktopFileName("klt");
     klt::QtUi ui;
     const std::string title = "KLT Programmer";
     klt::QtSettingsStore store(title);
@@ -36,21 +39,27 @@ int main(int argc, char **argv) {
 
     klt::QtFileChooser files;
     klt::SteadyLinkClock clock;
-    klt::GuiServices services{
-        files,
-        clock,
-        [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
-            return std::make_unique<klt::QtSerialPort>(
-                [&settings](int number) { return klt::ResolvePortDevice(number, settings); });
-        },
-        [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
-        [](QPrinter &printer) {
-            QPrintDialog dialog(&printer);
-            dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-            dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-            return dialog.exec() == QDialog::Accepted;
-        },
-        [&store](int count) { return klt::ResolvePortDevices(count, store); }};
+    klt::GuiServices services{files,
+                              clock,
+                              [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
+                                  return std::make_unique<klt::QtSerialPort>([&settings](int number) {
+                                      return klt::ResolvePortDevice(number, settings);
+                                  });
+                              },
+                              [](const QString &path, const QString &section) {
+                                  QUrl url = QUrl::fromLocalFile(path);
+                                  if (!section.isEmpty()) {
+                                      url.setFragment(section);
+                                  }
+                                  return QDesktopServices::openUrl(url);
+                              },
+                              [](QPrinter &printer) {
+                                  QPrintDialog dialog(&printer);
+                                  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+                                  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+                                  return dialog.exec() == QDialog::Accepted;
+                              },
+                              [&store](int count) { return klt::ResolvePortDevices(count, store); }};
     klt::MainWindow window(ctx, services, switches);
     if (!window.started()) {
         return 0;

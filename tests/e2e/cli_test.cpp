@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace klt {
@@ -223,6 +224,67 @@ TEST(CliReport, AtisFollowsTheOptionsAndTheTextMatchesTheSavedReport) {
     ASSERT_EQ(RunCli("convert --model 2 " + dir + "a2.dat " + dir + "r.txt").status, 0);
     EXPECT_EQ(test::ReadFile(folder.path() / "r.txt"), withAtis.out);
     EXPECT_TRUE(withAtis.out.ends_with("------------\r\n"));
+}
+
+std::string Output(const std::string &command) {
+    std::string out;
+    FILE *pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        out.append(buffer, n);
+    }
+    ::pclose(pipe);
+    return out;
+}
+
+// The PDF as its reader sees it: each page's text, its first line, and the section headings in order.
+TEST(CliReport, PdfPagesCarryTheHeaderAndEverySectionInOrder) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 3 -o " + dir + "s.dat").status, 0);
+    EXPECT_EQ(RunCli("report --pdf " + dir + "r.txt --model 3 " + dir + "s.dat").status, 2);
+    const auto made = RunCli("report --pdf " + dir + "r.pdf --model 3 " + dir + "s.dat");
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_TRUE(made.out.empty());
+
+    std::vector<std::string> headings;
+    int page = 0;
+    for (;;) {
+        const std::string number = std::to_string(++page);
+        const std::string text =
+            Output("pdftotext -layout -f " + number + " -l " + number + " " + dir + "r.pdf - 2>/dev/null");
+        if (text.empty()) {
+            break;
+        }
+        std::istringstream lines(text);
+        std::string first;
+        std::getline(lines, first);
+        bool startsTable = false;
+        for (std::string line; std::getline(lines, line);) {
+            if (const auto at = line.find("#####"); at != std::string::npos) {
+                headings.push_back(line.substr(at));
+                startsTable = startsTable || headings.back().starts_with("##### Programable") ||
+                              headings.back().starts_with("##### Memory ID") ||
+                              headings.back().starts_with("##### Group ID");
+            }
+        }
+        if (page == 1 || startsTable) {
+            EXPECT_EQ(first, "TQ-500 Quaystone") << "page " << page;
+        }
+    }
+    const std::vector<std::string> expected = {"##### Usable CH Group Setup #####",
+                                               "##### Common Setup #####",
+                                               "##### DSC Setup (Basic Setup) #####",
+                                               "##### DSC Setup (Advanced Setup) #####",
+                                               "##### DSC Setup (Display Setup) #####",
+                                               "##### Programable USA Channel #####",
+                                               "##### Programable International Channel #####",
+                                               "##### Programable Canada Channel #####",
+                                               "##### Programable WX Channel #####",
+                                               "##### Memory ID #####",
+                                               "##### Group ID #####",
+                                               "##### Programable EXP Channel #####"};
+    EXPECT_EQ(headings, expected);
 }
 
 // The core is standard C++: the tools built on it alone link nothing of Qt.

@@ -26,9 +26,10 @@ const std::vector<Verb> &Verbs() {
          RunConvert},
         {"report",
          "report --model N [--program-folder DIR] [--destination NAME | --no-destination] [--atis | "
-         "--no-atis] "
+         "--no-atis] [--pdf OUT.pdf] "
          "IN.dat|IN.hex",
-         "print the report text of a settings or image file", RunReport},
+         "print the report text of a settings or image file, or write the printed report as a PDF file",
+         RunReport},
         {"read",
          "read --model N --port DEVICE [--slow] [--debug] [--yes] [--program-folder DIR] "
          "[--destination NAME | --no-destination] [--atis | --no-atis] -o OUT.hex|OUT.dat",
