@@ -1,5 +1,7 @@
 #include "editor/main_window.h"
 
+#include "editor/hex_list.h"
+
 #include "app/global_ini.h"
 #include "app/model_state.h"
 #include "editor/atis_page.h"
@@ -10,6 +12,7 @@
 #include "editor/directory_pages.h"
 #include "editor/dsc_page.h"
 #include "editor/hex_dump.h"
+#include "editor/hex_list.h"
 #include "editor/qt_text.h"
 #include "editor/qt_ui.h"
 #include "editor/transfer_dialog.h"
@@ -287,10 +290,8 @@ void MainWindow::buildCentre() {
     }
     pagePanels_[Page::Grey]->setAutoFillBackground(true);
     pagePanels_[Page::Grey]->setStyleSheet("#pictGrey { background: #808080; }");
-    hexList_ = new QListWidget(right);
-    hexList_->setObjectName("lstHex");
-    hexList_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    hexList_->setEnabled(false);
+    // Read-only, but live: a disabled list cannot scroll, which left all but the first rows unseen.
+    hexList_ = new HexList(right);
     hexList_->setVisible(false);
     rightLayout->addWidget(pages_, 3);
     rightLayout->addWidget(hexList_, 2);

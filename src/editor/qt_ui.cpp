@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QThread>
 #include <QWidget>
@@ -33,15 +34,32 @@ QString Text(const std::string &text) {
     return QString::fromLatin1(text.c_str()).replace("\r\n", "\n").replace('\r', '\n');
 }
 
+// Room the window frame takes beside a title: its icon and its buttons.
+constexpr int kTitleFrameRoom = 160;
+
+// A short text makes a narrow box, and the window manager then cuts its title ("Re...io"): the box
+// is made at least as wide as its title needs.
+void FitTitle(QMessageBox &box) {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleFrameRoom;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
+}
+
 } // namespace
 
 void QtUi::message(MessageIcon icon, const std::string &text, const std::string &title) {
     QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::Ok, parent_);
+    FitTitle(box);
     box.exec();
 }
 
 Answer QtUi::question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) {
     QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
+    FitTitle(box);
     switch (buttons) {
     case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

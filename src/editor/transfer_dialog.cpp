@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/transfer_command.h"
 #include "editor/qt_ui.h"
+#include "editor/transfer_pictures.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -40,7 +41,10 @@ void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, 
                        "Unable to display Help Contents. There is no Help associated with this project.",
                        title);
     } else if (!services.openHelp || !services.openHelp(path, section)) {
-        ctx.ui.message(MessageIcon::Error, "No viewer could open " + path.toStdString(), title);
+        ctx.ui.message(MessageIcon::Error,
+                       "No program could show the help file " + path.toStdString() +
+                           ". Open it in a web browser.",
+                       title);
     }
 }
 
@@ -89,8 +93,18 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     buttons->addWidget(help_);
+    // The cable from the PC to the radio, the way the data goes, and the keys to hold.
+    auto *pictures = new QHBoxLayout;
+    pictures->addStretch(1);
+    pictures->setSpacing(0);
+    pictures->addWidget(new TransferPicture(TransferPicture::Kind::Computer, false, this));
+    pictures->addWidget(
+        new TransferPicture(TransferPicture::Kind::Direction, operation == Operation::Read, this));
+    pictures->addWidget(new TransferPicture(TransferPicture::Kind::Radio, false, this));
+    pictures->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(message_);
+    layout->addLayout(pictures);
     layout->addStretch(1);
     layout->addWidget(portLabel);
     layout->addWidget(monitor_);

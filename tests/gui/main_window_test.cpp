@@ -7,12 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -224,6 +226,17 @@ TEST(HexView, HeaderSeparatorAndRows) {
     EXPECT_EQ(list->item(1)->text(), " ----  -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --");
     EXPECT_TRUE(list->item(2)->text().startsWith(" 0000: 01 2C 00 00 FF"));
     EXPECT_TRUE(list->item(2049)->text().startsWith(" 7FF0: FF"));
+    // Read-only but live: it scrolls to its last row, and selected rows copy as text.
+    EXPECT_TRUE(list->isEnabled());
+    list->scrollToBottom();
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    list->item(2)->setSelected(true);
+    list->item(3)->setSelected(true);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(" 0000: 01 2C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count('\n'), 2);
     hexDump->trigger();
     EXPECT_EQ(list->count(), 0);
     EXPECT_FALSE(Gui().find("mnuOptionsHexdump")->isVisible());

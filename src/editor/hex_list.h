@@ -1,0 +1,19 @@
+#pragma once
+// The hex dump's list: read-only, but it scrolls, selects, and copies the selected rows as text.
+
+#include <QListWidget>
+
+namespace klt {
+
+class HexList final : public QListWidget {
+public:
+    explicit HexList(QWidget *parent);
+
+    // The selected rows, top to bottom, one line each.
+    QString selectedRowsText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace klt
