@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 
 namespace klt {
@@ -35,6 +36,25 @@ TEST(ErrorLog, AnUnwritableLogIsSilent) {
     p.ctx.DebugMode = true;
     std::filesystem::create_directory(p.folder.path() / "err.log"); // a folder where the file should be
     EXPECT_NO_THROW(ErrorLogOf(p.ctx).append("frmMain.SaveFileAs", Fault{61, "Disk full"}));
+}
+
+// An installed program's folder is not the user's to write: the log goes to the per-user data folder.
+TEST(ErrorLog, GoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
+    test::TempFolder data;
+    const char *before = std::getenv("XDG_DATA_HOME");
+    const std::string kept = before != nullptr ? before : "";
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    const ErrorLog log(true, data.path() / "no-such-program-folder", "KLT Programmer");
+    log.append("frmRadio.PortOpen", Fault{8002, "Invalid port number"});
+    const auto expected = data.path() / "KLT Programmer" / "err.log";
+    EXPECT_EQ(log.path(), expected);
+    EXPECT_NE(test::ReadFile(expected).find("frmRadio.PortOpen -> 8002Invalid port number"),
+              std::string::npos);
+    if (before != nullptr) {
+        ::setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
 }
 
 TEST(Fault, SystemErrorsAsTheProgramNumbersThem) {
