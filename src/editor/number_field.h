@@ -3,7 +3,7 @@
 // when it has the right length or is empty, and otherwise refuses it.
 
 #include "base/ui.h"
-#include "editor/field_rules.h"
+#include "model/field_rules.h"
 
 #include <functional>
 #include <string>

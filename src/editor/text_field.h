@@ -3,7 +3,7 @@
 // changed it since it gained the focus, and checks its text when it is left.
 
 #include "base/ui.h"
-#include "editor/field_rules.h"
+#include "model/field_rules.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 
 #include "editor/channel_display.h"
 #include "editor/control_hints.h"
-#include "editor/field_rules.h"
+#include "model/field_rules.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
 

@@ -1,5 +1,5 @@
 #include "editor/channel_display.h"
-#include "editor/field_rules.h"
+#include "model/field_rules.h"
 #include "editor/qt_text.h"
 
 #include <gtest/gtest.h>

@@ -44,6 +44,13 @@ const std::vector<Verb> &Verbs() {
          "atis "
          "[IN.dat|IN.hex]",
          "erase an area of the radio's memory", RunClear},
+        {"export",
+         "export --model N --table individual-directory|group-directory|expansion|weather|channels [...] "
+         "IN.dat|IN.hex OUT.csv",
+         "write one table of a settings or image file as a spreadsheet (CSV, UTF-8)", RunExport},
+        {"import", "import --model N --table TABLE [...] IN.dat|IN.hex TABLE.csv OUT.dat|OUT.hex",
+         "take a spreadsheet's table into a file: every row checked, nothing written on the first bad row",
+         RunImport},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
     };

@@ -31,5 +31,7 @@ int RunReport(const std::vector<std::string> &args);
 int RunRead(const std::vector<std::string> &args);
 int RunWrite(const std::vector<std::string> &args);
 int RunClear(const std::vector<std::string> &args);
+int RunExport(const std::vector<std::string> &args);
+int RunImport(const std::vector<std::string> &args);
 
 } // namespace klt::cli

@@ -1,4 +1,4 @@
-#include "editor/field_rules.h"
+#include "model/field_rules.h"
 
 #include "model/text_format.h"
 

@@ -1,0 +1,29 @@
+#pragma once
+// Spreadsheet files: comma-separated values as RFC 4180 writes them (fields with a comma, a quote or a
+// line break in quotes, quotes doubled, CR LF between records), UTF-8 in the file.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klt {
+
+struct CsvRecord {
+    int line = 0; // the file's line on which the record starts, from 1
+    std::vector<std::string> fields;
+};
+
+// One record and its CR LF.
+std::string CsvLine(const std::vector<std::string> &fields);
+
+// The records of a file (a leading byte order mark is skipped; CR LF or LF; blank lines skipped).
+// Nothing when a quoted field is not closed; then error says where.
+std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, std::string &error);
+
+// The radio's texts are single bytes (ISO 8859-1); the files hold UTF-8.
+std::string Utf8FromLatin1(std::string_view text);
+// Nothing when the text is not UTF-8 or holds a character beyond ISO 8859-1.
+std::optional<std::string> Latin1FromUtf8(std::string_view text);
+
+} // namespace klt
