@@ -1,23 +1,12 @@
 #include "base/error_log.h"
 
-#include <cstdlib>
+#include "base/user_data_folder.h"
+
 #include <ctime>
 #include <fstream>
 #include <unistd.h>
 
 namespace klt {
-
-namespace {
-
-std::filesystem::path UserDataFolder(const std::string &programTitle) {
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
-        return std::filesystem::path(data) / programTitle;
-    }
-    const char *home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / programTitle;
-}
-
-} // namespace
 
 std::string ErrorLogLine(std::chrono::system_clock::time_point when, const std::string &operation,
                          const std::string &failureText) {

@@ -287,6 +287,47 @@ TEST(CliReport, PdfPagesCarryTheHeaderAndEverySectionInOrder) {
     EXPECT_EQ(headings, expected);
 }
 
+TEST(CliDiff, ItselfIsNoDifferenceAndOneNameIsOneLine) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    ASSERT_EQ(RunCli("convert --model 1 " + dir + "a.dat " + dir + "a.hex").status, 0);
+    const auto same = RunCli("diff --model 1 " + dir + "a.dat " + dir + "a.hex");
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+    std::string text = test::ReadFile(folder.path() / "a.dat");
+    text.replace(text.find("ChTag=#DISTRESS"), 15, "ChTag=#MAYDAY");
+    folder.write("b.dat", text);
+    const auto one = RunCli("diff --model 1 " + dir + "a.dat " + dir + "b.dat");
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(one.out, "[CHUSA32] ChTag: DISTRESS -> MAYDAY\n");
+    EXPECT_EQ(RunCli("diff --model 1 " + dir + "a.dat " + dir + "missing.dat").status, 2);
+}
+
+TEST(CliCheck, NamesWhatTheRadioWouldNotTake) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 2 -o " + dir + "a.dat").status, 0);
+    EXPECT_EQ(RunCli("check --model 2 " + dir + "a.dat").status, 0);
+    std::string text = test::ReadFile(folder.path() / "a.dat");
+    const auto set = [&text](const std::string &section, const std::string &key, const std::string &value) {
+        const auto at = text.find(key + "=", text.find("[" + section + "]"));
+        text.replace(at, text.find("\r\n", at) - at, key + "=" + value);
+    };
+    set("CHEXP1", "Enable", "1");
+    set("CHMMSID1", "Enable", "1");
+    set("CHMMSID1", "Mmsid", "12345");
+    set("Usable CH Group Setup", "Priority CH 0", "1");
+    folder.write("b.dat", text);
+    const auto problems = RunCli("check --model 2 " + dir + "b.dat");
+    EXPECT_EQ(problems.status, 1);
+    EXPECT_NE(problems.out.find("priority channel 00A is not an enabled channel"), std::string::npos)
+        << problems.out;
+    EXPECT_NE(problems.out.find("EXP Channel 1: enabled without a receive frequency"), std::string::npos);
+    EXPECT_NE(problems.out.find("Individual Directory, entry 1: the MMSI is not 9 digits"),
+              std::string::npos);
+}
+
 // The core is standard C++: the tools built on it alone link nothing of Qt.
 TEST(Core, LinksWithoutQt) {
     for (const std::string tool : {"klt-make-model-file", "klt-radio-sim"}) {

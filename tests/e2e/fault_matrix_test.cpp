@@ -170,7 +170,8 @@ TEST_P(FaultMatrix, EndsAsItShould) {
         if (c.succeeds) {
             // ".DAT" in any case is a settings file; anything else the memory as read.
             const std::string written = test::ReadFile(out);
-            EXPECT_TRUE(c.output.ends_with(".DAT") ? written.starts_with("[MAIN]\r\n") : written.size() == 32768u);
+            EXPECT_TRUE(c.output.ends_with(".DAT") ? written.starts_with("[MAIN]\r\n")
+                                                   : written.size() == 32768u);
         }
     }
     const bool killed = !c.killAt.empty();

@@ -36,8 +36,13 @@ TEST(LinkEndToEnd, ReadTakesOverTheRadiosMemory) {
     const auto result =
         Cli(folder, "read --model 1 --port " + link.string() + " -o " + (folder.path() / "r.hex").string());
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "Read from Radio: Complete!!\n");
+    const std::string said = "Read from Radio: Complete!!\nbackup: ";
+    ASSERT_TRUE(result.err.starts_with(said)) << result.err;
     const std::string read = test::ReadFile(folder.path() / "r.hex");
+    // The read keeps its image among the backups, byte for byte.
+    const std::string backup = result.err.substr(said.size(), result.err.size() - said.size() - 1);
+    EXPECT_TRUE(backup.ends_with(".hex")) << backup;
+    EXPECT_EQ(test::ReadFile(backup), read);
     ASSERT_EQ(read.size(), 32768u);
     for (std::size_t a = 0; a < read.size(); ++a) {
         if (!layout::Contains(layout::kKeptOnRead, static_cast<layout::Address>(a))) {
@@ -74,6 +79,25 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
     EXPECT_EQ(memory.substr(layout::kPlanTables[0].Name(32), 6), "MAYDAY");
     EXPECT_EQ(memory[0x5100], 0x00);
     EXPECT_EQ(static_cast<unsigned char>(memory[0x5164]), 0xFF);
+}
+
+TEST(LinkEndToEnd, WriteRefusesAFileTheCheckFindsFaultIn) {
+    test::TempFolder folder;
+    const auto link = folder.path() / "radio";
+    const auto log = folder.path() / "sim.log";
+    Simulator sim(link, {"--model", "1", "--log", log.string()});
+    ASSERT_TRUE(sim.ready());
+    const auto settings = folder.path() / "a.dat";
+    ASSERT_EQ(Cli(folder, "new --model 1 -o " + settings.string()).status, 0);
+    std::string text = test::ReadFile(settings);
+    const auto entry = text.find("[CHMMSID1]");
+    text.replace(text.find("Enable=0", entry), 8, "Enable=1");
+    text.replace(text.find("Mmsid=", entry), 6, "Mmsid=12345"); // five digits of nine
+    folder.write("a.dat", text);
+    const auto refused = Cli(folder, "write --model 1 --port " + link.string() + " " + settings.string());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("nothing was sent to the radio"), std::string::npos) << refused.err;
+    EXPECT_EQ(test::ReadFile(log).find("PC>"), std::string::npos); // not one byte
 }
 
 TEST(LinkEndToEnd, ANonexistentPortSaysSo) {

@@ -31,13 +31,14 @@ const std::vector<Verb> &Verbs() {
          "print the report text of a settings or image file, or write the printed report as a PDF file",
          RunReport},
         {"read",
-         "read --model N --port DEVICE [--slow] [--debug] [--yes] [--program-folder DIR] "
+         "read --model N --port DEVICE [--slow] [--debug] [--yes] [--no-backup] [--program-folder DIR] "
          "[--destination NAME | --no-destination] [--atis | --no-atis] -o OUT.hex|OUT.dat",
          "read the radio's memory (.hex: as the radio gave it; .dat: its settings)", RunRead},
         {"write",
-         "write --model N --port DEVICE [--slow] [--debug] [--yes] [--program-folder DIR] "
+         "write --model N --port DEVICE [--slow] [--debug] [--yes] [--force] [--program-folder DIR] "
          "[--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",
-         "program the radio with a settings or image file", RunWrite},
+         "program the radio with a settings or image file, after its check (--force: despite the problems)",
+         RunWrite},
         {"clear",
          "clear --model N --port DEVICE [--slow] [--debug] [--yes] [...] "
          "mmsi|dsc-log|distress-log|individual-directory|group-directory|waypoint-directory|dsc-tx-log|all|"
@@ -51,6 +52,17 @@ const std::vector<Verb> &Verbs() {
         {"import", "import --model N --table TABLE [...] IN.dat|IN.hex TABLE.csv OUT.dat|OUT.hex",
          "take a spreadsheet's table into a file: every row checked, nothing written on the first bad row",
          RunImport},
+        {"diff", "diff --model N [...] A.dat|A.hex B.dat|B.hex",
+         "print each setting that differs: [Section] Key: value in A -> value in B (exit 0 none, 1 some, 2 "
+         "trouble)",
+         RunDiff},
+        {"check", "check --model N [...] FILE.dat|FILE.hex",
+         "print what the radio would not take, as Program to Radio checks it (exit 0 none, 1 some, 2 "
+         "trouble)",
+         RunCheck},
+        {"backups", "backups",
+         "list the images kept by every read (newest first): date, model, user MMSI, first stations, file",
+         RunBackups},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
     };

@@ -1,15 +1,18 @@
 // klt-cli read, write and clear: the transfer flows over a serial device.
 
+#include "app/backups.h"
 #include "app/settings_file_commands.h"
 #include "app/transfer_command.h"
 #include "cli_session.h"
 #include "files/hex_file.h"
+#include "model/configuration_check.h"
 #include "qt/qt_serial_port.h"
 #include "verbs.h"
 
 #include <QCoreApplication>
 
 #include <array>
+#include <chrono>
 #include <iostream>
 
 namespace klt::cli {
@@ -73,7 +76,9 @@ std::unique_ptr<CliSession> OpenLinkSession(const ParsedArgs &args) {
 } // namespace
 
 int RunRead(const std::vector<std::string> &argv) {
-    const ParsedArgs args = ParseArgs(argv, LinkOptions());
+    OptionTable options = LinkOptions();
+    options.flags.insert("--no-backup");
+    const ParsedArgs args = ParseArgs(argv, options);
     const auto out = args.value("-o");
     if (!out || !args.positional.empty()) {
         throw UsageError{"-o OUT is required"};
@@ -84,6 +89,15 @@ int RunRead(const std::vector<std::string> &argv) {
     if (!CheckOutput(*session, *out) || !ResetForCli(*session, args) ||
         !Transfer(*session, args, Operation::Read)) {
         return kExitFailed;
+    }
+    if (!args.has("--no-backup")) {
+        if (const auto kept = KeepBackup(BackupFolder(ctx.ProgramTitle), ctx.Image, ctx.CurrentModel,
+                                         std::chrono::system_clock::now())) {
+            std::cerr << "backup: " << kept->string() << '\n';
+        } else {
+            std::cerr << "klt-cli read: the backup could not be written to " << BackupFolder(ctx.ProgramTitle)
+                      << '\n';
+        }
     }
     // The image exactly as the radio gave it, or its settings.
     if (Extension(*out) == ".dat") {
@@ -97,13 +111,24 @@ int RunRead(const std::vector<std::string> &argv) {
 }
 
 int RunWrite(const std::vector<std::string> &argv) {
-    const ParsedArgs args = ParseArgs(argv, LinkOptions());
+    OptionTable options = LinkOptions();
+    options.flags.insert("--force");
+    const ParsedArgs args = ParseArgs(argv, options);
     if (args.positional.size() != 1 || args.has("-o")) {
         throw UsageError{"one IN is required"};
     }
     RequireExtension(args.positional[0], {".dat", ".hex"});
     auto session = OpenLinkSession(args);
     if (!LoadInput(*session, args, args.positional[0])) {
+        return kExitFailed;
+    }
+    const auto &ctx = session->ctx;
+    if (const auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
+        !problems.empty() && !args.has("--force")) {
+        for (const auto &problem : problems) {
+            std::cerr << "klt-cli write: " << problem << '\n';
+        }
+        std::cerr << "klt-cli write: nothing was sent to the radio; --force programs it anyway\n";
         return kExitFailed;
     }
     return Transfer(*session, args, Operation::Program) ? kExitOk : kExitFailed;

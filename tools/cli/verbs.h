@@ -33,5 +33,8 @@ int RunWrite(const std::vector<std::string> &args);
 int RunClear(const std::vector<std::string> &args);
 int RunExport(const std::vector<std::string> &args);
 int RunImport(const std::vector<std::string> &args);
+int RunDiff(const std::vector<std::string> &args);
+int RunCheck(const std::vector<std::string> &args);
+int RunBackups(const std::vector<std::string> &args);
 
 } // namespace klt::cli

@@ -1,0 +1,38 @@
+#pragma once
+// Automatic backups: every image a read brought from a radio is kept in the per-user data folder as
+// backups/MODEL-YYYYMMDD-HHMMSS.hex, the newest 100 of them, so the configuration that was in a
+// radio before it was changed is never lost.
+
+#include "model/model_catalogue.h"
+#include "model/radio_image.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klt {
+
+constexpr std::size_t kBackupsKept = 100;
+
+// <per-user data folder>/backups.
+std::filesystem::path BackupFolder(const std::string &programTitle);
+
+// Writes the image and removes the oldest backups beyond the newest 100. The backup's path, or
+// nothing when it could not be written (a backup never stops the read that made it).
+std::optional<std::filesystem::path> KeepBackup(const std::filesystem::path &folder, const RadioImage &image,
+                                                Model model, std::chrono::system_clock::time_point when);
+
+struct BackupInfo {
+    std::filesystem::path path;
+    std::string date;     // "2026-12-08 17:15:00"
+    std::string model;    // "TQ-300"
+    std::string userMmsi; // the nine digits, or empty
+    std::string names;    // the first station names of the individual directory
+};
+
+// The backups, newest first; files that are not backups are left out.
+std::vector<BackupInfo> ListBackups(const std::filesystem::path &folder);
+
+} // namespace klt

@@ -1,0 +1,11 @@
+#pragma once
+// The per-user data folder of the program: $XDG_DATA_HOME/<title>, else ~/.local/share/<title>.
+
+#include <filesystem>
+#include <string>
+
+namespace klt {
+
+std::filesystem::path UserDataFolder(const std::string &programTitle);
+
+} // namespace klt

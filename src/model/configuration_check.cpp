@@ -1,0 +1,183 @@
+#include "model/configuration_check.h"
+
+#include "model/decimal_format.h"
+#include "model/field_rules.h"
+#include "model/reference_tables.h"
+
+#include <algorithm>
+#include <array>
+
+namespace klt {
+
+namespace {
+
+constexpr std::array<const char *, kGroupCount> kGroupCaptions = {"Group1", "Group2", "Group3", "EXP CH"};
+constexpr std::size_t kChannelNameLength = 16;
+constexpr std::size_t kDirectoryNameLength = 11;
+constexpr std::size_t kStatusNameLength = 4;
+
+using Problems = std::vector<std::string>;
+
+std::string FormatMhz(double mhz) {
+    return FormatFixed(mhz, 3, 4);
+}
+
+bool AllDigits(const std::string &text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A stored MMSI: nine digits and a "0" (a group's: "0", eight digits, "0"); empty is allowed.
+bool StoredMmsiValid(const std::string &stored, bool group) {
+    if (stored.empty()) {
+        return true;
+    }
+    return stored.size() == 10 && AllDigits(stored) && stored.back() == '0' &&
+           (!group || stored.front() == '0');
+}
+
+std::string NameProblem(const std::string &name, std::size_t length) {
+    if (name.size() > length) {
+        return "longer than " + std::to_string(length) + " characters";
+    }
+    for (const char c : name) {
+        if (!FilterAccepts(KeyFilter::Name, c)) {
+            return std::string("holds \"") + c + "\", which the radio cannot show";
+        }
+    }
+    return {};
+}
+
+std::string Label(int position) {
+    const auto &master = BuildMasterChannelList();
+    return position >= 0 && position < kMasterChannelCount ? master[static_cast<std::size_t>(position)].Label
+                                                           : std::to_string(position);
+}
+
+bool EnabledIn(const std::vector<ChannelRecord> &table, int position) {
+    return std::any_of(table.begin(), table.end(),
+                       [position](const ChannelRecord &r) { return r.Enable && r.Position == position; });
+}
+
+void CheckGroups(const Configuration &config, Model model, Problems &problems) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        const GroupSetupRecord &group = config.Groups[static_cast<std::size_t>(g)];
+        const std::string where =
+            std::string("Usable CH Group Setup, ") + kGroupCaptions[static_cast<std::size_t>(g)];
+        if (group.StatusName.size() > kStatusNameLength) {
+            problems.push_back(where + ": the status name is longer than 4 characters");
+        }
+        if (!group.Usable || g >= kPlanGroupCount) {
+            continue;
+        }
+        const auto &table = PlanTable(config, g);
+        if (!EnabledIn(table, group.PriorityCh)) {
+            problems.push_back(where + ": the priority channel " + Label(group.PriorityCh) +
+                               " is not an enabled channel of the group");
+        }
+        if (HasSecondPriorityChannel(model) && !EnabledIn(table, group.SecondCh)) {
+            problems.push_back(where + ": the second priority channel " + Label(group.SecondCh) +
+                               " is not an enabled channel of the group");
+        }
+    }
+}
+
+void CheckChannels(const Configuration &config, Problems &problems) {
+    const char *const tables[] = {"USA", "International", "Canada"};
+    for (int g = 0; g < kPlanGroupCount; ++g) {
+        for (const ChannelRecord &r : PlanTable(config, g)) {
+            if (const auto problem = NameProblem(r.ChTag, kChannelNameLength); !problem.empty()) {
+                problems.push_back(std::string("Programable Channel, ") + tables[g] + " " +
+                                   Label(r.Position) + ": the name " + problem);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < config.Weather.size(); ++i) {
+        if (const auto problem = NameProblem(config.Weather[i].ChTag, kChannelNameLength); !problem.empty()) {
+            problems.push_back("Weather, channel " + std::to_string(i + 1) + ": the name " + problem);
+        }
+    }
+    for (std::size_t i = 0; i < config.Expansion.size(); ++i) {
+        const ChannelRecord &r = config.Expansion[i];
+        const std::string where = "EXP Channel " + std::to_string(i + 1) + ": ";
+        if (const auto problem = NameProblem(r.ChTag, kChannelNameLength); !problem.empty()) {
+            problems.push_back(where + "the name " + problem);
+        }
+        if (!r.Enable) {
+            continue;
+        }
+        if (r.Rxfreq == 0.0) {
+            problems.push_back(where + "enabled without a receive frequency");
+        }
+        for (const double mhz : {r.Rxfreq, r.Txfreq}) {
+            if (mhz != 0.0 && !CheckedFrequency(FormatMhz(mhz))) {
+                problems.push_back(where + "the frequency " + FormatMhz(mhz) +
+                                   " MHz is not on the 25 kHz raster from 137 to 174 MHz");
+            }
+        }
+        const bool display =
+            r.CHDisplayL.size() == 2 && std::all_of(r.CHDisplayL.begin(), r.CHDisplayL.end(), [](char c) {
+                return FilterAccepts(KeyFilter::DisplayCharacters, c);
+            });
+        if (!display) {
+            problems.push_back(where + "enabled without its two display figures");
+        }
+    }
+}
+
+template <std::size_t N>
+void CheckDirectory(const std::array<DirectoryEntry, N> &entries, bool group, Problems &problems) {
+    const std::string title = group ? "Group Directory" : "Individual Directory";
+    bool gap = false;
+    for (std::size_t i = 0; i < N; ++i) {
+        const DirectoryEntry &entry = entries[i];
+        const std::string where = title + ", entry " + std::to_string(i + 1) + ": ";
+        if (!entry.Enable) {
+            gap = true;
+            continue;
+        }
+        if (gap) {
+            problems.push_back(where + "in use after an empty entry");
+        }
+        if (!StoredMmsiValid(entry.Mmsid, group)) {
+            problems.push_back(where + (group ? "the MMSI is not 8 digits" : "the MMSI is not 9 digits"));
+        }
+        if (const auto problem = NameProblem(entry.TagName, kDirectoryNameLength); !problem.empty()) {
+            problems.push_back(where + "the name " + problem);
+        }
+    }
+}
+
+void CheckDscAndAtis(const Configuration &config, bool atis, Problems &problems) {
+    if (!StoredMmsiValid(config.DscBasic.UserMmsi, false)) {
+        problems.push_back("DSC Setup: the user MMSI is not 9 digits");
+    }
+    if (!atis) {
+        return;
+    }
+    const std::string &code = config.Atis.AtisCode;
+    if (!code.empty() && (code.size() != 10 || !AllDigits(code))) {
+        problems.push_back("ATIS Setup: the ATIS code is not 10 digits");
+    }
+    bool sent = false;
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        sent = sent || (config.Groups[g].Usable && config.Atis.UsableAtisChGroup[g]);
+    }
+    if (!code.empty() && !sent) {
+        problems.push_back("ATIS Setup: an ATIS code is set, but no usable channel group sends ATIS");
+    }
+}
+
+} // namespace
+
+std::vector<std::string> CheckConfiguration(const Configuration &config, Model model, bool atis) {
+    Problems problems;
+    CheckGroups(config, model, problems);
+    CheckChannels(config, problems);
+    CheckDirectory(config.Individual, false, problems);
+    CheckDirectory(config.GroupDirectory, true, problems);
+    CheckDscAndAtis(config, atis, problems);
+    return problems;
+}
+
+} // namespace klt

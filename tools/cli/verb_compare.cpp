@@ -1,0 +1,75 @@
+// klt-cli diff, check and backups: what differs between two files, what in a file the radio would not
+// take, and the images the reads kept.
+
+#include "app/backups.h"
+#include "cli_session.h"
+#include "files/settings_diff.h"
+#include "model/configuration_check.h"
+#include "verbs.h"
+
+#include <iostream>
+
+namespace klt::cli {
+
+// Exit 0: no difference; 1: differences, one line each on standard output; 2: trouble.
+int RunDiff(const std::vector<std::string> &argv) {
+    const ParsedArgs args = ParseArgs(argv, ConfigurationOptions());
+    if (args.positional.size() != 2 || args.has("-o")) {
+        throw UsageError{"A and B are required"};
+    }
+    RequireExtension(args.positional[0], {".dat", ".hex"});
+    RequireExtension(args.positional[1], {".dat", ".hex"});
+    auto first = OpenSession(args);
+    auto second = OpenSession(args);
+    if (!LoadInput(*first, args, args.positional[0]) || !LoadInput(*second, args, args.positional[1])) {
+        return kExitUsage;
+    }
+    const auto &ctx = first->ctx;
+    const auto lines = SettingsDifferences(ctx.Config, second->ctx.Config, ctx.CurrentModel, ctx.ModelName,
+                                           ctx.AtisAvailable);
+    for (const auto &line : lines) {
+        std::cout << line << '\n';
+    }
+    if (!StandardOutputWritten("diff")) {
+        return kExitUsage;
+    }
+    return lines.empty() ? kExitOk : kExitFailed;
+}
+
+// Exit 0: the radio can take the file; 1: problems, one line each on standard output; 2: trouble.
+int RunCheck(const std::vector<std::string> &argv) {
+    const ParsedArgs args = ParseArgs(argv, ConfigurationOptions());
+    if (args.positional.size() != 1 || args.has("-o")) {
+        throw UsageError{"one FILE is required"};
+    }
+    RequireExtension(args.positional[0], {".dat", ".hex"});
+    auto session = OpenSession(args);
+    if (!LoadInput(*session, args, args.positional[0])) {
+        return kExitUsage;
+    }
+    const auto &ctx = session->ctx;
+    const auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
+    for (const auto &problem : problems) {
+        std::cout << problem << '\n';
+    }
+    if (!StandardOutputWritten("check")) {
+        return kExitUsage;
+    }
+    return problems.empty() ? kExitOk : kExitFailed;
+}
+
+// The automatic backups of the reads, newest first: date, model, user MMSI, first stations, file.
+int RunBackups(const std::vector<std::string> &argv) {
+    const ParsedArgs args = ParseArgs(argv, OptionTable{});
+    if (!args.positional.empty()) {
+        throw UsageError{"backups takes no arguments"};
+    }
+    for (const BackupInfo &backup : ListBackups(BackupFolder("KLT Programmer"))) {
+        std::cout << backup.date << "  " << backup.model << "  "
+                  << (backup.userMmsi.empty() ? "-" : backup.userMmsi) << "  "
+                  << (backup.names.empty() ? "-" : backup.names) << "  " << backup.path.string() << '\n';
+    }
+    return StandardOutputWritten("backups") ? kExitOk : kExitFailed;
+}
+
+} // namespace klt::cli
