@@ -7,7 +7,8 @@
 namespace klt {
 
 enum class MessageIcon { None, Error, Warning, Exclamation, Information, Question };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+// YesNoDefaultNo: Yes and No with No as the default, for a question whose Yes is the risky answer.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
 class Ui {

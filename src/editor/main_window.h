@@ -74,6 +74,9 @@ protected:
 
 private:
     QMetaObject::Connection focusWatch_;
+    // Program to Radio checks the whole configuration first; true when there is nothing to say or the
+    // user answers Yes to programming anyway.
+    bool programDespiteProblems();
     // What the pages ask of the window.
     Configuration &config() override { return ctx_.Config; }
     PageFacts facts() const override;

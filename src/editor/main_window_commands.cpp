@@ -2,6 +2,7 @@
 
 #include "editor/main_window.h"
 
+#include "app/backups.h"
 #include "app/destination_load.h"
 #include "app/hex_file_commands.h"
 #include "app/model_state.h"
@@ -9,6 +10,7 @@
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 #include "link/operation.h"
+#include "model/configuration_check.h"
 #include "model/destinations.h"
 #include "model/model_catalogue.h"
 #include "model/text_format.h"
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
 
 namespace klt {
 
@@ -26,6 +29,7 @@ namespace {
 
 const char *const kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 const char *const kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+constexpr std::size_t kProblemsListed = 12;
 const char *const kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
 constexpr int kNewDelayMs = 100;
@@ -263,6 +267,9 @@ void MainWindow::transferRead() {
         return;
     }
     if (runTransfer(Operation::Read)) {
+        // The configuration that was in the radio is never lost: the read keeps it among the backups.
+        KeepBackup(BackupFolder(ctx_.ProgramTitle), ctx_.Image, ctx_.CurrentModel,
+                   std::chrono::system_clock::now());
         rebuildTree();
         selectGeneral();
         ctx_.CurrentFilePath.clear();
@@ -273,11 +280,28 @@ void MainWindow::transferRead() {
 }
 
 void MainWindow::transferProgram() {
-    if (!validatePage()) {
+    if (!validatePage() || !programDespiteProblems()) {
         return;
     }
     runTransfer(Operation::Program);
     refreshHexDump();
+}
+
+bool MainWindow::programDespiteProblems() {
+    const auto problems = CheckConfiguration(ctx_.Config, ctx_.CurrentModel, ctx_.AtisAvailable);
+    if (problems.empty()) {
+        return true;
+    }
+    std::string text = "The radio would not take all of this configuration:\r\n";
+    for (std::size_t i = 0; i < problems.size() && i < kProblemsListed; ++i) {
+        text += "\r\n" + problems[i];
+    }
+    if (problems.size() > kProblemsListed) {
+        text += "\r\n... and " + std::to_string(problems.size() - kProblemsListed) + " more";
+    }
+    text += "\r\n\r\nProgram the radio anyway?";
+    return ctx_.ui.question(MessageIcon::Exclamation, text, "Program to Radio", Buttons::YesNoDefaultNo) ==
+           Answer::Yes;
 }
 
 void MainWindow::filePrint() {

@@ -1,6 +1,7 @@
 // The editor window driven as a user drives it: menus, tree, questions and the transfer dialog, with
 // the simulated radio on an in-memory line.
 
+#include "app/backups.h"
 #include "gui/gui_fixture.h"
 #include "link/clear_operations.h"
 #include "model/image_mapping.h"
@@ -263,6 +264,12 @@ TEST(Transfer, ReadFromRadioTakesTheRadiosChannels) {
     EXPECT_EQ(gui.window->nodeByKey("PU 0")->text(0), "CH00[Enable]");
     EXPECT_FALSE(gui.window->modified());
     EXPECT_EQ(gui.page(), "pictGeneral");
+    // The read keeps what it brought among the backups, which opens to the same records.
+    const auto backups = ListBackups(BackupFolder(gui.ctx.ProgramTitle));
+    ASSERT_FALSE(backups.empty());
+    const std::string kept = test::ReadFile(backups.front().path);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), gui.ctx.Image.bytes().begin(),
+                           [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
 }
 
 TEST(Transfer, CancelDuringAReadChangesNothing) {
@@ -354,6 +361,26 @@ TEST(Transfer, ProgramToRadioWritesTheRecords) {
     const auto &memory = gui.radio.memory();
     EXPECT_EQ(std::string(memory.begin() + 0x1300 + 16 * 32, memory.begin() + 0x1300 + 16 * 32 + 6),
               "MAYDAY");
+}
+
+// The whole configuration is checked first: programming what the radio would not take needs a Yes,
+// and No is the default.
+TEST(Transfer, ProgramToRadioAsksFirstWhenTheCheckFindsProblems) {
+    Gui gui;
+    gui.ctx.Config.Individual[0] = {true, "SEA BREEZE", "12345", {}};
+    const auto before = gui.radio.memory();
+    gui.ui.answers = {Answer::No};
+    gui.find("mnuTransferProgram")->trigger();
+    ASSERT_EQ(gui.ui.messages.size(), 1u);
+    EXPECT_NE(gui.ui.messages[0].text.find("Individual Directory, entry 1: the MMSI is not 9 digits"),
+              std::string::npos);
+    EXPECT_EQ(gui.ui.messages[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(gui.radio.memory(), before);
+
+    gui.ui.answers = {Answer::Yes};
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    EXPECT_EQ(gui.texts().back(), "Complete!!");
 }
 
 TEST(Report, PrintToFileShowsAndSavesTheReport) {

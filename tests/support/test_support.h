@@ -28,6 +28,7 @@ public:
         MessageIcon icon;
         std::string text;
         std::string title;
+        Buttons buttons = Buttons::Ok;
     };
     std::vector<Message> messages;
     std::vector<Answer> answers;
@@ -37,8 +38,9 @@ public:
     void message(MessageIcon icon, const std::string &text, const std::string &title) override {
         messages.push_back({icon, text, title});
     }
-    Answer question(MessageIcon icon, const std::string &text, const std::string &title, Buttons) override {
-        messages.push_back({icon, text, title});
+    Answer question(MessageIcon icon, const std::string &text, const std::string &title,
+                    Buttons buttons) override {
+        messages.push_back({icon, text, title, buttons});
         if (answers.empty()) {
             return Answer::Cancel;
         }

@@ -33,6 +33,8 @@ Answer Affirmative(Buttons buttons) {
     case Buttons::YesNo:
     case Buttons::YesNoCancel:
         return Answer::Yes;
+    case Buttons::YesNoDefaultNo:
+        return Answer::No; // --yes never takes the risky answer
     default:
         return Answer::Ok;
     }
