@@ -123,6 +123,18 @@ void MainWindow::buildMenus() {
 
     editMenu_ = menuBar()->addMenu("&Edit");
     editMenu_->setObjectName("mnuEdit");
+    undoAction_ = AddAction(editMenu_, "mnuEditUndo", "&Undo");
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::undoEdit);
+    redoAction_ = AddAction(editMenu_, "mnuEditRedo", "&Redo");
+    redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::redoEdit);
+    // The step's name is only known when the menu opens: a page's edits are committed then.
+    connect(editMenu_, &QMenu::aboutToShow, this, [this] {
+        commitEdits();
+        refreshUndoActions();
+    });
+    editMenu_->addSeparator();
     QMenu *model = editMenu_->addMenu("&Model");
     model->setObjectName("mnuEditModel");
     for (int slot = 0; slot < kModelSlotCount; ++slot) {
@@ -345,6 +357,8 @@ void MainWindow::load() {
     resetEditor(true);
     placeWindow();
     modified_ = false;
+    history_.reset(currentState());
+    refreshUndoActions();
     refreshHexDump();
     ctx_.ui.setBusyPointer(false);
     setEnabled(true);
@@ -545,6 +559,10 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     if (item == nullptr || isMinimized()) {
         return;
     }
+    if (!filling_) {
+        commitEdits(); // a replacement under way is one step of its own
+    }
+    shownCaption_ = item->text(0).toStdString();
     const bool keepModified = modified_;
     const PageTarget target = PageOfNode(Key(item->parent()).toStdString(), Key(item).toStdString());
     for (const auto &[page, panel] : pagePanels_) {

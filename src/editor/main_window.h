@@ -3,6 +3,7 @@
 // files, the radio, the model and destination, the serial port, the hex view and help.
 
 #include "app/app_context.h"
+#include "app/edit_history.h"
 #include "app/reset.h"
 #include "app/startup.h"
 #include "editor/gui_services.h"
@@ -67,6 +68,8 @@ public:
     void filePrint();
     void filePrintToFile();
     void fileExportPdf();
+    void undoEdit();
+    void redoEdit();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,6 +80,14 @@ private:
     // Program to Radio checks the whole configuration first; true when there is nothing to say or the
     // user answers Yes to programming anyway.
     bool programDespiteProblems();
+    // Undo steps: the edits made on a page are one step, committed when the page is left or before
+    // anything else changes the records; a whole replacement (Open, New, a read, an import, a clear)
+    // is a step of its own. saved: the new state is the one on disk or in the radio.
+    EditorState currentState() const { return {ctx_.Config, ctx_.Image}; }
+    void commitEdits();
+    void commitReplacement(const std::string &name, bool saved);
+    void applyState(const EditorState &state);
+    void refreshUndoActions();
     // What the pages ask of the window.
     Configuration &config() override { return ctx_.Config; }
     PageFacts facts() const override;
@@ -116,7 +127,7 @@ private:
     // True when the operation completed.
     bool runTransfer(Operation operation);
     // The reset of File > New, after its questions.
-    void startNew();
+    void startNew(bool newModel = false); // a new model starts a new undo history
     // Asked before the configuration is replaced: false when the user keeps it (or its save failed).
     bool changesMayBeLost();
     void storePlacement();
@@ -136,6 +147,10 @@ private:
     std::vector<QAction *> destinationSlots_;
     std::vector<QAction *> portSlots_;
     QMenu *editMenu_ = nullptr;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
+    EditHistory history_;
+    std::string shownCaption_; // the page whose edits the next step holds
     QMenu *destinationMenu_ = nullptr;
     QAction *hexDumpAction_ = nullptr;
     QLabel *hintPanel_ = nullptr;

@@ -7,6 +7,7 @@
 #include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/settings_file_commands.h"
+#include "editor/qt_text.h"
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 #include "link/operation.h"
@@ -59,14 +60,21 @@ void MainWindow::fileNew() {
     startNew();
 }
 
-void MainWindow::startNew() {
-    QTimer::singleShot(kNewDelayMs, this, [this] {
+void MainWindow::startNew(bool newModel) {
+    QTimer::singleShot(kNewDelayMs, this, [this, newModel] {
         ctx_.ui.setBusyPointer(true);
         setEnabled(false);
         selectGeneral();
+        commitEdits();
         ctx_.ui.pause(kUiPauseMs);
         resetEditor(true);
         modified_ = false;
+        if (newModel) {
+            history_.reset(currentState());
+            refreshUndoActions();
+        } else {
+            commitReplacement("New", true);
+        }
         refreshHexDump();
         setEnabled(true);
         ctx_.ui.setBusyPointer(false);
@@ -85,12 +93,14 @@ void MainWindow::fileOpen() {
     ctx_.ui.setBusyPointer(true);
     setEnabled(false);
     filling_ = true;
+    commitEdits();
     if (OpenSettingsFile(ctx_, file.toStdString(), true, resetHooks())) {
         // The reset built the tree from the defaults: the file's groups and marks are shown now.
         rebuildTree();
         selectGeneral();
         modified_ = false;
         refreshCaption();
+        commitReplacement("Open", true);
     }
     refreshDestinationMenu();
     filling_ = false;
@@ -109,6 +119,8 @@ bool MainWindow::fileSave() {
     if (!SaveSettingsAs(ctx_, ctx_.CurrentFilePath)) {
         return false;
     }
+    commitEdits();
+    history_.markSaved();
     modified_ = false;
     refreshCaption();
     return true;
@@ -127,6 +139,8 @@ bool MainWindow::fileSaveAs() {
     const bool saved = SaveSettingsAs(ctx_, file.toStdString());
     setEnabled(true);
     if (saved) {
+        commitEdits();
+        history_.markSaved();
         modified_ = false;
         refreshCaption();
     }
@@ -164,11 +178,16 @@ void MainWindow::openHexFile() {
         rebuildTree();
         selectGeneral();
     };
-    if (OpenHexFile(ctx_, file.toStdString(), hooks)) {
+    commitEdits();
+    const bool opened = OpenHexFile(ctx_, file.toStdString(), hooks);
+    if (opened) {
         refreshCaption();
     }
     filling_ = false;
     modified_ = false;
+    if (opened) {
+        commitReplacement("Open", true);
+    }
     refreshHexDump();
     setEnabled(true);
 }
@@ -192,7 +211,7 @@ void MainWindow::selectModel(int slot) {
     SetCurrentModel(ctx_, model);
     refreshModelMenu();
     ctx_.store.put("Settings", "lastmodel", std::to_string(ModelNumber(model)));
-    startNew();
+    startNew(true);
 }
 
 void MainWindow::selectDestination(int slot) {
@@ -235,6 +254,8 @@ void MainWindow::selectDestination(int slot) {
     refreshDestinationMenu();
     refreshHexDump();
     modified_ = false;
+    history_.reset(currentState()); // another destination's channels: no way back but switching again
+    refreshUndoActions();
     setEnabled(true);
     ctx_.ui.setBusyPointer(false);
 }
@@ -252,10 +273,14 @@ bool MainWindow::runTransfer(Operation operation) {
     if (transfer_ != nullptr) {
         return false; // one operation at a time on the one port
     }
+    commitEdits();
     TransferDialog dialog(ctx_, services_, operation, this);
     transfer_ = &dialog;
     dialog.exec();
     transfer_ = nullptr;
+    if (dialog.completed() && operation != Operation::Read && operation != Operation::Program) {
+        commitReplacement(OperationCaption(operation), false); // a clear empties records too
+    }
     if (closeAfterTransfer_) {
         QTimer::singleShot(0, this, &QWidget::close);
     }
@@ -270,12 +295,15 @@ void MainWindow::transferRead() {
         // The configuration that was in the radio is never lost: the read keeps it among the backups.
         KeepBackup(BackupFolder(ctx_.ProgramTitle), ctx_.Image, ctx_.CurrentModel,
                    std::chrono::system_clock::now());
+        filling_ = true;
         rebuildTree();
         selectGeneral();
+        filling_ = false;
         ctx_.CurrentFilePath.clear();
         refreshCaption();
         refreshHexDump();
         modified_ = false;
+        commitReplacement("Read from Radio", true);
     }
 }
 
@@ -317,6 +345,65 @@ void MainWindow::filePrint() {
     ctx_.ui.setBusyPointer(false);
     if (!printed) {
         ctx_.ui.message(MessageIcon::Warning, "The printer could not be started.", ctx_.TitleText);
+    }
+}
+
+void MainWindow::commitEdits() {
+    history_.record("Edit of " + shownCaption_, currentState());
+    refreshUndoActions();
+}
+
+void MainWindow::commitReplacement(const std::string &name, bool saved) {
+    history_.record(name, currentState());
+    if (saved) {
+        history_.markSaved();
+    }
+    refreshUndoActions();
+}
+
+void MainWindow::refreshUndoActions() {
+    if (undoAction_ == nullptr) {
+        return;
+    }
+    undoAction_->setEnabled(history_.canUndo());
+    undoAction_->setText(history_.canUndo() ? "&Undo " + ToQString(history_.undoName()) : "&Undo");
+    redoAction_->setEnabled(history_.canRedo());
+    redoAction_->setText(history_.canRedo() ? "&Redo " + ToQString(history_.redoName()) : "&Redo");
+}
+
+void MainWindow::applyState(const EditorState &state) {
+    filling_ = true;
+    ctx_.Config = state.config;
+    ctx_.Image = state.image;
+    rebuildTree(true);
+    if (QTreeWidgetItem *shown = tree_->currentItem()) {
+        showPage(shown);
+    } else {
+        selectGeneral();
+    }
+    filling_ = false;
+    modified_ = !history_.atSaved();
+    refreshHexDump();
+    refreshUndoActions();
+}
+
+void MainWindow::undoEdit() {
+    if (!validatePage()) {
+        return;
+    }
+    commitEdits();
+    if (const auto state = history_.undo()) {
+        applyState(*state);
+    }
+}
+
+void MainWindow::redoEdit() {
+    if (!validatePage()) {
+        return;
+    }
+    commitEdits();
+    if (const auto state = history_.redo()) {
+        applyState(*state);
     }
 }
 

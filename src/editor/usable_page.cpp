@@ -2,9 +2,9 @@
 
 #include "editor/channel_display.h"
 #include "editor/control_hints.h"
-#include "model/field_rules.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
+#include "model/field_rules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,6 +3,7 @@
 
 #include "gui/gui_fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -379,6 +380,55 @@ TEST(WeatherPage, EnableRulesTheRowAndTheFocusRowIsMarked) {
     gui.box("chkDScan_3")->setFocus();
     EXPECT_EQ(enable->text(), " ");
     EXPECT_EQ(gui.box("chkDScan_3")->text(), ">");
+}
+
+} // namespace
+} // namespace klt
+
+namespace klt {
+namespace {
+
+// Undo takes back a page's edits as one step, named after the page, and redo brings them again;
+// undoing back to what was saved clears the modified flag.
+TEST(Undo, APagesEditsAreOneStepAndTheModifiedFlagFollows) {
+    ChannelGui gui;
+    gui.activate();
+    gui.select("PW");
+    const Configuration before = gui.ctx.Config;
+    gui.box("chkDEnable_3")->click();
+    gui.box("chkDEnable_4")->click();
+    ASSERT_TRUE(gui.window->modified());
+    ASSERT_TRUE(gui.select("Common")); // leaving the page commits its edits
+    QAction *undo = gui.find("mnuEditUndo");
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo Edit of Weather");
+    const Configuration edited = gui.ctx.Config;
+    undo->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    EXPECT_FALSE(gui.window->modified());
+    EXPECT_FALSE(undo->isEnabled());
+    QAction *redo = gui.find("mnuEditRedo");
+    EXPECT_EQ(redo->text(), "&Redo Edit of Weather");
+    redo->trigger();
+    EXPECT_EQ(gui.ctx.Config, edited);
+    EXPECT_TRUE(gui.window->modified());
+}
+
+// A whole replacement is a step too: undoing a read brings back the records it replaced.
+TEST(Undo, ReadFromRadioIsUndoneWhole) {
+    ChannelGui gui;
+    gui.ctx.Config.Individual[0] = {true, "BEFORE", "3661001370", {}};
+    const Configuration before = gui.ctx.Config;
+    const RadioImage image = gui.ctx.Image;
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+    ASSERT_NE(gui.ctx.Config, before);
+    QAction *undo = gui.find("mnuEditUndo");
+    EXPECT_EQ(undo->text(), "&Undo Read from Radio");
+    undo->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    EXPECT_EQ(gui.ctx.Image, image);
+    EXPECT_TRUE(gui.window->modified()); // the read was the state in the radio; this one was never saved
 }
 
 } // namespace

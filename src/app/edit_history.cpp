@@ -1,0 +1,52 @@
+#include "app/edit_history.h"
+
+namespace klt {
+
+EditHistory::EditHistory(EditorState initial) : current_(std::move(initial)) {}
+
+void EditHistory::reset(EditorState state) {
+    undo_.clear();
+    redo_.clear();
+    current_ = std::move(state);
+    currentId_ = nextId_++;
+    savedId_ = currentId_;
+}
+
+void EditHistory::record(const std::string &name, EditorState now) {
+    if (now == current_) {
+        return;
+    }
+    undo_.push_back({name, std::move(current_), currentId_});
+    if (undo_.size() > kStepsKept) {
+        undo_.pop_front();
+    }
+    redo_.clear();
+    current_ = std::move(now);
+    currentId_ = nextId_++;
+}
+
+std::optional<EditorState> EditHistory::undo() {
+    if (undo_.empty()) {
+        return std::nullopt;
+    }
+    Step step = std::move(undo_.back());
+    undo_.pop_back();
+    redo_.push_back({step.name, std::move(current_), currentId_});
+    current_ = std::move(step.state);
+    currentId_ = step.id;
+    return current_;
+}
+
+std::optional<EditorState> EditHistory::redo() {
+    if (redo_.empty()) {
+        return std::nullopt;
+    }
+    Step step = std::move(redo_.back());
+    redo_.pop_back();
+    undo_.push_back({step.name, std::move(current_), currentId_});
+    current_ = std::move(step.state);
+    currentId_ = step.id;
+    return current_;
+}
+
+} // namespace klt
