@@ -18,6 +18,7 @@
 #include "editor/transfer_dialog.h"
 #include "editor/usable_page.h"
 #include "editor/weather_page.h"
+#include "files/table_csv.h"
 #include "model/model_catalogue.h"
 
 #include <QAction>
@@ -118,6 +119,24 @@ void MainWindow::buildMenus() {
             &MainWindow::filePrintToFile);
     connect(AddAction(file, "mnuFileExportPdf", "&Export PDF..."), &QAction::triggered, this,
             &MainWindow::fileExportPdf);
+    file->addSeparator();
+    QMenu *exportMenu = file->addMenu("Expor&t");
+    exportMenu->setObjectName("mnuFileExport");
+    QMenu *importMenu = file->addMenu("&Import");
+    importMenu->setObjectName("mnuFileImport");
+    for (const CsvTable table : {CsvTable::IndividualDirectory, CsvTable::GroupDirectory, CsvTable::Expansion,
+                                 CsvTable::Weather, CsvTable::Channels}) {
+        const QString caption = QString(CsvTableCaption(table)) + " (CSV)...";
+        const QString name = QString(CsvTableName(table));
+        connect(AddAction(exportMenu, ("mnuFileExport_" + name).toLatin1().constData(), caption),
+                &QAction::triggered, this, [this, table] { exportTable(table); });
+        connect(AddAction(importMenu, ("mnuFileImport_" + name).toLatin1().constData(), caption),
+                &QAction::triggered, this, [this, table] { importTable(table); });
+    }
+    connect(AddAction(file, "mnuFileCompare", "&Compare with..."), &QAction::triggered, this,
+            &MainWindow::compareWithFile);
+    connect(AddAction(file, "mnuFileBackups", "&Backups..."), &QAction::triggered, this,
+            &MainWindow::showBackups);
     file->addSeparator();
     connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 

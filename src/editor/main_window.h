@@ -26,6 +26,8 @@ class QTreeWidgetItem;
 
 namespace klt {
 
+enum class CsvTable; // files/table_csv.h
+
 class AtisPage;
 class ChannelEditorPage;
 class ChannelTablePage;
@@ -70,6 +72,10 @@ public:
     void fileExportPdf();
     void undoEdit();
     void redoEdit();
+    void exportTable(CsvTable table);
+    void importTable(CsvTable table);
+    void compareWithFile();
+    void showBackups();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

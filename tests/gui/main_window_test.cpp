@@ -452,3 +452,37 @@ TEST(Help, WithoutAHelpFileItSaysSo) {
 
 } // namespace
 } // namespace klt
+
+namespace klt {
+namespace {
+
+// A spreadsheet's table comes in whole or not at all; a good one is a step Undo takes back.
+TEST(Import, ABadRowChangesNothingAndAGoodTableIsUndoable) {
+    Gui gui;
+    const Configuration before = gui.ctx.Config;
+    const auto bad = gui.folder.write("bad.csv", "Entry,MMSI,Name\n1,366100137,SEA BREEZE\n2,12,OSPREY\n");
+    gui.files.answers = {QString::fromStdString(bad.string())};
+    gui.find("mnuFileImport_individual-directory")->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    ASSERT_FALSE(gui.ui.messages.empty());
+    EXPECT_EQ(gui.ui.messages.back().text,
+              "bad.csv: line 3, column MMSI: 9 digits expected\r\n\r\nNothing was changed.");
+    EXPECT_FALSE(gui.window->modified());
+
+    const auto good = gui.folder.write("good.csv", "Entry,MMSI,Name\n1,366100137,SEA BREEZE\n");
+    gui.files.answers = {QString::fromStdString(good.string())};
+    gui.find("mnuFileImport_individual-directory")->trigger();
+    EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "SEA BREEZE");
+    EXPECT_EQ(gui.ctx.Config.Individual[0].Mmsid, "3661001370");
+    EXPECT_TRUE(gui.window->modified());
+    EXPECT_EQ(gui.window->nodeByKey("SM 1")->text(0).toStdString().find("[Enable]") != std::string::npos,
+              true);
+    QAction *undo = gui.find("mnuEditUndo");
+    EXPECT_EQ(undo->text(), "&Undo Import Individual Directory");
+    undo->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    EXPECT_FALSE(gui.window->modified());
+}
+
+} // namespace
+} // namespace klt
