@@ -125,8 +125,8 @@ void MainWindow::showBackups() {
     }
     filling_ = false;
     if (opened) {
-        modified_ = true; // a backup is not the file the user saves to
         commitReplacement("Open Backup", false);
+        modified_ = !history_.atSaved(); // a backup is not a file the user saved
     }
     refreshHexDump();
     setEnabled(true);
