@@ -2,27 +2,25 @@
 
 namespace klt {
 
-EditHistory::EditHistory(EditorState initial) : current_(std::move(initial)) {}
+EditHistory::EditHistory(EditorState initial) : current_(initial), saved_(std::move(initial)) {}
 
 void EditHistory::reset(EditorState state) {
     undo_.clear();
     redo_.clear();
     current_ = std::move(state);
-    currentId_ = nextId_++;
-    savedId_ = currentId_;
+    saved_ = current_;
 }
 
 void EditHistory::record(const std::string &name, EditorState now) {
     if (now == current_) {
         return;
     }
-    undo_.push_back({name, std::move(current_), currentId_});
+    undo_.push_back({name, std::move(current_)});
     if (undo_.size() > kStepsKept) {
         undo_.pop_front();
     }
     redo_.clear();
     current_ = std::move(now);
-    currentId_ = nextId_++;
 }
 
 std::optional<EditorState> EditHistory::undo() {
@@ -31,9 +29,8 @@ std::optional<EditorState> EditHistory::undo() {
     }
     Step step = std::move(undo_.back());
     undo_.pop_back();
-    redo_.push_back({step.name, std::move(current_), currentId_});
+    redo_.push_back({step.name, std::move(current_)});
     current_ = std::move(step.state);
-    currentId_ = step.id;
     return current_;
 }
 
@@ -43,9 +40,8 @@ std::optional<EditorState> EditHistory::redo() {
     }
     Step step = std::move(redo_.back());
     redo_.pop_back();
-    undo_.push_back({step.name, std::move(current_), currentId_});
+    undo_.push_back({step.name, std::move(current_)});
     current_ = std::move(step.state);
-    currentId_ = step.id;
     return current_;
 }
 

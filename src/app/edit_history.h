@@ -1,7 +1,7 @@
 #pragma once
 // Undo and redo of the editor: every committed change is a step with a name ("Read from Radio",
 // "Edit of Common Setup") and the records and image as they were before it. The history also knows
-// which state was last saved, so that undoing back to it clears the modified flag.
+// what was last saved, so that undoing back to it clears the modified flag.
 
 #include "model/radio_image.h"
 #include "model/records.h"
@@ -38,22 +38,21 @@ public:
     std::optional<EditorState> undo();
     std::optional<EditorState> redo();
 
-    void markSaved() { savedId_ = currentId_; }
-    bool atSaved() const { return savedId_ == currentId_; }
+    // What was last saved (or opened, or read) is compared by content: undoing to a state equal to it
+    // is no change, whichever way it was reached.
+    void markSaved() { saved_ = current_; }
+    bool atSaved() const { return current_ == saved_; }
     const EditorState &current() const { return current_; }
 
 private:
     struct Step {
         std::string name;
         EditorState state; // the state on the other side of the step
-        long id;
     };
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     EditorState current_;
-    long currentId_ = 0;
-    long savedId_ = 0;
-    long nextId_ = 1;
+    EditorState saved_;
 };
 
 } // namespace klt

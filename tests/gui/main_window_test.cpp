@@ -196,6 +196,16 @@ TEST(Files, SaveOpenAndTheCaption) {
     gui.find("mnuFileOpen")->trigger();
     EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "SAVED");
     EXPECT_EQ(gui.window->nodeByKey("PU 32")->text(0), "CH16[Enable]");
+    // Open and New are steps Undo takes back, each whole; back at the saved state nothing is changed.
+    const Configuration opened = gui.ctx.Config;
+    QAction *undo = gui.find("mnuEditUndo");
+    EXPECT_EQ(undo->text(), "&Undo Open");
+    undo->trigger();
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "DISTRESS");
+    EXPECT_EQ(undo->text(), "&Undo New");
+    undo->trigger();
+    EXPECT_EQ(gui.ctx.Config, opened);
+    EXPECT_FALSE(gui.window->modified());
 }
 
 TEST(HexFile, KeysActOnlyInDebugModeAndSaveNeverOverwritesTheImage) {

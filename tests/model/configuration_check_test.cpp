@@ -1,0 +1,76 @@
+// The check before programming: a factory configuration passes, and each kind of problem is named.
+
+#include "model/configuration_check.h"
+#include "model/image_mapping.h"
+#include "model/reference_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace klt {
+namespace {
+
+Configuration Factory() {
+    RadioImage image;
+    Configuration config;
+    ImageNewDefaults(image, config, Model::Tq500);
+    for (int group = 0; group < kPlanGroupCount; ++group) {
+        PlanTable(config, group) = BuildPlan(group);
+    }
+    return config;
+}
+
+void Expansion(Configuration &config, const std::string &display, double rx) {
+    ChannelRecord &channel = config.Expansion[2];
+    channel.Enable = true;
+    channel.CHDisplayL = display;
+    channel.Rxfreq = rx;
+}
+
+TEST(ConfigurationCheck, EachKindOfProblemIsNamed) {
+    const Configuration factory = Factory();
+    ASSERT_EQ(CheckConfiguration(factory, Model::Tq500, true), std::vector<std::string>{});
+    const struct {
+        std::function<void(Configuration &)> spoil;
+        std::string problem;
+    } cases[] = {
+        {[](Configuration &c) { c.Groups[0].PriorityCh = -5; }, "Group1: the priority channel"},
+        {[](Configuration &c) { c.Groups[1].Usable = true, c.Groups[1].SecondCh = -5; },
+         "Group2: the second priority"},
+        {[](Configuration &c) { c.Groups[0].StatusName = "LONGER"; }, "status name is longer than 4"},
+        {[](Configuration &c) { Expansion(c, "12", 0.0); },
+         "EXP Channel 3: enabled without a receive frequency"},
+        {[](Configuration &c) { Expansion(c, "12", 156.01); },
+         "EXP Channel 3: the frequency 156.0100 MHz is not on the 25 kHz raster"},
+        {[](Configuration &c) { Expansion(c, "K1", 156.025); },
+         "EXP Channel 3: enabled without its two display figures"},
+        {[](Configuration &c) { c.Usa[5].ChTag = "SEMI;COLON"; }, "the name holds \";\""},
+        {[](Configuration &c) {
+             c.Individual[1] = {true, "OSPREY", "3661002740", {}};
+         },
+         "Individual Directory, entry 2: in use after an empty entry"},
+        {[](Configuration &c) {
+             c.GroupDirectory[0] = {true, "FLEET", "3660011000", {}};
+         },
+         "Group Directory, entry 1: the MMSI is not 8 digits"},
+        {[](Configuration &c) {
+             c.Individual[0] = {true, "TWELVE CHARS", "3661001370", {}};
+         },
+         "the name longer than 11 characters"},
+        {[](Configuration &c) { c.DscBasic.UserMmsi = "12345"; }, "DSC Setup: the user MMSI is not 9 digits"},
+        {[](Configuration &c) { c.Atis.AtisCode = "123"; }, "the ATIS code is not 10 digits"},
+        {[](Configuration &c) { c.Atis.AtisCode = "9123456789", c.Atis.UsableAtisChGroup = {}; },
+         "an ATIS code is set, but no usable channel group sends ATIS"},
+    };
+    for (const auto &c : cases) {
+        Configuration config = factory;
+        c.spoil(config);
+        const auto problems = CheckConfiguration(config, Model::Tq500, true);
+        ASSERT_EQ(problems.size(), 1u) << c.problem << (problems.empty() ? "" : ": " + problems.back());
+        EXPECT_NE(problems[0].find(c.problem), std::string::npos) << problems[0];
+    }
+}
+
+} // namespace
+} // namespace klt
