@@ -25,7 +25,7 @@ std::string CsvLine(const std::vector<std::string> &fields) {
     return line + "\r\n";
 }
 
-std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, std::string &error) {
+std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openLine) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
@@ -78,7 +78,7 @@ std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, std::strin
         }
     }
     if (quoted) {
-        error = "line " + std::to_string(quoteLine) + ": a quoted field is not closed";
+        openLine = quoteLine;
         return std::nullopt;
     }
     if (fieldStarted || !record.fields.empty()) {

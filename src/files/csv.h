@@ -18,8 +18,8 @@ struct CsvRecord {
 std::string CsvLine(const std::vector<std::string> &fields);
 
 // The records of a file (a leading byte order mark is skipped; CR LF or LF; blank lines skipped).
-// Nothing when a quoted field is not closed; then error says where.
-std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, std::string &error);
+// Nothing when a quoted field is not closed; then openLine is the line on which it opened.
+std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openLine);
 
 // The radio's texts are single bytes (ISO 8859-1); the files hold UTF-8.
 std::string Utf8FromLatin1(std::string_view text);

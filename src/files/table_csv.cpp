@@ -6,8 +6,10 @@
 #include "model/reference_tables.h"
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <limits>
 #include <set>
 
 namespace klt {
@@ -29,6 +31,36 @@ const Fields kWeatherColumns = {"Weather CH", "Enable", "Scan Memory", "CH Name"
 const Fields kExpansionColumns = {"CH", "ENABLE", "DISP", "DISP suffix", "RX[MHz]", "TX[MHz]", "LOW",
                                   "UP", "MEM",    "VS",   "CH Name",     "Group1",  "Group2",  "Group3"};
 const Fields kChannelColumns = {"Group", "CH", "ENABLE", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"};
+
+std::size_t ColumnCount(CsvTable table) {
+    switch (table) {
+    case CsvTable::IndividualDirectory:
+    case CsvTable::GroupDirectory:
+        return kDirectoryColumns.size();
+    case CsvTable::Expansion:
+        return kExpansionColumns.size();
+    case CsvTable::Weather:
+        return kWeatherColumns.size();
+    case CsvTable::Channels:
+        break;
+    }
+    return kChannelColumns.size();
+}
+
+// A spreadsheet sorted another way still numbers its entries: the lines are taken by Entry.
+std::vector<CsvRecord> ByEntry(std::vector<CsvRecord> records) {
+    const auto entry = [](const CsvRecord &record) {
+        const std::string &text = record.fields.empty() ? std::string() : record.fields[0];
+        const bool number =
+            !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
+        return number ? std::stoi(text) : std::numeric_limits<int>::max();
+    };
+    if (records.size() > 1) {
+        std::stable_sort(records.begin() + 1, records.end(),
+                         [&](const CsvRecord &a, const CsvRecord &b) { return entry(a) < entry(b); });
+    }
+    return records;
+}
 
 // A failed check: the column and the reason.
 struct Refusal {
@@ -84,7 +116,11 @@ public:
         return *latin1;
     }
     double frequency(std::size_t column) {
-        const auto mhz = CheckedFrequency(Trim(text(column)));
+        const std::string number = Trim(text(column));
+        const auto point = number.find('.');
+        const bool digits = number.find_first_not_of("0123456789.") == std::string::npos &&
+                            (point == std::string::npos || number.find('.', point + 1) == std::string::npos);
+        const auto mhz = digits ? CheckedFrequency(number) : std::nullopt;
         if (!mhz) {
             refuse(column, "137 to 174 MHz on the 25 kHz raster expected");
         }
@@ -180,15 +216,18 @@ std::optional<CsvProblem> CheckRecords(const std::vector<CsvRecord> &records, co
 
 template <std::size_t N>
 std::optional<CsvProblem> ImportDirectory(std::array<DirectoryEntry, N> &entries, bool group,
-                                          const std::vector<CsvRecord> &records) {
+                                          const std::vector<CsvRecord> &unsorted) {
+    const std::vector<CsvRecord> records = ByEntry(unsorted);
     std::array<DirectoryEntry, N> result = entries;
     std::size_t used = 0;
     const auto problem = CheckRecords(records, kDirectoryColumns, [&](const CsvRecord &record) {
         RowReader row(kDirectoryColumns, record);
+        if (used == N) {
+            row.refuse(0, "the directory holds " + std::to_string(N) + " entries");
+            return row.refusal();
+        }
         if (row.text(0) != std::to_string(used + 1)) {
-            row.refuse(0, used == N ? "the directory holds " + std::to_string(N) + " entries"
-                                    : std::to_string(used + 1) +
-                                          " expected: entries are numbered from 1 without gaps");
+            row.refuse(0, std::to_string(used + 1) + " expected: entries are numbered from 1 without gaps");
         }
         const auto mmsi = FixedLengthValue(row.text(1), group ? NumberKind::GroupMmsi : NumberKind::Mmsi);
         if (!mmsi || mmsi->empty()) {
@@ -476,10 +515,17 @@ std::string DescribeCsvProblem(const CsvProblem &problem) {
 }
 
 std::optional<CsvProblem> ImportCsvTable(Configuration &config, CsvTable table, std::string_view text) {
-    std::string error;
-    const auto records = ParseCsv(text, error);
+    int openLine = 0;
+    auto records = ParseCsv(text, openLine);
     if (!records) {
-        return CsvProblem{0, {}, error};
+        return CsvProblem{openLine, {}, "a quoted field is not closed"};
+    }
+    // Spreadsheets often end every line with an empty field of their own.
+    for (CsvRecord &record : *records) {
+        while (!record.fields.empty() && record.fields.back().empty() &&
+               record.fields.size() > ColumnCount(table)) {
+            record.fields.pop_back();
+        }
     }
     switch (table) {
     case CsvTable::IndividualDirectory:

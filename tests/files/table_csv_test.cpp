@@ -70,6 +70,26 @@ TEST(TableCsv, EmptyDirectoriesEmptyTheTarget) {
     EXPECT_FALSE(target.GroupDirectory[0].Enable);
 }
 
+std::string FullGroupDirectory() {
+    std::string text = "Entry,MMSI,Name\n";
+    for (int i = 1; i <= 32; ++i) {
+        text += std::to_string(i) + ",366000" + (i < 10 ? "0" : "") + std::to_string(i) + ",G" +
+                std::to_string(i) + "\n";
+    }
+    return text;
+}
+
+// What spreadsheets do to a file: rows sorted another way, an empty last column.
+TEST(TableCsv, SortedRowsAndATrailingEmptyColumnAreTaken) {
+    Configuration config = Defaults();
+    ASSERT_FALSE(ImportCsvTable(config, CsvTable::IndividualDirectory,
+                                "Entry,MMSI,Name,\n2,366100274,OSPREY,\n1,366100137,SEA BREEZE,\n"));
+    EXPECT_EQ(config.Individual[0].TagName, "SEA BREEZE");
+    EXPECT_EQ(config.Individual[1].TagName, "OSPREY");
+    ASSERT_FALSE(ImportCsvTable(config, CsvTable::GroupDirectory, FullGroupDirectory()));
+    EXPECT_EQ(config.GroupDirectory[31].TagName, "G32");
+}
+
 TEST(TableCsv, TheFirstBadRowIsNamedAndNothingChanges) {
     Configuration config = Defaults();
     const Configuration before = config;
@@ -95,6 +115,12 @@ TEST(TableCsv, TheFirstBadRowIsNamedAndNothingChanges) {
         {CsvTable::Channels, "Group,CH,ENABLE,TX,LOW,UP,DUP,MEM,VS,CH Name\nUSA,16,1,1,0,0,0,0,2,DISTRESS\n",
          2, "VS"},
         {CsvTable::Weather, "Weather CH,Enable,Scan Memory,CH Name\nWX99,1,0,\n", 2, "Weather CH"},
+        {CsvTable::GroupDirectory, FullGroupDirectory() + "33,36600033,G33\n", 34, "Entry"},
+        {CsvTable::Expansion,
+         "CH,ENABLE,DISP,DISP suffix,RX[MHz],TX[MHz],LOW,UP,MEM,VS,CH Name,Group1,Group2,Group3\n"
+         "5,1,01,,156.050abc,,0,0,0,Off,,0,0,0\n",
+         2, "RX[MHz]"},
+        {CsvTable::IndividualDirectory, "Entry,MMSI,Name\n1,366100137,\"OPEN\n", 2, ""},
     };
     for (const auto &c : cases) {
         const auto problem = ImportCsvTable(config, c.table, c.text);
@@ -107,13 +133,14 @@ TEST(TableCsv, TheFirstBadRowIsNamedAndNothingChanges) {
 
 TEST(Csv, QuotesLineBreaksAndTheRadiosCharacters) {
     const std::string line = CsvLine({"a,b", "say \"hi\"", "two\r\nlines", "\xC4"});
-    std::string error;
-    const auto records = ParseCsv("\xEF\xBB\xBF" + line + "\n\nlast", error);
+    int openLine = 0;
+    const auto records = ParseCsv("\xEF\xBB\xBF" + line + "\n\nlast", openLine);
     ASSERT_TRUE(records);
     ASSERT_EQ(records->size(), 2u);
     EXPECT_EQ((*records)[0].fields, (std::vector<std::string>{"a,b", "say \"hi\"", "two\r\nlines", "\xC4"}));
     EXPECT_EQ((*records)[1].line, 5);
-    EXPECT_FALSE(ParseCsv("a,\"open", error));
+    EXPECT_FALSE(ParseCsv("a\nb,\"open", openLine));
+    EXPECT_EQ(openLine, 2);
     EXPECT_EQ(Utf8FromLatin1("\xC4"), "\xC3\x84");
     EXPECT_EQ(Latin1FromUtf8("\xC3\x84"), "\xC4");
     EXPECT_FALSE(Latin1FromUtf8("\xE2\x82\xAC")); // the euro sign has no place in the radio's characters
