@@ -5,16 +5,9 @@
 // klt-radio-sim --emulate-baud, reached through KLT_COM1. Prints one "name value" line per figure.
 // Usage: window_bench   (with KLT_COM1 set to the simulator's link; without it, only the start)
 
-#include "app/app_context.h"
-#include "app/program_folder.h"
 #include "app/startup.h"
-#include "editor/file_chooser.h"
-#include "editor/gui_services.h"
 #include "editor/main_window.h"
-#include "editor/qt_ui.h"
-#include "qt/port_devices.h"
-#include "qt/qt_serial_port.h"
-#include "qt/qt_settings_store.h"
+#include "main/desktop_services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -96,26 +89,9 @@ int main(int argc, char **argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication application(argc, argv);
     const double applicationReady = SinceProcessStart();
-    klt::QtUi ui;
-    const std::string title = "KLT Programmer";
-    klt::QtSettingsStore store(title);
-    auto folder = klt::LocateProgramFolder(std::nullopt, std::getenv("KLT_PROGRAM_FOLDER"),
-                                           QCoreApplication::applicationDirPath().toStdString());
-    klt::AppContext ctx(ui, store, std::move(folder));
-    ctx.ProgramTitle = title;
-    klt::QtFileChooser files;
-    klt::SteadyLinkClock clock;
-    klt::GuiServices services{files,
-                              clock,
-                              [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
-                                  return std::make_unique<klt::QtSerialPort>([&settings](int number) {
-                                      return klt::ResolvePortDevice(number, settings);
-                                  });
-                              },
-                              {},
-                              {},
-                              [&store](int count) { return klt::ResolvePortDevices(count, store); }};
-    klt::MainWindow window(ctx, services, {});
+    klt::DesktopProgram program;
+    klt::AppContext &ctx = program.ctx;
+    klt::MainWindow window(ctx, program.desktop.services(), {});
     const double windowBuilt = SinceProcessStart();
     FirstPaint paint;
     window.installEventFilter(&paint);

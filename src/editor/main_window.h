@@ -13,6 +13,8 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
+
 #include <map>
 
 class QAction;
@@ -94,6 +96,8 @@ private:
     void commitReplacement(const std::string &name, bool saved);
     void applyState(const EditorState &state);
     void refreshUndoActions();
+    // Opens an image file as the whole configuration (its pages, tree and caption); false when refused.
+    bool openImage(const std::filesystem::path &path);
     // What the pages ask of the window.
     Configuration &config() override { return ctx_.Config; }
     PageFacts facts() const override;

@@ -172,24 +172,29 @@ void MainWindow::openHexFile() {
         return;
     }
     setEnabled(false);
-    filling_ = true;
-    ResetHooks hooks;
-    hooks.refreshPage = [this] {
-        rebuildTree();
-        selectGeneral();
-    };
-    commitEdits();
-    const bool opened = OpenHexFile(ctx_, file.toStdString(), hooks);
-    if (opened) {
-        refreshCaption();
-    }
-    filling_ = false;
+    const bool opened = openImage(file.toStdString());
     modified_ = false;
     if (opened) {
         commitReplacement("Open", true);
     }
     refreshHexDump();
     setEnabled(true);
+}
+
+bool MainWindow::openImage(const std::filesystem::path &path) {
+    commitEdits();
+    filling_ = true;
+    ResetHooks hooks;
+    hooks.refreshPage = [this] {
+        rebuildTree();
+        selectGeneral();
+    };
+    const bool opened = OpenHexFile(ctx_, path, hooks);
+    if (opened) {
+        refreshCaption();
+    }
+    filling_ = false;
+    return opened;
 }
 
 void MainWindow::selectModel(int slot) {

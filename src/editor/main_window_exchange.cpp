@@ -111,19 +111,8 @@ void MainWindow::showBackups() {
     if (chosen.empty() || !changesMayBeLost()) {
         return;
     }
-    commitEdits();
     setEnabled(false);
-    filling_ = true;
-    ResetHooks hooks;
-    hooks.refreshPage = [this] {
-        rebuildTree();
-        selectGeneral();
-    };
-    const bool opened = OpenHexFile(ctx_, chosen, hooks);
-    if (opened) {
-        refreshCaption();
-    }
-    filling_ = false;
+    const bool opened = openImage(chosen);
     if (opened) {
         commitReplacement("Open Backup", false);
         modified_ = !history_.atSaved(); // a backup is not a file the user saved

@@ -2,15 +2,8 @@
 // would. It reads the demo radio through the transfer dialog, checks what the demo put there,
 // changes a station's name, and programs the radio. Exit status 0 when all of it worked.
 
-#include "app/app_context.h"
-#include "app/program_folder.h"
-#include "editor/file_chooser.h"
-#include "editor/gui_services.h"
 #include "editor/main_window.h"
-#include "editor/qt_ui.h"
-#include "qt/port_devices.h"
-#include "qt/qt_serial_port.h"
-#include "qt/qt_settings_store.h"
+#include "main/desktop_services.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -59,27 +52,10 @@ bool Expect(bool condition, const char *what) {
 int main(int argc, char **argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication application(argc, argv);
-    klt::QtUi ui;
-    const std::string title = "KLT Programmer";
-    klt::QtSettingsStore store(title);
-    auto folder = klt::LocateProgramFolder(std::nullopt, std::getenv("KLT_PROGRAM_FOLDER"),
-                                           QCoreApplication::applicationDirPath().toStdString());
-    klt::AppContext ctx(ui, store, std::move(folder));
-    ctx.ProgramTitle = title;
-    klt::QtFileChooser files;
-    klt::SteadyLinkClock clock;
-    klt::GuiServices services{files,
-                              clock,
-                              [](const klt::SettingsStore &settings) -> std::unique_ptr<klt::SerialPort> {
-                                  return std::make_unique<klt::QtSerialPort>([&settings](int number) {
-                                      return klt::ResolvePortDevice(number, settings);
-                                  });
-                              },
-                              {},
-                              {},
-                              [&store](int count) { return klt::ResolvePortDevices(count, store); }};
+    klt::DesktopProgram program;
+    klt::AppContext &ctx = program.ctx;
     DialogDriver driver; // answers any box from the start on
-    klt::MainWindow window(ctx, services, {});
+    klt::MainWindow window(ctx, program.desktop.services(), {});
     if (!Expect(window.started() && driver.takeMessage().isEmpty(), "the window starts without a box")) {
         return 1;
     }
