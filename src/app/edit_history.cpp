@@ -23,26 +23,23 @@ void EditHistory::record(const std::string &name, EditorState now) {
     current_ = std::move(now);
 }
 
-std::optional<EditorState> EditHistory::undo() {
-    if (undo_.empty()) {
+std::optional<EditorState> EditHistory::cross(std::deque<Step> &from, std::deque<Step> &to) {
+    if (from.empty()) {
         return std::nullopt;
     }
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    redo_.push_back({step.name, std::move(current_)});
+    Step step = std::move(from.back());
+    from.pop_back();
+    to.push_back({step.name, std::move(current_)});
     current_ = std::move(step.state);
     return current_;
 }
 
+std::optional<EditorState> EditHistory::undo() {
+    return cross(undo_, redo_);
+}
+
 std::optional<EditorState> EditHistory::redo() {
-    if (redo_.empty()) {
-        return std::nullopt;
-    }
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    undo_.push_back({step.name, std::move(current_)});
-    current_ = std::move(step.state);
-    return current_;
+    return cross(redo_, undo_);
 }
 
 } // namespace klt

@@ -49,6 +49,9 @@ private:
         std::string name;
         EditorState state; // the state on the other side of the step
     };
+    // Takes the newest step of from, leaving the way back on to.
+    std::optional<EditorState> cross(std::deque<Step> &from, std::deque<Step> &to);
+
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     EditorState current_;

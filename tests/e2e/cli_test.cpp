@@ -22,11 +22,8 @@ std::filesystem::path BinDir() {
     return KLT_BUILD_BIN_DIR;
 }
 
-Result RunCli(const std::string &arguments, const std::string &environment = "") {
-    test::TempFolder scratch;
-    const auto err = scratch.path() / "err";
-    const std::string command =
-        environment + " " + (BinDir() / "klt-cli").string() + " " + arguments + " 2>" + err.string();
+// A shell command's exit status and standard output.
+Result RunShell(const std::string &command) {
     Result result;
     FILE *pipe = ::popen(command.c_str(), "r");
     char buffer[4096];
@@ -35,6 +32,14 @@ Result RunCli(const std::string &arguments, const std::string &environment = "")
     }
     const int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+Result RunCli(const std::string &arguments, const std::string &environment = "") {
+    test::TempFolder scratch;
+    const auto err = scratch.path() / "err";
+    Result result = RunShell(environment + " " + (BinDir() / "klt-cli").string() + " " + arguments + " 2>" +
+                             err.string());
     result.err = test::ReadFile(err);
     return result;
 }
@@ -226,17 +231,6 @@ TEST(CliReport, AtisFollowsTheOptionsAndTheTextMatchesTheSavedReport) {
     EXPECT_TRUE(withAtis.out.ends_with("------------\r\n"));
 }
 
-std::string Output(const std::string &command) {
-    std::string out;
-    FILE *pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        out.append(buffer, n);
-    }
-    ::pclose(pipe);
-    return out;
-}
-
 // The PDF as its reader sees it: each page's text, its first line, and the section headings in order.
 TEST(CliReport, PdfPagesCarryTheHeaderAndEverySectionInOrder) {
     test::TempFolder folder;
@@ -252,7 +246,8 @@ TEST(CliReport, PdfPagesCarryTheHeaderAndEverySectionInOrder) {
     for (;;) {
         const std::string number = std::to_string(++page);
         const std::string text =
-            Output("pdftotext -layout -f " + number + " -l " + number + " " + dir + "r.pdf - 2>/dev/null");
+            RunShell("pdftotext -layout -f " + number + " -l " + number + " " + dir + "r.pdf - 2>/dev/null")
+                .out;
         if (text.empty()) {
             break;
         }

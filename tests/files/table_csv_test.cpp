@@ -2,8 +2,6 @@
 
 #include "files/csv.h"
 #include "files/table_csv.h"
-#include "model/image_mapping.h"
-#include "model/reference_tables.h"
 #include "support/random_config.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +13,7 @@ constexpr CsvTable kTables[] = {CsvTable::IndividualDirectory, CsvTable::GroupDi
                                 CsvTable::Weather, CsvTable::Channels};
 
 Configuration Defaults() {
-    RadioImage image;
-    Configuration config;
-    ImageNewDefaults(image, config, Model::Tq300);
-    for (int group = 0; group < kPlanGroupCount; ++group) {
-        PlanTable(config, group) = BuildPlan(group);
-    }
-    return config;
+    return test::FactoryConfiguration(Model::Tq300);
 }
 
 // A random configuration held to the pages' rules where the radio's memory is looser than they are.

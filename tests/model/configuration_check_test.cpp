@@ -1,8 +1,7 @@
 // The check before programming: a factory configuration passes, and each kind of problem is named.
 
 #include "model/configuration_check.h"
-#include "model/image_mapping.h"
-#include "model/reference_tables.h"
+#include "support/random_config.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +11,7 @@ namespace klt {
 namespace {
 
 Configuration Factory() {
-    RadioImage image;
-    Configuration config;
-    ImageNewDefaults(image, config, Model::Tq500);
-    for (int group = 0; group < kPlanGroupCount; ++group) {
-        PlanTable(config, group) = BuildPlan(group);
-    }
-    return config;
+    return test::FactoryConfiguration(Model::Tq500);
 }
 
 void Expansion(Configuration &config, const std::string &display, double rx) {

@@ -1,12 +1,23 @@
 #include "support/random_config.h"
-#include "support/test_support.h"
 
+#include "model/image_mapping.h"
 #include "model/model_catalogue.h"
 #include "model/reference_tables.h"
+#include "support/test_support.h"
 
 #include <sstream>
 
 namespace klt::test {
+
+Configuration FactoryConfiguration(Model model) {
+    RadioImage image;
+    Configuration config;
+    ImageNewDefaults(image, config, model);
+    for (int group = 0; group < kPlanGroupCount; ++group) {
+        PlanTable(config, group) = BuildPlan(group);
+    }
+    return config;
+}
 
 namespace {
 
