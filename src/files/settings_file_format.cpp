@@ -2,9 +2,8 @@
 
 #include "model/text_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace klt::settings_file {
@@ -30,9 +29,15 @@ std::optional<double> ToNumber(std::string_view text) {
     if (digits == 0) {
         return std::nullopt;
     }
-    // A number too long for a double is no number: it would come back as infinity.
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    // std::from_chars reads "." whatever the user's locale says; strtod would stop at it under a
+    // decimal-comma locale. A number too long for a double is no number.
+    const char *first = number.data() + (number.starts_with('+') ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+    if (error != std::errc{} || end != number.data() + number.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 // Whole numbers round half to even, as the program always converted them.
@@ -63,20 +68,16 @@ std::string TruthWord(bool value) {
 }
 
 std::string Real(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    if (std::string(text).find('e') != std::string::npos) {
-        std::snprintf(text, sizeof text, "%.15f", value);
-        std::string fixed = text;
-        while (fixed.back() == '0') {
-            fixed.pop_back();
-        }
-        if (fixed.back() == '.') {
-            fixed.pop_back();
-        }
-        return fixed;
+    // std::to_chars writes "." in every locale, as the file needs. 15 significant digits as the file
+    // always had; a value that would need an exponent is written out in full, in the shortest form
+    // that reads back the same (room for the widest double, 309 digits).
+    char text[400];
+    const auto general = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    if (std::string_view(text, general.ptr).find('e') == std::string_view::npos) {
+        return {text, general.ptr};
     }
-    return text;
+    const auto fixed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return {text, fixed.ptr};
 }
 
 std::optional<bool> ToBool(std::string_view text) {

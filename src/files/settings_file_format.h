@@ -33,7 +33,7 @@ std::string Indexed(std::string_view name, int index);
 // Writing.
 std::string Flag(bool value);
 std::string TruthWord(bool value);
-std::string Real(double value); // up to 15 significant digits, never an exponent, "." always
+std::string Real(double value); // 15 significant digits, never an exponent, "." in every locale
 
 // Reading: nothing when the text does not convert, so the field keeps its value.
 std::optional<bool> ToBool(std::string_view text);

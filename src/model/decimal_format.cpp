@@ -1,9 +1,8 @@
 #include "model/decimal_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace klt {
 
@@ -11,17 +10,23 @@ std::int64_t ScaledRound(double value, int decimals) {
     if (!std::isfinite(value) || value == 0.0) {
         return 0;
     }
-    // 15 significant digits: d.dddddddddddddde±xx
+    // 15 significant digits: d.dddddddddddddde±xx. std::to_chars, not the C library's printf: under a
+    // decimal-comma locale printf writes "1,56050000000000e+02" and the digits come out wrong.
     char text[40];
-    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    const auto written =
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view formatted(text, static_cast<std::size_t>(written.ptr - text));
+    const std::size_t e = formatted.find('e');
     std::string digits;
-    const char *p = text;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') {
-            digits.push_back(*p);
+    for (const char c : formatted.substr(0, e)) {
+        if (c != '.') {
+            digits.push_back(c);
         }
     }
-    const int exponent = std::atoi(p + 1);
+    const std::string_view exponentText = formatted.substr(e + 1);
+    int exponent = 0;
+    std::from_chars(exponentText.data() + (exponentText.starts_with('+') ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
     // The scaled value's integer part is the first (exponent + 1 + decimals) digits.
     const int keep = exponent + 1 + decimals;
     std::int64_t scaled = 0;

@@ -7,6 +7,7 @@
 #include "link/identity_checks.h"
 #include "link/transfer_flows.h"
 #include "link_bench.h"
+#include "model/image_layout.h"
 #include "model/image_mapping.h"
 
 #include <gtest/gtest.h>
@@ -340,6 +341,39 @@ TEST(WriteFlow, WritesTheRegionsAndNothingElse) {
     EXPECT_EQ(Count(lines, "#CEPWR\t007"), 0);
     EXPECT_EQ(Count(lines, "#CEPWR\t07"), 0);
     EXPECT_EQ(Count(lines, "#CEPWR\t51"), 0);
+}
+
+// Under a decimal-comma locale (a German desktop) a write and a read change no frequency.
+TEST(WriteFlow, ReadWriteReadUnderADecimalCommaLocaleChangesNothing) {
+    const test::DecimalCommaLocale german;
+    ASSERT_TRUE(german.ok()) << "the de_DE.UTF-8 locale is missing: scripts/install-deps generates it";
+    LinkBench writer;
+    writer.link.setCaption("Program to Radio");
+    for (std::size_t i = 0; i < 3; ++i) {
+        writer.ctx.Config.Expansion[i].Enable = true;
+        writer.ctx.Config.Expansion[i].CHDisplayL = "9" + std::to_string(i);
+        writer.ctx.Config.Expansion[i].Rxfreq = 156.05 + 0.025 * static_cast<double>(i);
+        writer.ctx.Config.Expansion[i].Txfreq = 161.425;
+    }
+    ASSERT_EQ(writer.Run(Operation::Program), Outcome::Done);
+    const auto rx = layout::ExpansionBlock::At(0) + layout::ExpansionBlock::kRxFreq;
+    EXPECT_EQ(writer.radio.memory()[rx], 0x56);
+    EXPECT_EQ(writer.radio.memory()[rx + 1], 0x05);
+
+    LinkBench first(1, writer.radio.memory(), {});
+    ASSERT_EQ(first.Run(Operation::Read), Outcome::Done);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(first.ctx.Config.Expansion[i].Rxfreq, writer.ctx.Config.Expansion[i].Rxfreq) << i;
+        EXPECT_DOUBLE_EQ(first.ctx.Config.Expansion[i].Txfreq, 161.425) << i;
+    }
+    first.link.setCaption("Program to Radio");
+    ASSERT_EQ(first.Run(Operation::Program), Outcome::Done);
+    LinkBench second(1, first.radio.memory(), {});
+    ASSERT_EQ(second.Run(Operation::Read), Outcome::Done);
+    EXPECT_EQ(second.ctx.Config, first.ctx.Config);
+    EXPECT_EQ(second.radio.memory(), writer.radio.memory());
+    EXPECT_DOUBLE_EQ(second.ctx.Config.Expansion[0].Rxfreq, 156.05);
+    EXPECT_DOUBLE_EQ(second.ctx.Config.Expansion[2].Rxfreq, 156.1);
 }
 
 // A failed byte in a run of single-byte writes fails the write, even when later bytes succeed.

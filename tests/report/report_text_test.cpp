@@ -153,6 +153,19 @@ TEST(ReportText, DirectoryAndExpansionRows) {
     EXPECT_DOUBLE_EQ(exp.Rxfreq, 157.0130); // showing snaps, the record keeps its value
 }
 
+// The report (and the PDF drawn from its rows) shows the same frequencies on a German desktop.
+TEST(ReportText, TheSameUnderADecimalCommaLocale) {
+    Program p(1);
+    p.ctx.Config.Expansion[0].Enable = true;
+    p.ctx.Config.Expansion[0].Rxfreq = 156.05;
+    p.ctx.Config.Expansion[0].Txfreq = 161.425;
+    const std::string plain = ComposeReportText(p.input());
+    EXPECT_NE(plain.find("156.0500  161.4250"), std::string::npos);
+    const test::DecimalCommaLocale german;
+    ASSERT_TRUE(german.ok()) << "the de_DE.UTF-8 locale is missing: scripts/install-deps generates it";
+    EXPECT_EQ(ComposeReportText(p.input()), plain);
+}
+
 TEST(ReportText, ThePrintedRenderingDiffersWhereItAlwaysHas) {
     Program p(1, true);
     p.ctx.Config.DscBasic.PosRequest = {false, true, false, true};

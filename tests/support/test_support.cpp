@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -31,6 +32,14 @@ std::string ReadFile(const std::filesystem::path &path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+DecimalCommaLocale::DecimalCommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
+    ok_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+DecimalCommaLocale::~DecimalCommaLocale() {
+    std::setlocale(LC_ALL, previous_.c_str());
 }
 
 } // namespace klt::test

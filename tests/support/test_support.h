@@ -91,4 +91,19 @@ private:
 
 std::string ReadFile(const std::filesystem::path &path);
 
+// The C library's locale set to a decimal-comma one (as a German desktop sets it) for one scope. ok()
+// is false when the system lacks it: scripts/install-deps generates it.
+class DecimalCommaLocale {
+public:
+    DecimalCommaLocale();
+    ~DecimalCommaLocale();
+    DecimalCommaLocale(const DecimalCommaLocale &) = delete;
+    DecimalCommaLocale &operator=(const DecimalCommaLocale &) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    std::string previous_;
+    bool ok_ = false;
+};
+
 } // namespace klt::test
