@@ -1,16 +1,14 @@
 #pragma once
-// Everything the program keeps for its whole run, owned by the program and passed by reference.
-// Two contexts never share anything.
+// Everything the program keeps for its whole run, owned by the program and passed by reference: the
+// services it runs with, the facts of the current model, and the document being edited. A function
+// takes the part it needs; only the commands that touch all three take the whole. Two contexts never
+// share anything.
 
+#include "app/editor_document.h"
+#include "app/model_info.h"
+#include "app/program_services.h"
 #include "base/cancel_request.h"
-#include "base/error_log.h"
-#include "base/settings_store.h"
-#include "base/ui.h"
-#include "model/model_catalogue.h"
-#include "model/radio_image.h"
-#include "model/records.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,35 +24,12 @@ struct DestinationMenu {
     std::optional<int> Checked;        // the slot whose file was loaded last
 };
 
-struct AppContext {
+struct AppContext : ProgramServices, ModelInfo, EditorDocument {
     AppContext(Ui &ui, SettingsStore &store, std::filesystem::path programFolder)
-        : ui(ui), store(store), ProgramFolder(std::move(programFolder)) {}
-
-    Ui &ui;
-    SettingsStore &store;
-    std::filesystem::path ProgramFolder;
-
-    std::string ProgramTitle = "KLT Programmer";
-    bool DebugMode = false;
-    bool SlowLinkMode = false;
-    Model CurrentModel = Model::None;
-    std::string ModelName;
-    std::string TitleText;
-    bool AtisAvailable = false;
-    // Channels carry a scrambler code: the window turns this on at start, and the channel pages show
-    // the scrambler only while it is on.
-    bool ScramblerOption = false;
-    std::string CurrentFilePath;
+        : ProgramServices(ui, store, std::move(programFolder)) {}
 
     CancelRequest Cancel;
-    Configuration Config;
-    RadioImage Image;
     DestinationMenu Destinations;
 };
-
-// The error log as this context keeps it: written in debug mode only.
-inline ErrorLog ErrorLogOf(const AppContext &ctx) {
-    return {ctx.DebugMode, ctx.ProgramFolder, ctx.ProgramTitle};
-}
 
 } // namespace klt

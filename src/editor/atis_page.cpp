@@ -83,7 +83,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
             return;
         }
         if (host_.runOperation(Operation::ClearAtis)) {
-            fill();
+            fill({Page::Atis});
             host_.markModified();
         }
         showCount();
@@ -105,7 +105,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     layout->addStretch(1);
 }
 
-void AtisPage::fill() {
+void AtisPage::fill(const PageTarget &) {
     const Configuration &config = host_.config();
     bool anyUsable = false;
     for (std::size_t k = 0; k < groups_.size(); ++k) {

@@ -2,6 +2,7 @@
 // pictATIS: the ATIS code, the channel groups that use ATIS and those of the ATIS killer, and the
 // button that clears the ATIS data in the radio.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -16,14 +17,16 @@ namespace klt {
 
 class TextField;
 
-class AtisPage final : public QWidget {
+class AtisPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     AtisPage(PageHost &host, QWidget *parent);
 
-    void fill();
+    QWidget *widget() override { return this; }
+
+    void fill(const PageTarget &target) override;
     // The check before the page is left: an ATIS code being typed is checked.
-    bool validate();
+    bool validate() override;
 
 private:
     void showCount();

@@ -202,18 +202,18 @@ void ChannelEditorPage::connectHandlers() {
 
 ChannelRecord *ChannelEditorPage::record() {
     Configuration &config = host_.config();
+    const int index = target_.index;
     if (expansion()) {
-        return index_ >= 1 && index_ <= layout::kExpChannelCount
-                   ? &config.Expansion[static_cast<std::size_t>(index_ - 1)]
+        return index >= 1 && index <= layout::kExpChannelCount
+                   ? &config.Expansion[static_cast<std::size_t>(index - 1)]
                    : nullptr;
     }
-    const int group = table_ == "PU" ? 0 : table_ == "PI" ? 1 : table_ == "PC" ? 2 : -1;
-    if (group < 0) {
+    if (target_.list < 0 || target_.list >= kPlanGroupCount) {
         return nullptr;
     }
-    auto &table = PlanTable(config, group);
-    return index_ >= 0 && index_ < static_cast<int>(table.size()) ? &table[static_cast<std::size_t>(index_)]
-                                                                  : nullptr;
+    auto &table = PlanTable(config, target_.list);
+    return index >= 0 && index < static_cast<int>(table.size()) ? &table[static_cast<std::size_t>(index)]
+                                                                : nullptr;
 }
 
 bool ChannelEditorPage::mayWrite() const {
@@ -241,9 +241,8 @@ void ChannelEditorPage::layOut(bool expansionChannel) {
     }
 }
 
-void ChannelEditorPage::fill(const std::string &table, int index) {
-    table_ = table;
-    index_ = index;
+void ChannelEditorPage::fill(const PageTarget &target) {
+    target_ = target;
     const ChannelRecord *r = record();
     if (r == nullptr) {
         return;
@@ -300,12 +299,14 @@ void ChannelEditorPage::fillExpansion(const ChannelRecord &r) {
 }
 
 void ChannelEditorPage::finishFill(const ChannelRecord &r) {
-    filling_ = false;
     setEnabled(true);
+    // The rules set the controls' states; still filling, so they store nothing: a receive-only
+    // channel keeps the transmit bits the radio gave it until the user changes something.
     applyEnableRule(false);
     if (r.RxOnly) {
         txEnable_->setEnabled(false);
     }
+    filling_ = false;
     if (expansion()) {
         return;
     }
@@ -340,8 +341,8 @@ void ChannelEditorPage::applyEnableRule(bool clicked) {
     if (ChannelRecord *r = record()) {
         r->Enable = on;
     }
-    fill(table_, index_);
-    host_.nodeEnableChanged(expansion() ? ChildKey("E", index_) : ChildKey(table_, index_));
+    fill(target_);
+    host_.nodeEnableChanged(target_);
     enable_->setFocus();
     host_.markModified();
 }

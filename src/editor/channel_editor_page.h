@@ -2,6 +2,7 @@
 // pictC: one channel of a plan group or one expansion channel. Every change is written into the
 // channel's record at once.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -20,21 +21,21 @@ namespace klt {
 
 class TextField;
 
-class ChannelEditorPage final : public QWidget {
+class ChannelEditorPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     ChannelEditorPage(PageHost &host, QWidget *parent);
 
-    // table: "PU", "PI", "PC" with the record index, or "E" with the expansion channel's number.
-    void fill(const std::string &table, int index);
-    // The check before the page is left: false keeps the user here.
-    bool validate();
+    QWidget *widget() override { return this; }
+    // A plan group with the record index, or kExpansionList with the expansion channel's number.
+    void fill(const PageTarget &target) override;
+    bool validate() override;
 
 private:
     void build();
     void connectHandlers();
     ChannelRecord *record();
-    bool expansion() const { return table_ == "E"; }
+    bool expansion() const { return target_.list == kExpansionList; }
     bool mayWrite() const;
     void layOut(bool expansionChannel);
     void fillPlan(const ChannelRecord &record);
@@ -49,8 +50,7 @@ private:
     void store(const std::function<void(ChannelRecord &)> &change);
 
     PageHost &host_;
-    std::string table_;
-    int index_ = -1;
+    PageTarget target_;
     bool filling_ = false;
 
     QCheckBox *enable_ = nullptr;

@@ -22,10 +22,6 @@ std::vector<RecordGrid::Column> Columns(std::span<const GridColumn> columns) {
     return result;
 }
 
-int PlanGroup(const std::string &table) {
-    return table == "PU" ? 0 : table == "PI" ? 1 : 2;
-}
-
 } // namespace
 
 ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
@@ -39,35 +35,40 @@ ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
     connect(grid_, &RecordGrid::jumpRequested, this, &ChannelTablePage::jump);
 }
 
-void ChannelTablePage::fill(const std::string &table) {
-    if (!table_.empty()) {
-        lastRows_[table_] = grid_->currentRow();
+void ChannelTablePage::leave() {
+    if (list_ >= 0) {
+        lastRows_[list_] = grid_->currentRow();
     }
-    table_ = table;
+}
+
+void ChannelTablePage::fill(const PageTarget &target) {
+    leave(); // one table to another of the same page
+    list_ = target.list;
     const Configuration &config = host_.config();
     const bool scrambler = host_.facts().scrambler;
-    if (table == "E") {
+    if (list_ == kExpansionList) {
         grid_->setColumns(Columns(ExpansionGridColumns()));
         grid_->setRows(ExpansionGridRows(config.Expansion, scrambler));
     } else {
         grid_->setColumns(Columns(PlanGridColumns()));
-        grid_->setRows(PlanGridRows(PlanTable(config, PlanGroup(table)), scrambler));
+        grid_->setRows(PlanGridRows(PlanTable(config, list_), scrambler));
     }
-    if (const auto last = lastRows_.find(table);
+    setEnabled(true);
+    if (const auto last = lastRows_.find(list_);
         last != lastRows_.end() && last->second < grid_->rowCount()) {
         grid_->setCurrentCell(std::max(0, last->second), 0);
     }
 }
 
 void ChannelTablePage::jump(int row) {
-    if (table_ == "E") {
-        host_.jumpTo(ChildKey("E", row + 1));
+    if (list_ == kExpansionList) {
+        host_.jumpTo({Page::ChannelEditor, kExpansionList, row + 1});
         return;
     }
     const QTableWidgetItem *name = grid_->item(row, 0);
     const int index = name != nullptr ? MasterIndexOf(FromQString(name->text())) : -1;
     if (index >= 0) {
-        host_.jumpTo(ChildKey(table_, index));
+        host_.jumpTo({Page::ChannelEditor, list_, index});
     }
 }
 

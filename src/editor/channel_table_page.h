@@ -1,6 +1,7 @@
 #pragma once
 // pictB: the table of a channel group (its enabled channels) or of the 64 expansion channels.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -11,21 +12,23 @@ namespace klt {
 
 class RecordGrid;
 
-class ChannelTablePage final : public QWidget {
+class ChannelTablePage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     ChannelTablePage(PageHost &host, QWidget *parent);
 
-    // table: "PU", "PI", "PC", or "E" for the expansion channels.
-    void fill(const std::string &table);
+    QWidget *widget() override { return this; }
+    // target.list: a plan group, or kExpansionList.
+    void fill(const PageTarget &target) override;
+    void leave() override;
 
 private:
     void jump(int row);
 
     PageHost &host_;
     RecordGrid *grid_;
-    std::string table_;
-    std::map<std::string, int> lastRows_; // where the user was in each table
+    int list_ = -1;
+    std::map<int, int> lastRows_; // where the user was in each list
 };
 
 } // namespace klt

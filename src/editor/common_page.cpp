@@ -151,7 +151,7 @@ QWidget *CommonPage::area(const char *name, const char *caption, const std::vect
     return frame;
 }
 
-void CommonPage::fill() {
+void CommonPage::fill(const PageTarget &) {
     const CommonSetupRecord &common = host_.config().Common;
     for (const Setting &s : settings_) {
         s.list->setCurrentIndex(s.position(common));

@@ -1,6 +1,7 @@
 #pragma once
 // pictCommon: the radio-wide settings, one drop-down list each, stored as soon as one is chosen.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -14,12 +15,14 @@ class QLabel;
 
 namespace klt {
 
-class CommonPage final : public QWidget {
+class CommonPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     CommonPage(PageHost &host, QWidget *parent);
 
-    void fill();
+    QWidget *widget() override { return this; }
+
+    void fill(const PageTarget &target) override;
 
 private:
     struct Setting {

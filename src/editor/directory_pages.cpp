@@ -28,8 +28,8 @@ std::vector<RecordGrid::Column> Columns(bool group) {
     return {{"No.", kNumberTwips}, {group ? "GROUP NAME" : "STATION NAME", kNameTwips}, {"MMSI", kMmsiTwips}};
 }
 
-std::span<DirectoryEntry> DirectoryOf(Configuration &config, const std::string &directory) {
-    if (directory == "SG") {
+std::span<DirectoryEntry> DirectoryOf(Configuration &config, int directory) {
+    if (directory == kGroupDirectory) {
         return config.GroupDirectory;
     }
     return config.Individual;
@@ -47,14 +47,15 @@ DirectoryTablePage::DirectoryTablePage(PageHost &host, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
-    connect(grid_, &RecordGrid::jumpRequested, this,
-            [this](int row) { host_.jumpTo(ChildKey(directory_, row + 1)); });
+    connect(grid_, &RecordGrid::jumpRequested, this, [this](int row) {
+        host_.jumpTo({Page::DirectoryEntry, directory_, row + 1});
+    });
 }
 
-void DirectoryTablePage::fill(const std::string &directory) {
-    directory_ = directory;
-    grid_->setColumns(Columns(directory == "SG"));
-    grid_->setRows(DirectoryGridRows(DirectoryOf(host_.config(), directory)));
+void DirectoryTablePage::fill(const PageTarget &target) {
+    directory_ = target.list;
+    grid_->setColumns(Columns(directory_ == kGroupDirectory));
+    grid_->setRows(DirectoryGridRows(DirectoryOf(host_.config(), directory_)));
     setEnabled(true);
 }
 
@@ -121,9 +122,9 @@ void DirectoryEntryPage::setFieldsEnabled(bool enabled) {
     }
 }
 
-void DirectoryEntryPage::fill(const std::string &directory, int number) {
-    directory_ = directory;
-    number_ = number;
+void DirectoryEntryPage::fill(const PageTarget &target) {
+    directory_ = target.list;
+    number_ = target.index;
     const DirectoryEntry *shown = entry();
     if (shown == nullptr) {
         return;
@@ -134,7 +135,7 @@ void DirectoryEntryPage::fill(const std::string &directory, int number) {
     mmsi_->setMaxLength(group() ? kMmsiLength - 1 : kMmsiLength);
     name_->fill(ToQString(shown->TagName));
     mmsi_->fill(ToQString(MmsiFieldText(shown->Mmsid, group())));
-    const EntryState state = StateOfEntry(entries(), number);
+    const EntryState state = StateOfEntry(entries(), number_);
     const bool inUse = state == EntryState::InUse;
     add_->setChecked(inUse);
     add_->setEnabled(state == EntryState::Addable);
@@ -156,7 +157,7 @@ void DirectoryEntryPage::add() {
         return;
     }
     added->Enable = true;
-    fill(directory_, number_);
+    fill({Page::DirectoryEntry, directory_, number_});
     host_.markModified();
 }
 
@@ -174,7 +175,7 @@ void DirectoryEntryPage::remove() {
 
 void DirectoryEntryPage::deleteEntry() {
     DeleteEntry(entries(), number_);
-    fill(directory_, number_);
+    fill({Page::DirectoryEntry, directory_, number_});
     host_.markModified();
 }
 

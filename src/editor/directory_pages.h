@@ -1,7 +1,8 @@
 #pragma once
-// The station directories: pictE lists every entry of the individual ("SM") or group ("SG")
-// directory; pictG edits one entry, adds it after the entries in use, or deletes it.
+// The station directories: pictE lists every entry of the individual or the group directory; pictG
+// edits one entry, adds it after the entries in use, or deletes it.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -16,32 +17,36 @@ namespace klt {
 class RecordGrid;
 class TextField;
 
-class DirectoryTablePage final : public QWidget {
+class DirectoryTablePage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     DirectoryTablePage(PageHost &host, QWidget *parent);
 
-    void fill(const std::string &directory);
+    QWidget *widget() override { return this; }
+    // target.list: kIndividualDirectory or kGroupDirectory.
+    void fill(const PageTarget &target) override;
 
 private:
     PageHost &host_;
     RecordGrid *grid_;
-    std::string directory_;
+    int directory_ = kIndividualDirectory;
 };
 
-class DirectoryEntryPage final : public QWidget {
+class DirectoryEntryPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     DirectoryEntryPage(PageHost &host, QWidget *parent);
 
-    void fill(const std::string &directory, int number);
+    QWidget *widget() override { return this; }
+    // target.list: the directory; target.index: the entry's number.
+    void fill(const PageTarget &target) override;
     // The check before the page is left: the name and MMSI being typed are taken.
-    bool validate();
+    bool validate() override;
 
 private:
     std::span<DirectoryEntry> entries();
     DirectoryEntry *entry();
-    bool group() const { return directory_ == "SG"; }
+    bool group() const { return directory_ == kGroupDirectory; }
     bool mayWrite() const { return !filling_ && isEnabled(); }
     void setFieldsEnabled(bool enabled);
     void add();
@@ -51,7 +56,7 @@ private:
     void checkMmsi(TextField &field);
 
     PageHost &host_;
-    std::string directory_;
+    int directory_ = kIndividualDirectory;
     int number_ = 0;
     bool filling_ = false;
     QLabel *nameLabel_ = nullptr;

@@ -266,7 +266,7 @@ QWidget *DscPage::displaySetup() {
     return page;
 }
 
-void DscPage::fill() {
+void DscPage::fill(const PageTarget &) {
     fillValues();
     tabs_->setCurrentIndex(0);
     children_->setCurrentIndex(0);
@@ -304,10 +304,10 @@ void DscPage::runClear(Operation operation) {
     if (host_.runOperation(operation)) {
         fillValues();
         if (operation == Operation::ClearIndividual || operation == Operation::ClearAll) {
-            host_.directoryNodesChanged("SM");
+            host_.directoryNodesChanged(kIndividualDirectory);
         }
         if (operation == Operation::ClearGroup || operation == Operation::ClearAll) {
-            host_.directoryNodesChanged("SG");
+            host_.directoryNodesChanged(kGroupDirectory);
         }
         host_.markModified();
     }

@@ -1,6 +1,7 @@
 #pragma once
 // pictDSC: the DSC settings on four tabs, and the buttons that clear DSC data in the radio.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -20,14 +21,16 @@ namespace klt {
 
 class TextField;
 
-class DscPage final : public QWidget {
+class DscPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     DscPage(PageHost &host, QWidget *parent);
 
-    void fill();
+    QWidget *widget() override { return this; }
+
+    void fill(const PageTarget &target) override;
     // The check before the page is left: a user MMSI being typed is checked.
-    bool validate();
+    bool validate() override;
 
 private:
     using Flag = std::function<bool &(Configuration &)>;

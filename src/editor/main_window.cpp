@@ -1,96 +1,54 @@
 #include "editor/main_window.h"
 
-#include "editor/hex_list.h"
-
 #include "app/global_ini.h"
 #include "app/model_state.h"
-#include "editor/atis_page.h"
-#include "editor/channel_editor_page.h"
-#include "editor/channel_table_page.h"
-#include "editor/common_page.h"
+#include "app/reset.h"
 #include "editor/control_hints.h"
-#include "editor/directory_pages.h"
-#include "editor/dsc_page.h"
+#include "editor/editor_actions.h"
+#include "editor/file_controller.h"
 #include "editor/hex_dump.h"
 #include "editor/hex_list.h"
+#include "editor/model_controller.h"
+#include "editor/navigation_view.h"
+#include "editor/page_stack.h"
 #include "editor/qt_text.h"
 #include "editor/qt_ui.h"
-#include "editor/transfer_dialog.h"
-#include "editor/usable_page.h"
-#include "editor/weather_page.h"
-#include "files/table_csv.h"
-#include "model/model_catalogue.h"
+#include "editor/radio_controller.h"
+#include "editor/report_controller.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QPixmap>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <set>
 
 namespace klt {
 
 namespace {
 
-constexpr int kPortCount = 16;
 constexpr int kWindowWidth = 607;
 constexpr int kWindowHeight = 444;
-constexpr int kTreeWidthTwips = 2500;
-constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
-constexpr int kTreeMinimum = kTreeWidthTwips / kTwipsPerPixel;
-
-QAction *AddAction(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-// "COM&1" ... "COM&9", "COM10" ... "COM16", then the device the number stands for on this system.
-QString PortCaption(int index, const std::string &device) {
-    const QString number = QString::number(index + 1);
-    const QString caption = index < 9 ? "COM&" + number : "COM" + number;
-    return device.empty() ? caption : caption + "  (" + QString::fromStdString(device) + ")";
-}
-
-QString Key(const QTreeWidgetItem *item) {
-    return item != nullptr ? item->data(0, Qt::UserRole).toString() : QString();
-}
-
-// An empty page that the editor of its settings fills: named so it can be found.
-QWidget *Panel(const char *name, const QString &title) {
-    auto *panel = new QWidget;
-    panel->setObjectName(name);
-    auto *layout = new QVBoxLayout(panel);
-    auto *label = new QLabel(title, panel);
-    label->setObjectName(QString(name) + "Title");
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    layout->addWidget(label);
-    layout->addStretch(1);
-    return panel;
-}
+constexpr int kTreeMinimum = 2500 / 15; // 2500 twips at 96 dots per inch
+const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
 
 } // namespace
 
 MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent)
-    : QMainWindow(parent), ctx_(ctx), services_(services), switches_(switches) {
+    : QMainWindow(parent), ctx_(ctx), services_(services), switches_(switches),
+      actions_(new EditorActions(this)), files_(new FileController(ctx, services, *this, this)),
+      radio_(new RadioController(ctx, services, *this, this)),
+      model_(new ModelController(
+          ctx, services, *this, *actions_, [this] { files_->startNew(true); }, this)),
+      report_(new ReportController(ctx, services, *this, this)) {
     setObjectName("frmMain");
     ctx_.DebugMode = switches.debug;
     ctx_.SlowLinkMode = switches.slow;
@@ -98,156 +56,16 @@ MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches
     if (auto *qtUi = dynamic_cast<QtUi *>(&ctx_.ui)) {
         qtUi->setParent(this);
     }
-    buildMenus();
-    buildToolBar();
     buildCentre();
+    wireActions();
+    ctx_.setListener([this] {
+        refreshUndoActions();
+        setWindowModified(!ctx_.isClean());
+    });
     load();
 }
 
-void MainWindow::buildMenus() {
-    QMenu *file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    connect(AddAction(file, "mnuFileNew", "&New"), &QAction::triggered, this, &MainWindow::fileNew);
-    connect(AddAction(file, "mnuFileOpen", "&Open"), &QAction::triggered, this, &MainWindow::fileOpen);
-    connect(AddAction(file, "mnuFileSave", "&Save"), &QAction::triggered, this, [this] { fileSave(); });
-    connect(AddAction(file, "mnuFileSaveAs", "Save &As..."), &QAction::triggered, this,
-            [this] { fileSaveAs(); });
-    AddAction(file, "mnuFileSaveAsDefault", "Save As &Default")->setEnabled(false);
-    file->addSeparator();
-    connect(AddAction(file, "mnuFilePrint", "&Print"), &QAction::triggered, this, &MainWindow::filePrint);
-    connect(AddAction(file, "mnuFilePrintToFile", "P&rint to File"), &QAction::triggered, this,
-            &MainWindow::filePrintToFile);
-    connect(AddAction(file, "mnuFileExportPdf", "&Export PDF..."), &QAction::triggered, this,
-            &MainWindow::fileExportPdf);
-    file->addSeparator();
-    QMenu *exportMenu = file->addMenu("Expor&t");
-    exportMenu->setObjectName("mnuFileExport");
-    QMenu *importMenu = file->addMenu("&Import");
-    importMenu->setObjectName("mnuFileImport");
-    for (const CsvTable table : {CsvTable::IndividualDirectory, CsvTable::GroupDirectory, CsvTable::Expansion,
-                                 CsvTable::Weather, CsvTable::Channels}) {
-        const QString caption = QString(CsvTableCaption(table)) + " (CSV)...";
-        const QString name = QString(CsvTableName(table));
-        connect(AddAction(exportMenu, ("mnuFileExport_" + name).toLatin1().constData(), caption),
-                &QAction::triggered, this, [this, table] { exportTable(table); });
-        connect(AddAction(importMenu, ("mnuFileImport_" + name).toLatin1().constData(), caption),
-                &QAction::triggered, this, [this, table] { importTable(table); });
-    }
-    connect(AddAction(file, "mnuFileCompare", "&Compare with..."), &QAction::triggered, this,
-            &MainWindow::compareWithFile);
-    connect(AddAction(file, "mnuFileBackups", "&Backups..."), &QAction::triggered, this,
-            &MainWindow::showBackups);
-    file->addSeparator();
-    connect(AddAction(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
-
-    editMenu_ = menuBar()->addMenu("&Edit");
-    editMenu_->setObjectName("mnuEdit");
-    undoAction_ = AddAction(editMenu_, "mnuEditUndo", "&Undo");
-    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(undoAction_, &QAction::triggered, this, &MainWindow::undoEdit);
-    redoAction_ = AddAction(editMenu_, "mnuEditRedo", "&Redo");
-    redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    connect(redoAction_, &QAction::triggered, this, &MainWindow::redoEdit);
-    // The step's name is only known when the menu opens: a page's edits are committed then.
-    connect(editMenu_, &QMenu::aboutToShow, this, [this] {
-        commitEdits();
-        refreshUndoActions();
-    });
-    editMenu_->addSeparator();
-    QMenu *model = editMenu_->addMenu("&Model");
-    model->setObjectName("mnuEditModel");
-    for (int slot = 0; slot < kModelSlotCount; ++slot) {
-        QAction *action = model->addAction("model " + QString::number(slot + 1));
-        action->setObjectName("mnuEditModelType" + QString::number(slot));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, slot] { selectModel(slot); });
-        modelSlots_.push_back(action);
-    }
-
-    QMenu *transfer = menuBar()->addMenu("&Transfer");
-    transfer->setObjectName("mnuTransfer");
-    connect(AddAction(transfer, "mnuTransferProgram", "&Program to Radio"), &QAction::triggered, this,
-            &MainWindow::transferProgram);
-    connect(AddAction(transfer, "mnuTransferRead", "&Read from Radio"), &QAction::triggered, this,
-            &MainWindow::transferRead);
-
-    destinationMenu_ = menuBar()->addMenu("&Destination");
-    destinationMenu_->setObjectName("mnuDestination");
-    for (int slot = 0; slot < DestinationMenu::kSlots; ++slot) {
-        QAction *action = destinationMenu_->addAction("DST" + QString::number(slot));
-        action->setObjectName("mnuDestinationChild" + QString::number(slot));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, slot] { selectDestination(slot); });
-        destinationSlots_.push_back(action);
-    }
-
-    QMenu *options = menuBar()->addMenu("&Options");
-    options->setObjectName("mnuOptions");
-    QMenu *ports = options->addMenu("&SerialPort");
-    ports->setObjectName("mnuOptionsSerialPort");
-    for (int index = 0; index < kPortCount; ++index) {
-        QAction *action = ports->addAction(PortCaption(index, {}));
-        action->setObjectName("mnuOptionsSerialPort1_" + QString::number(index));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, index] { selectSerialPort(index); });
-        portSlots_.push_back(action);
-    }
-    // The devices are looked up as the menu opens: an adapter plugged in meanwhile shows up, and the
-    // window does not wait for the system's device list at start.
-    connect(ports, &QMenu::aboutToShow, this, &MainWindow::refreshPortMenu);
-    hexDumpAction_ = AddAction(options, "mnuOptionsHexdump", "Hexdump");
-    hexDumpAction_->setCheckable(true);
-    connect(hexDumpAction_, &QAction::triggered, this, &MainWindow::toggleHexDump);
-
-    QMenu *help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    connect(AddAction(help, "mnuHelpContents", "&Contents"), &QAction::triggered, this,
-            [this] { ShowHelp(ctx_, services_, ctx_.TitleText); });
-    connect(AddAction(help, "mnuHelpAbout", "&About KLT Version"), &QAction::triggered, this,
-            &MainWindow::showAbout);
-
-    // The image hex file keys, for service staff: they act only in debug mode.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this), &QShortcut::activated, this,
-            &MainWindow::saveHexFile);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this), &QShortcut::activated, this,
-            &MainWindow::openHexFile);
-}
-
-void MainWindow::refreshPortMenu() {
-    const std::vector<std::string> devices =
-        services_.describePorts ? services_.describePorts(kPortCount) : std::vector<std::string>{};
-    for (std::size_t index = 0; index < portSlots_.size(); ++index) {
-        portSlots_[index]->setText(
-            PortCaption(static_cast<int>(index), index < devices.size() ? devices[index] : std::string()));
-    }
-}
-
-void MainWindow::buildToolBar() {
-    QToolBar *bar = addToolBar("Tools");
-    bar->setObjectName("tbToolBar");
-    bar->setMovable(false);
-    const auto button = [this, bar](const char *key, const char *menuItem, bool visible) {
-        QAction *command = findChild<QAction *>(menuItem);
-        QAction *action = bar->addAction(key);
-        action->setObjectName(QString("tb") + key);
-        action->setData(QString(key));
-        action->setVisible(visible);
-        connect(action, &QAction::triggered, this, [command] {
-            if (command->isEnabled()) {
-                command->trigger();
-            }
-        });
-    };
-    button("New", "mnuFileNew", true);
-    button("Open", "mnuFileOpen", true);
-    button("Save", "mnuFileSave", true);
-    button("Print", "mnuFilePrint", true);
-    button("Program", "mnuTransferProgram", true);
-    button("Read", "mnuTransferRead", true);
-    // The second pair of transfer buttons is switched off, as it always was.
-    button("Program2", "mnuTransferProgram", false);
-    button("Read2", "mnuTransferRead", false);
-
+void MainWindow::buildCentre() {
     statusBar()->setObjectName("sbStatusBar");
     hintPanel_ = new QLabel(this);
     hintPanel_->setObjectName("sbPanel1");
@@ -258,204 +76,112 @@ void MainWindow::buildToolBar() {
     statusBar()->addWidget(hintPanel_, 1);
     statusBar()->addWidget(middle);
     statusBar()->addPermanentWidget(modelPanel_);
-}
 
-void MainWindow::buildCentre() {
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName("splitter");
     splitter_->setChildrenCollapsible(false);
-    tree_ = new QTreeWidget(splitter_);
-    tree_->setObjectName("tvTreeView");
-    tree_->setHeaderHidden(true);
-    tree_->setRootIsDecorated(true);
-    QFont bold = tree_->font();
-    bold.setBold(true);
-    tree_->setFont(bold);
-    tree_->setMinimumWidth(kTreeMinimum);
-    SetHint(tree_, kTreeHint);
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { onNodeChanged(current); });
-    // A click on the node already shown changes nothing but the hint.
-    connect(tree_, &QTreeWidget::itemPressed, this, [this] { hintPanel_->setText(kTreeHint); });
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                          [this](QWidget *, QWidget *now) { showHintOf(now); });
-    // Folding the node above the page shown selects the folded node: the page never belongs to a node
-    // the tree hides.
-    connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
-        for (QTreeWidgetItem *node = nodeByKey(shownKey_); node != nullptr; node = node->parent()) {
-            if (node->parent() == item) {
-                tree_->setCurrentItem(item);
-                return;
-            }
-        }
-    });
-    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
-        // Expanding a directory rewrites its entries' "[Enable]" marks.
-        const std::string key = Key(item).toStdString();
-        if (key == "SM" || key == "SG") {
-            directoryNodesChanged(key);
-        }
-    });
-
+    tree_ = new NavigationView(splitter_);
+    tree_->widget()->setMinimumWidth(kTreeMinimum);
     auto *right = new QWidget(splitter_);
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    pages_ = new QStackedWidget(right);
-    pages_->setObjectName("pages");
-    const std::pair<Page, QWidget *> panels[] = {
-        {Page::General, Panel("pictGeneral", "KLT Programmer")},
-        {Page::Grey, Panel("pictGrey", "")},
-        {Page::Usable, usablePage_ = new UsablePage(*this, nullptr)},
-        {Page::Common, commonPage_ = new CommonPage(*this, nullptr)},
-        {Page::Dsc, dscPage_ = new DscPage(*this, nullptr)},
-        {Page::Atis, atisPage_ = new AtisPage(*this, nullptr)},
-        {Page::ChannelTable, tablePage_ = new ChannelTablePage(*this, nullptr)},
-        {Page::ChannelEditor, editorPage_ = new ChannelEditorPage(*this, nullptr)},
-        {Page::Weather, weatherPage_ = new WeatherPage(*this, nullptr)},
-        {Page::DirectoryTable, directoryPage_ = new DirectoryTablePage(*this, nullptr)},
-        {Page::DirectoryEntry, entryPage_ = new DirectoryEntryPage(*this, nullptr)},
-    };
-    for (const auto &[page, panel] : panels) {
-        pagePanels_[page] = panel;
-        pages_->addWidget(panel);
-    }
-    pagePanels_[Page::Grey]->setAutoFillBackground(true);
-    pagePanels_[Page::Grey]->setStyleSheet("#pictGrey { background: #808080; }");
+    pages_ = new PageStack(*this, right);
     // Read-only, but live: a disabled list cannot scroll, which left all but the first rows unseen.
     hexList_ = new HexList(right);
     hexList_->setVisible(false);
     rightLayout->addWidget(pages_, 3);
     rightLayout->addWidget(hexList_, 2);
     right->setMinimumWidth(kTreeMinimum);
-    splitter_->addWidget(tree_);
+    splitter_->addWidget(tree_->widget());
     splitter_->addWidget(right);
     // A wider window widens the page; the tree keeps the width the user gave it.
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
+
+    connect(tree_, &NavigationView::nodeChosen, this, &MainWindow::onNodeChanged);
+    // A click on the node already shown changes nothing but the hint.
+    connect(tree_, &NavigationView::nodePressed, this, [this] { hintPanel_->setText(kTreeHint); });
+    connect(tree_, &NavigationView::directoryExpanded, this, &MainWindow::directoryNodesChanged);
+    // Folding the node above the page shown selects the folded node: the page never belongs to a node
+    // the tree hides.
+    connect(tree_, &NavigationView::nodeCollapsed, this, [this](QTreeWidgetItem *item) {
+        for (QTreeWidgetItem *node = nodeByKey(shownKey_); node != nullptr; node = node->parent()) {
+            if (node->parent() == item) {
+                tree_->widget()->setCurrentItem(item);
+                return;
+            }
+        }
+    });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget *, QWidget *now) { showHintOf(now); });
+}
+
+void MainWindow::wireActions() {
+    EditorActions &a = *actions_;
+    connect(a.fileNew, &QAction::triggered, files_, &FileController::fileNew);
+    connect(a.fileOpen, &QAction::triggered, files_, &FileController::fileOpen);
+    connect(a.fileSave, &QAction::triggered, files_, [this] { files_->fileSave(); });
+    connect(a.fileSaveAs, &QAction::triggered, files_, [this] { files_->fileSaveAs(); });
+    connect(a.filePrint, &QAction::triggered, report_, &ReportController::print);
+    connect(a.filePrintToFile, &QAction::triggered, report_, &ReportController::printToFile);
+    connect(a.fileExportPdf, &QAction::triggered, report_, &ReportController::exportPdf);
+    for (const auto &[table, action] : a.exportTable) {
+        connect(action, &QAction::triggered, files_, [this, table = table] { files_->exportTable(table); });
+    }
+    for (const auto &[table, action] : a.importTable) {
+        connect(action, &QAction::triggered, files_, [this, table = table] { files_->importTable(table); });
+    }
+    connect(a.fileCompare, &QAction::triggered, files_, &FileController::compareWithFile);
+    connect(a.fileBackups, &QAction::triggered, files_, &FileController::showBackups);
+    connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
+    connect(a.undo, &QAction::triggered, this, [this] { undoOrRedo(true); });
+    connect(a.redo, &QAction::triggered, this, [this] { undoOrRedo(false); });
+    connect(a.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
+    connect(a.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
+    connect(a.hexDump, &QAction::triggered, this, &MainWindow::refreshHexDump);
+    connect(a.helpContents, &QAction::triggered, report_, &ReportController::showHelp);
+    connect(a.helpAbout, &QAction::triggered, report_, &ReportController::showAbout);
+    connect(a.saveHexFile, &QShortcut::activated, this, &MainWindow::saveHexFile);
+    connect(a.openHexFile, &QShortcut::activated, this, &MainWindow::openHexFile);
 }
 
 void MainWindow::load() {
-    setEnabled(false);
-    ctx_.ui.setBusyPointer(true);
+    setBusy(true);
     const auto logo = ctx_.ProgramFolder / "KL Logo3.gif";
     if (QFileInfo::exists(QString::fromStdString(logo.string()))) {
-        auto *picture = new QLabel(pagePanels_[Page::General]);
+        auto *picture = new QLabel(pages_->generalPanel());
         picture->setObjectName("pictLogo");
         picture->setPixmap(QPixmap(QString::fromStdString(logo.string())));
-        pagePanels_[Page::General]->layout()->addWidget(picture);
+        pages_->generalPanel()->layout()->addWidget(picture);
     }
     const StartupPlan plan = PlanStartup(GlobalIniPath(ctx_.ProgramFolder), ctx_.store);
-    for (QAction *slot : modelSlots_) {
-        slot->setChecked(false);
-        slot->setEnabled(false);
-        slot->setVisible(false);
-    }
-    for (const Model model : plan.offered) {
-        QAction *slot = modelSlots_[static_cast<std::size_t>(ModelNumber(model) - 1)];
-        slot->setText(QString::fromStdString(ModelCaption(model)));
-        slot->setVisible(true);
-        slot->setEnabled(true);
-    }
+    model_->offer(plan);
     if (plan.offered.empty()) {
         ctx_.ui.setBusyPointer(false);
         ctx_.ui.message(MessageIcon::Error, "Unknown model!!", ctx_.ProgramTitle);
         return;
     }
-    editMenu_->menuAction()->setVisible(plan.editMenuVisible);
+    actions_->editMenu->menuAction()->setVisible(plan.editMenuVisible);
     SetCurrentModel(ctx_, plan.model);
-    refreshModelMenu();
-    hexDumpAction_->setChecked(plan.hexVisible);
-    hexDumpAction_->setVisible(switches_.debug);
-    for (QAction *port : portSlots_) {
-        port->setChecked(false);
-    }
-    if (plan.comNum >= 1 && plan.comNum <= kPortCount) {
-        portSlots_[static_cast<std::size_t>(plan.comNum - 1)]->setChecked(true);
-    }
-    resetEditor(true);
+    model_->refreshModelMenu();
+    actions_->hexDump->setChecked(plan.hexVisible);
+    actions_->hexDump->setVisible(switches_.debug);
+    resetConfiguration(true);
     placeWindow();
-    modified_ = false;
-    history_.reset(currentState());
-    refreshUndoActions();
+    ctx_.startHistory();
     refreshHexDump();
-    ctx_.ui.setBusyPointer(false);
-    setEnabled(true);
+    setBusy(false);
     started_ = true;
 }
 
-ResetHooks MainWindow::resetHooks() {
-    ResetHooks hooks;
-    hooks.afterReset = [this] {
-        rebuildTree();
-        selectGeneral();
-        shownKey_.clear();
-        hintPanel_->clear();
-        refreshCaption();
-    };
-    return hooks;
-}
-
-void MainWindow::resetEditor(bool loadDestination) {
-    filling_ = true;
-    ResetConfiguration(ctx_, loadDestination, resetHooks());
-    refreshDestinationMenu();
-    filling_ = false;
-}
-
 QTreeWidgetItem *MainWindow::nodeByKey(const QString &key) const {
-    const auto found = nodes_.find(key);
-    return found == nodes_.end() ? nullptr : found->second;
-}
-
-void MainWindow::rebuildTree(bool keepView) {
-    std::set<QString> expanded;
-    for (const auto &[key, item] : nodes_) {
-        if (keepView && item->isExpanded()) {
-            expanded.insert(key);
-        }
-    }
-    const QString current = keepView ? Key(tree_->currentItem()) : QString();
-    const QSignalBlocker blocker(tree_);
-    tree_->clear();
-    nodes_.clear();
-    for (const auto &node : BuildNavigationTree(ctx_.Config, ctx_.AtisAvailable)) {
-        QTreeWidgetItem *parent =
-            node.parentKey.empty() ? nullptr : nodeByKey(QString::fromStdString(node.parentKey));
-        auto *item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-        item->setText(0, ToQString(node.text));
-        item->setData(0, Qt::UserRole, QString::fromStdString(node.key));
-        nodes_[QString::fromStdString(node.key)] = item;
-    }
-    for (const QString &key : expanded) {
-        if (QTreeWidgetItem *item = nodeByKey(key)) {
-            item->setExpanded(true);
-        }
-    }
-    if (QTreeWidgetItem *item = nodeByKey(current)) {
-        tree_->setCurrentItem(item);
-    }
-}
-
-int MainWindow::naturalTreeWidth() const {
-    // Every node counts, shown or folded, so no text is cut when a group is opened.
-    const QFontMetrics metrics(tree_->font());
-    int widest = 0;
-    for (const auto &[key, item] : nodes_) {
-        int depth = 1; // the root's own branch sign
-        for (const QTreeWidgetItem *parent = item->parent(); parent != nullptr; parent = parent->parent()) {
-            ++depth;
-        }
-        widest = std::max(widest, depth * tree_->indentation() + metrics.horizontalAdvance(item->text(0)));
-    }
-    const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int margins = 2 * tree_->frameWidth() + 12; // the item's own padding
-    return std::max(kTreeMinimum, widest + scrollBar + margins);
+    return tree_->nodeByKey(key);
 }
 
 void MainWindow::placeWindow() {
     // The window opens at its classic size, or as much larger as its tree and pages need.
-    const int treeWidth = naturalTreeWidth();
+    const int treeWidth = tree_->naturalWidth(kTreeMinimum);
     const QSize pages = pages_->minimumSizeHint().expandedTo(QSize(kTreeMinimum, 0));
     const QSize chrome = minimumSizeHint() - centralWidget()->minimumSizeHint();
     const int width = std::max(kWindowWidth, treeWidth + splitter_->handleWidth() + pages.width());
@@ -473,180 +199,113 @@ void MainWindow::showHintOf(QWidget *control) {
     }
 }
 
-PageFacts MainWindow::facts() const {
-    return {ctx_.CurrentModel, ctx_.ScramblerOption, ctx_.TitleText};
-}
-
-void MainWindow::nodeEnableChanged(const std::string &key) {
-    QTreeWidgetItem *item = nodeByKey(QString::fromStdString(key));
-    const PageTarget target = PageOfNode(Key(item != nullptr ? item->parent() : nullptr).toStdString(), key);
-    if (item == nullptr || target.page != Page::ChannelEditor) {
-        return;
-    }
-    const Configuration &config = ctx_.Config;
-    if (target.table == "E") {
-        const auto &channel = config.Expansion[static_cast<std::size_t>(target.index - 1)];
-        item->setText(0, ToQString(EntryNodeText("EXP", target.index, channel.Enable)));
-        return;
-    }
-    const int group = target.table == "PU" ? 0 : target.table == "PI" ? 1 : 2;
-    const auto &table = PlanTable(config, group);
-    if (target.index >= 0 && target.index < static_cast<int>(table.size())) {
-        item->setText(0, ToQString(ChannelNodeText(table[static_cast<std::size_t>(target.index)])));
-    }
+void MainWindow::nodeEnableChanged(const PageTarget &target) {
+    tree_->refreshRecordNode(ctx_.Config, target);
 }
 
 void MainWindow::groupUsabilityChanged() {
-    rebuildTree(true);
+    tree_->rebuild(ctx_.Config, ctx_.AtisAvailable, true);
     statusNamesChanged();
 }
 
 void MainWindow::statusNamesChanged() {
-    const std::pair<const char *, int> groups[] = {
-        {"PU", 0}, {"PI", 1}, {"PC", 2}, {"ExpChannel", kExpGroup}};
-    for (const auto &[key, group] : groups) {
-        if (QTreeWidgetItem *item = nodeByKey(key)) {
-            const std::string &name = ctx_.Config.Groups[static_cast<std::size_t>(group)].StatusName;
-            item->setText(0, ToQString(GroupNodeText(FromQString(item->text(0)), name)));
-        }
+    tree_->refreshGroupNodes(ctx_.Config);
+}
+
+void MainWindow::directoryNodesChanged(int directory) {
+    tree_->refreshDirectoryNodes(ctx_.Config, directory);
+}
+
+void MainWindow::jumpTo(const PageTarget &target) {
+    if (QTreeWidgetItem *item = tree_->nodeOf(target)) {
+        tree_->widget()->scrollToItem(item);
+        tree_->widget()->setCurrentItem(item);
     }
 }
 
-void MainWindow::directoryNodesChanged(const std::string &directory) {
-    QTreeWidgetItem *parent = nodeByKey(QString::fromStdString(directory));
-    if (parent == nullptr) {
-        return;
-    }
-    const bool individual = directory == "SM";
-    for (int i = 0; i < parent->childCount(); ++i) {
-        const auto &entry = individual ? ctx_.Config.Individual[static_cast<std::size_t>(i)]
-                                       : ctx_.Config.GroupDirectory[static_cast<std::size_t>(i)];
-        parent->child(i)->setText(
-            0, ToQString(EntryNodeText(individual ? "Memory ID" : "Group ID", i + 1, entry.Enable)));
-    }
+bool MainWindow::checkPage() {
+    return pages_->validate();
 }
 
-void MainWindow::jumpTo(const std::string &key) {
-    if (QTreeWidgetItem *item = nodeByKey(QString::fromStdString(key))) {
-        tree_->scrollToItem(item);
-        tree_->setCurrentItem(item);
-    }
-}
-
-void MainWindow::selectGeneral() {
-    QTreeWidgetItem *general = nodeByKey("General");
-    {
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(general);
-    }
-    shownKey_ = "General";
-    showPage(general);
+bool MainWindow::runOperation(Operation operation) {
+    return radio_->runOperation(operation);
 }
 
 void MainWindow::onNodeChanged(QTreeWidgetItem *current) {
     hintPanel_->setText(kTreeHint);
-    const QString key = Key(current);
+    const QString key = NavigationView::keyOf(current);
     if (current == nullptr || key == shownKey_) {
         return;
     }
-    if (!validatePage()) {
+    if (!pages_->validate()) {
         // The click that chose the node is still being handled and selects it after this returns:
         // the shown node is selected again now and once that is done.
-        restoreShownNode();
-        QTimer::singleShot(0, this, &MainWindow::restoreShownNode);
+        tree_->restore(nodeByKey(shownKey_));
+        QTimer::singleShot(0, this, [this] { tree_->restore(nodeByKey(shownKey_)); });
         return;
     }
+    pages_->leave();
+    ctx_.commitEdits();
     shownKey_ = key;
     showPage(current);
-}
-
-void MainWindow::restoreShownNode() {
-    QTreeWidgetItem *shown = nodeByKey(shownKey_);
-    if (shown == nullptr) {
-        return;
-    }
-    const QSignalBlocker blocker(tree_);
-    for (QTreeWidgetItem *parent = shown->parent(); parent != nullptr; parent = parent->parent()) {
-        parent->setExpanded(true);
-    }
-    tree_->setCurrentItem(shown);
-    tree_->clearSelection();
-    shown->setSelected(true);
 }
 
 void MainWindow::showPage(QTreeWidgetItem *item) {
     if (item == nullptr || isMinimized()) {
         return;
     }
-    if (!filling_) {
-        commitEdits(); // a replacement under way is one step of its own
-    }
-    shownCaption_ = item->text(0).toStdString();
-    const bool keepModified = modified_;
-    const PageTarget target = PageOfNode(Key(item->parent()).toStdString(), Key(item).toStdString());
-    for (const auto &[page, panel] : pagePanels_) {
-        panel->setEnabled(false);
-    }
-    switch (target.page) {
-    case Page::ChannelTable:
-        tablePage_->fill(target.table);
-        tablePage_->setEnabled(true);
-        break;
-    case Page::ChannelEditor:
-        editorPage_->fill(target.table, target.index);
-        break;
-    case Page::Weather:
-        weatherPage_->fill();
-        break;
-    case Page::Usable:
-        usablePage_->fill();
-        break;
-    case Page::Common:
-        commonPage_->fill();
-        break;
-    case Page::Dsc:
-        dscPage_->fill();
-        break;
-    case Page::Atis:
-        atisPage_->fill();
-        break;
-    case Page::DirectoryTable:
-        directoryPage_->fill(target.table);
-        break;
-    case Page::DirectoryEntry:
-        entryPage_->fill(target.table, target.index);
-        break;
-    default:
-        if (const auto panel = pagePanels_.find(target.page); panel != pagePanels_.end()) {
-            panel->second->setEnabled(true);
-        }
-        break;
-    }
-    if (const auto panel = pagePanels_.find(target.page); panel != pagePanels_.end()) {
-        pages_->setCurrentWidget(panel->second);
-    }
+    ctx_.setEditPlace(item->text(0).toStdString());
+    pages_->show(NavigationView::targetOf(item));
     hintPanel_->setText(kTreeHint);
-    modified_ = keepModified; // filling a page is never a change
 }
 
-bool MainWindow::validatePage() {
-    QWidget *shown = pages_->currentWidget();
-    if (shown == editorPage_) {
-        return editorPage_->validate();
+void MainWindow::selectGeneral() {
+    QTreeWidgetItem *general = nodeByKey("General");
+    tree_->selectQuietly(general);
+    shownKey_ = "General";
+    showPage(general);
+}
+
+bool MainWindow::changesMayBeLost() {
+    if (ctx_.isClean()) {
+        return true;
     }
-    if (shown == usablePage_) {
-        return usablePage_->validate();
+    switch (
+        ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText, Buttons::YesNoCancel)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        return checkPage() && files_->fileSave();
+    default:
+        return false;
     }
-    if (shown == entryPage_) {
-        return entryPage_->validate();
+}
+
+void MainWindow::resetConfiguration(bool loadDestination) {
+    ResetHooks hooks;
+    hooks.afterReset = [this] {
+        showReplaced();
+        shownKey_.clear();
+        hintPanel_->clear();
+    };
+    ResetConfiguration(ctx_, loadDestination, hooks);
+    model_->refreshDestinationMenu();
+    ctx_.setModified(false);
+}
+
+void MainWindow::showReplaced() {
+    tree_->rebuild(ctx_.Config, ctx_.AtisAvailable);
+    selectGeneral();
+    refreshCaption();
+}
+
+void MainWindow::showChanged() {
+    tree_->rebuild(ctx_.Config, ctx_.AtisAvailable, true);
+    if (QTreeWidgetItem *shown = tree_->widget()->currentItem()) {
+        showPage(shown);
+    } else {
+        selectGeneral();
     }
-    if (shown == dscPage_) {
-        return dscPage_->validate();
-    }
-    if (shown == atisPage_) {
-        return atisPage_->validate();
-    }
-    return true;
 }
 
 void MainWindow::refreshCaption() {
@@ -655,30 +314,12 @@ void MainWindow::refreshCaption() {
     modelPanel_->setText(QString::fromStdString(ctx_.ModelName));
 }
 
-void MainWindow::refreshModelMenu() {
-    for (std::size_t slot = 0; slot < modelSlots_.size(); ++slot) {
-        modelSlots_[slot]->setChecked(static_cast<int>(slot) + 1 == ModelNumber(ctx_.CurrentModel));
-    }
-}
-
 void MainWindow::refreshDestinationMenu() {
-    const auto &menu = ctx_.Destinations;
-    destinationMenu_->setEnabled(menu.Enabled);
-    for (std::size_t slot = 0; slot < destinationSlots_.size(); ++slot) {
-        QAction *action = destinationSlots_[slot];
-        const bool used = slot < menu.Captions.size();
-        action->setText(used ? QString::fromStdString(menu.Captions[slot]) : QString());
-        action->setVisible(used);
-        action->setChecked(menu.Checked && *menu.Checked == static_cast<int>(slot));
-    }
-}
-
-void MainWindow::toggleHexDump() {
-    refreshHexDump();
+    model_->refreshDestinationMenu();
 }
 
 void MainWindow::refreshHexDump() {
-    const bool visible = switches_.debug && hexDumpAction_->isChecked();
+    const bool visible = switches_.debug && actions_->hexDump->isChecked();
     hexList_->setVisible(visible);
     hexList_->clear();
     if (!visible) {
@@ -689,6 +330,80 @@ void MainWindow::refreshHexDump() {
         hexList_->addItem(QString::fromStdString(line));
     }
     ctx_.ui.setBusyPointer(false);
+}
+
+void MainWindow::setBusy(bool busy) {
+    ctx_.ui.setBusyPointer(busy);
+    setEnabled(!busy);
+}
+
+void MainWindow::undoOrRedo(bool undo) {
+    if (!checkPage()) {
+        return;
+    }
+    if (undo ? ctx_.undo() : ctx_.redo()) {
+        showChanged();
+        refreshHexDump();
+    }
+}
+
+void MainWindow::refreshUndoActions() {
+    actions_->undo->setEnabled(ctx_.canUndo());
+    actions_->undo->setText(ctx_.canUndo() ? tr("&Undo %1").arg(ToQString(ctx_.undoName())) : tr("&Undo"));
+    actions_->redo->setEnabled(ctx_.canRedo());
+    actions_->redo->setText(ctx_.canRedo() ? tr("&Redo %1").arg(ToQString(ctx_.redoName())) : tr("&Redo"));
+}
+
+void MainWindow::saveHexFile() {
+    files_->saveHexFile();
+}
+
+void MainWindow::openHexFile() {
+    files_->openHexFile();
+}
+
+void MainWindow::transferRead() {
+    radio_->read();
+}
+
+void MainWindow::transferProgram() {
+    radio_->program();
+}
+
+void MainWindow::storePlacement() {
+    if (isMinimized()) {
+        return;
+    }
+    const QScreen *display = screen();
+    const double twipsPerPixel = 1440.0 / (display != nullptr ? display->logicalDotsPerInch() : 96.0);
+    const QRect placement = geometry();
+    const auto twips = [twipsPerPixel](int pixels) {
+        return std::to_string(static_cast<long>(pixels * twipsPerPixel));
+    };
+    ctx_.store.put("Settings", "MainLeft", twips(placement.left()));
+    ctx_.store.put("Settings", "MainTop", twips(placement.top()));
+    ctx_.store.put("Settings", "MainWidth", twips(placement.width()));
+    ctx_.store.put("Settings", "MainHeight", twips(placement.height()));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    // A transfer under way stops first; the window closes once it has.
+    if (radio_->stopBeforeClosing(this)) {
+        event->ignore();
+        return;
+    }
+    if (started_ && !ctx_.isClean()) {
+        const Answer answer = ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText,
+                                               Buttons::YesNoCancel);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && (!checkPage() || !files_->fileSave()))) {
+            event->ignore();
+            return;
+        }
+    }
+    if (started_) {
+        storePlacement();
+    }
+    event->accept();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event) {

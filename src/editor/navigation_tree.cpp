@@ -1,7 +1,6 @@
 #include "editor/navigation_tree.h"
 
 #include "model/reference_tables.h"
-#include "model/text_format.h"
 
 #include <array>
 
@@ -11,16 +10,25 @@ namespace {
 
 constexpr std::array<const char *, 3> kGroupKeys = {"PU", "PI", "PC"};
 constexpr std::array<const char *, 3> kGroupTexts = {"Group1", "Group2", "Group3"};
+constexpr std::array<const char *, 2> kDirectoryKeys = {"SM", "SG"};
+constexpr const char *kExpansionKey = "ExpChannel";
 
-} // namespace
-
+// A child key: its prefix, one blank and the number.
 std::string ChildKey(const std::string &prefix, int number) {
     return prefix + " " + std::to_string(number);
 }
 
-int ChildNumber(const std::string &key) {
-    return key.size() > 2 ? static_cast<int>(LeadingNumber(key.substr(2))) : 0;
+std::string ListKey(int list) {
+    return list == kExpansionList                ? kExpansionKey
+           : list >= 0 && list < kPlanGroupCount ? kGroupKeys[static_cast<std::size_t>(list)]
+                                                 : "";
 }
+
+std::string DirectoryKey(int directory) {
+    return directory == kGroupDirectory ? kDirectoryKeys[1] : kDirectoryKeys[0];
+}
+
+} // namespace
 
 std::string ChannelNodeText(const ChannelRecord &record) {
     const auto &master = BuildMasterChannelList();
@@ -39,86 +47,100 @@ std::string GroupNodeText(const std::string &text, const std::string &statusName
     return statusName.empty() ? base : base + "(" + statusName + ")";
 }
 
-std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis) {
-    std::vector<TreeNode> nodes = {{"", "General", "General"},
-                                   {"General", "Usable", "Usable CH Group Setup"},
-                                   {"General", "Common", "Common Setup"},
-                                   {"General", "DSC", "DSC Setup"}};
-    if (atis) {
-        nodes.push_back({"General", "ATIS", "ATIS Setup"});
+std::string RecordNodeText(const Configuration &config, const PageTarget &target) {
+    const auto at = [](int i) { return static_cast<std::size_t>(i); };
+    if (target.page == Page::ChannelEditor && target.list == kExpansionList) {
+        return EntryNodeText("EXP", target.index, config.Expansion[at(target.index - 1)].Enable);
     }
-    nodes.push_back({"", "Program", "Programable Channel"});
+    if (target.page == Page::ChannelEditor) {
+        return ChannelNodeText(PlanTable(config, target.list)[at(target.index)]);
+    }
+    if (target.page == Page::DirectoryEntry && target.list == kGroupDirectory) {
+        return EntryNodeText("Group ID", target.index, config.GroupDirectory[at(target.index - 1)].Enable);
+    }
+    if (target.page == Page::DirectoryEntry) {
+        return EntryNodeText("Memory ID", target.index, config.Individual[at(target.index - 1)].Enable);
+    }
+    return {};
+}
+
+std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis) {
+    std::vector<TreeNode> nodes = {{"", "General", "General", {Page::General}},
+                                   {"General", "Usable", "Usable CH Group Setup", {Page::Usable}},
+                                   {"General", "Common", "Common Setup", {Page::Common}},
+                                   {"General", "DSC", "DSC Setup", {Page::Dsc}}};
+    if (atis) {
+        nodes.push_back({"General", "ATIS", "ATIS Setup", {Page::Atis}});
+    }
+    nodes.push_back({"", "Program", "Programable Channel", {Page::Grey}});
     for (int g = 0; g < kPlanGroupCount; ++g) {
         const auto &group = config.Groups[static_cast<std::size_t>(g)];
         if (!group.Usable) {
             continue;
         }
-        const std::string key = kGroupKeys[static_cast<std::size_t>(g)];
-        nodes.push_back(
-            {"Program", key, GroupNodeText(kGroupTexts[static_cast<std::size_t>(g)], group.StatusName)});
+        const std::string key = ListKey(g);
+        nodes.push_back({"Program",
+                         key,
+                         GroupNodeText(kGroupTexts[static_cast<std::size_t>(g)], group.StatusName),
+                         {Page::ChannelTable, g}});
         const auto &table = PlanTable(config, g);
         for (std::size_t i = 0; i < table.size(); ++i) {
-            nodes.push_back({key, ChildKey(key, static_cast<int>(i)), ChannelNodeText(table[i])});
+            const PageTarget target{Page::ChannelEditor, g, static_cast<int>(i)};
+            nodes.push_back({key, NodeKeyOf(target), ChannelNodeText(table[i]), target});
         }
     }
-    nodes.push_back({"Program", "PW", "Weather"});
-    nodes.push_back({"", "DSCSetting", "DSC"});
-    nodes.push_back({"DSCSetting", "SM", "Individual Directory"});
-    for (int n = 1; n <= layout::kIndividualDirectoryCount; ++n) {
-        nodes.push_back(
-            {"SM", ChildKey("SM", n),
-             EntryNodeText("Memory ID", n, config.Individual[static_cast<std::size_t>(n - 1)].Enable)});
-    }
-    nodes.push_back({"DSCSetting", "SG", "Group Directory"});
-    for (int n = 1; n <= layout::kGroupDirectoryCount; ++n) {
-        nodes.push_back(
-            {"SG", ChildKey("SG", n),
-             EntryNodeText("Group ID", n, config.GroupDirectory[static_cast<std::size_t>(n - 1)].Enable)});
+    nodes.push_back({"Program", "PW", "Weather", {Page::Weather}});
+    nodes.push_back({"", "DSCSetting", "DSC", {Page::Grey}});
+    const std::pair<int, int> directories[] = {{kIndividualDirectory, layout::kIndividualDirectoryCount},
+                                               {kGroupDirectory, layout::kGroupDirectoryCount}};
+    for (const auto &[directory, count] : directories) {
+        nodes.push_back({"DSCSetting",
+                         DirectoryKey(directory),
+                         directory == kGroupDirectory ? "Group Directory" : "Individual Directory",
+                         {Page::DirectoryTable, directory}});
+        for (int n = 1; n <= count; ++n) {
+            const PageTarget target{Page::DirectoryEntry, directory, n};
+            nodes.push_back(
+                {DirectoryKey(directory), NodeKeyOf(target), RecordNodeText(config, target), target});
+        }
     }
     // Every model of the catalogue has expansion channels.
-    nodes.push_back({"", "ExpChannel", GroupNodeText("EXP Channel", config.Groups[kExpGroup].StatusName)});
+    nodes.push_back({"",
+                     kExpansionKey,
+                     GroupNodeText("EXP Channel", config.Groups[kExpGroup].StatusName),
+                     {Page::ChannelTable, kExpansionList}});
     for (int n = 1; n <= layout::kExpChannelCount; ++n) {
-        nodes.push_back({"ExpChannel", ChildKey("E", n),
-                         EntryNodeText("EXP", n, config.Expansion[static_cast<std::size_t>(n - 1)].Enable)});
+        const PageTarget target{Page::ChannelEditor, kExpansionList, n};
+        nodes.push_back({kExpansionKey, NodeKeyOf(target), RecordNodeText(config, target), target});
     }
     return nodes;
 }
 
-PageTarget PageOfNode(const std::string &parentKey, const std::string &key) {
-    const std::string parent = ToUpper(parentKey);
-    const std::string node = ToUpper(key);
-    if (parent.empty()) {
-        if (node == "GENERAL") {
-            return {Page::General};
-        }
-        if (node == "PROGRAM" || node == "DSCSETTING") {
-            return {Page::Grey};
-        }
-        return node == "EXPCHANNEL" ? PageTarget{Page::ChannelTable, "E"} : PageTarget{};
+std::string NodeKeyOf(const PageTarget &target) {
+    switch (target.page) {
+    case Page::General:
+        return "General";
+    case Page::Usable:
+        return "Usable";
+    case Page::Common:
+        return "Common";
+    case Page::Dsc:
+        return "DSC";
+    case Page::Atis:
+        return "ATIS";
+    case Page::Weather:
+        return "PW";
+    case Page::ChannelTable:
+        return ListKey(target.list);
+    case Page::ChannelEditor:
+        return ChildKey(target.list == kExpansionList ? "E" : ListKey(target.list), target.index);
+    case Page::DirectoryTable:
+        return DirectoryKey(target.list);
+    case Page::DirectoryEntry:
+        return ChildKey(DirectoryKey(target.list), target.index);
+    default:
+        return {};
     }
-    if (parent == "GENERAL") {
-        return node == "USABLE"   ? PageTarget{Page::Usable}
-               : node == "COMMON" ? PageTarget{Page::Common}
-               : node == "DSC"    ? PageTarget{Page::Dsc}
-               : node == "ATIS"   ? PageTarget{Page::Atis}
-                                  : PageTarget{};
-    }
-    if (parent == "PROGRAM") {
-        return node == "PW" ? PageTarget{Page::Weather} : PageTarget{Page::ChannelTable, node};
-    }
-    if (parent == "PU" || parent == "PI" || parent == "PC") {
-        return {Page::ChannelEditor, parent, ChildNumber(key)};
-    }
-    if (parent == "DSCSETTING") {
-        return {Page::DirectoryTable, node};
-    }
-    if (parent == "SM" || parent == "SG") {
-        return {Page::DirectoryEntry, parent, ChildNumber(key)};
-    }
-    if (parent == "EXPCHANNEL") {
-        return {Page::ChannelEditor, "E", ChildNumber(key)};
-    }
-    return {};
 }
 
 } // namespace klt

@@ -10,25 +10,6 @@
 
 namespace klt {
 
-struct TreeNode {
-    std::string parentKey; // empty for a root
-    std::string key;
-    std::string text;
-};
-
-std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis);
-
-// A child key: its prefix, one blank (the sign position of the number) and the number.
-std::string ChildKey(const std::string &prefix, int number);
-// The number of a child key, read from its third character.
-int ChildNumber(const std::string &key);
-
-// Texts of nodes that carry the "[Enable]" mark.
-std::string ChannelNodeText(const ChannelRecord &record);
-std::string EntryNodeText(const std::string &label, int number, bool enabled);
-// A group node's text with the group's status name in brackets: "Group2(INTL)".
-std::string GroupNodeText(const std::string &text, const std::string &statusName);
-
 enum class Page {
     General,
     Grey,
@@ -36,20 +17,46 @@ enum class Page {
     Common,
     Dsc,
     Atis,
-    ChannelTable,  // group key "PU", "PI", "PC" or "ExpChannel"
+    ChannelTable,  // a plan group's enabled channels, or the expansion channels
     ChannelEditor, // a channel of a group, or an expansion channel
     Weather,
-    DirectoryTable, // "SM" or "SG"
+    DirectoryTable,
     DirectoryEntry,
     None
 };
 
+// The lists a channel page shows: plan groups 0 to 2 by their index, and the expansion channels.
+inline constexpr int kExpansionList = kExpGroup;
+// The two station directories.
+inline constexpr int kIndividualDirectory = 0;
+inline constexpr int kGroupDirectory = 1;
+
+// What a node of the tree shows: a page, and for the pages of many records which one.
 struct PageTarget {
-    Page page{Page::None};
-    std::string table{}; // "PU", "PI", "PC", "E" (expansion), "SM", "SG"
-    int index = -1;      // record index, or entry number
+    Page page = Page::None;
+    int list = -1;  // channel pages: a plan group or kExpansionList; directory pages: which directory
+    int index = -1; // a plan channel's record index; an expansion channel's or a directory entry's number
+    bool operator==(const PageTarget &) const = default;
 };
 
-PageTarget PageOfNode(const std::string &parentKey, const std::string &key);
+struct TreeNode {
+    std::string parentKey; // empty for a root
+    std::string key;
+    std::string text;
+    PageTarget target;
+};
+
+std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis);
+
+// The key of the node that shows a target: the tree's keys are its own, nobody else reads them.
+std::string NodeKeyOf(const PageTarget &target);
+
+// Texts of nodes that carry the "[Enable]" mark.
+std::string ChannelNodeText(const ChannelRecord &record);
+std::string EntryNodeText(const std::string &label, int number, bool enabled);
+// A group node's text with the group's status name in brackets: "Group2(INTL)".
+std::string GroupNodeText(const std::string &text, const std::string &statusName);
+// The text of a channel or directory entry node as its record now is.
+std::string RecordNodeText(const Configuration &config, const PageTarget &target);
 
 } // namespace klt

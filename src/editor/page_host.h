@@ -3,6 +3,7 @@
 // model, the message boxes, and the window's reactions to an edit.
 
 #include "base/ui.h"
+#include "editor/navigation_tree.h"
 #include "link/operation.h"
 #include "model/model_catalogue.h"
 #include "model/radio_image.h"
@@ -30,15 +31,16 @@ public:
     // Every edit written into a record.
     virtual void markModified() = 0;
     // A channel's or entry's enable changed: its node's "[Enable]" mark follows.
-    virtual void nodeEnableChanged(const std::string &key) = 0;
+    virtual void nodeEnableChanged(const PageTarget &target) = 0;
     // A group became usable or unusable: its nodes come or go.
     virtual void groupUsabilityChanged() = 0;
     // A status name changed: the group nodes show it.
     virtual void statusNamesChanged() = 0;
-    // The entries of a directory ("SM" or "SG") moved or changed: their nodes' marks follow.
-    virtual void directoryNodesChanged(const std::string &directory) = 0;
-    // Selects the node of a key as a click on it would.
-    virtual void jumpTo(const std::string &key) = 0;
+    // The entries of a directory (kIndividualDirectory or kGroupDirectory) moved or changed: their
+    // nodes' marks follow.
+    virtual void directoryNodesChanged(int directory) = 0;
+    // Selects the node of a target as a click on it would.
+    virtual void jumpTo(const PageTarget &target) = 0;
     // The check before the shown page is left; false when it keeps the user there.
     virtual bool checkPage() = 0;
     // Runs an exchange with the radio through the transfer dialog; true when it completed.

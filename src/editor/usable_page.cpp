@@ -156,7 +156,7 @@ void UsablePage::fillLists(std::size_t i) {
     }
 }
 
-void UsablePage::fill() {
+void UsablePage::fill(const PageTarget &) {
     const Configuration &config = host_.config();
     const bool second = HasSecondPriorityChannel(host_.facts().model);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -177,16 +177,14 @@ void UsablePage::fill() {
     }
     refreshGroupBoxCaptions();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        applyUsability(i);
+        showUsability(i); // the controls as the records allow: showing is no edit
     }
     setEnabled(true);
 }
 
-void UsablePage::applyUsability(std::size_t i) {
-    Configuration &config = host_.config();
+void UsablePage::showUsability(std::size_t i) {
     Row &row = rows_[i];
     const bool on = row.usable->isChecked();
-    config.Groups[i].Usable = on;
     for (QWidget *control : std::initializer_list<QWidget *>{row.priorityLabel, row.priority, row.secondLabel,
                                                              row.second, row.nameLabel, row.name}) {
         if (control != nullptr) {
@@ -198,13 +196,20 @@ void UsablePage::applyUsability(std::size_t i) {
             box->setEnabled(on);
         }
     } else if (!on) {
-        // A group the radio may not use cannot be part of the expansion channel group either.
         expansionGroups_[i]->setChecked(false);
+    }
+}
+
+void UsablePage::applyUsability(std::size_t i) {
+    Configuration &config = host_.config();
+    const bool on = rows_[i].usable->isChecked();
+    config.Groups[i].Usable = on;
+    showUsability(i);
+    if (i != kExpGroup && !on) {
+        // A group the radio may not use cannot be part of the expansion channel group either.
         config.Groups[kExpGroup].ExpChGroup[i] = false;
     }
-    if (isEnabled()) {
-        host_.groupUsabilityChanged();
-    }
+    host_.groupUsabilityChanged();
     host_.markModified();
 }
 

@@ -2,6 +2,7 @@
 // pictUsable: which channel groups the radio may use, their priority channels and status names, and
 // which plan groups the expansion channel group covers.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -16,14 +17,16 @@ namespace klt {
 
 class TextField;
 
-class UsablePage final : public QWidget {
+class UsablePage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     UsablePage(PageHost &host, QWidget *parent);
 
-    void fill();
+    QWidget *widget() override { return this; }
+
+    void fill(const PageTarget &target) override;
     // The check before the page is left: a status name being typed is stored.
-    bool validate();
+    bool validate() override;
 
 private:
     struct Row {
@@ -37,6 +40,7 @@ private:
     };
     void buildRow(std::size_t i);
     void fillLists(std::size_t i);
+    void showUsability(std::size_t i);
     void applyUsability(std::size_t i);
     void storeStatusName(std::size_t i);
     void refreshGroupBoxCaptions();

@@ -83,7 +83,7 @@ ChannelRecord *WeatherPage::record(std::size_t row) {
     return row < weather.size() ? &weather[row] : nullptr;
 }
 
-void WeatherPage::fill() {
+void WeatherPage::fill(const PageTarget &) {
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const ChannelRecord *r = record(i);
         const Row &row = rows_[i];

@@ -1,6 +1,7 @@
 #pragma once
 // pictD: the ten weather channels, one row each: enable, scan memory and name.
 
+#include "editor/editor_page.h"
 #include "editor/page_host.h"
 
 #include <QWidget>
@@ -14,12 +15,14 @@ namespace klt {
 
 class TextField;
 
-class WeatherPage final : public QWidget {
+class WeatherPage final : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     WeatherPage(PageHost &host, QWidget *parent);
 
-    void fill();
+    QWidget *widget() override { return this; }
+
+    void fill(const PageTarget &target) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

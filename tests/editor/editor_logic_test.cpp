@@ -91,21 +91,38 @@ TEST(NavigationTree, KeysTextsAndOrder) {
     EXPECT_EQ(BuildNavigationTree(config, true)[4].key, "ATIS");
 }
 
-TEST(NavigationTree, PagesOfNodes) {
-    EXPECT_EQ(PageOfNode("", "General").page, Page::General);
-    EXPECT_EQ(PageOfNode("", "DSCSetting").page, Page::Grey);
-    EXPECT_EQ(PageOfNode("General", "ATIS").page, Page::Atis);
-    EXPECT_EQ(PageOfNode("Program", "PW").page, Page::Weather);
-    const PageTarget channel = PageOfNode("PI", "PI 140");
-    EXPECT_EQ(channel.page, Page::ChannelEditor);
-    EXPECT_EQ(channel.table, "PI");
-    EXPECT_EQ(channel.index, 140);
-    const PageTarget entry = PageOfNode("SG", "SG 7");
-    EXPECT_EQ(entry.page, Page::DirectoryEntry);
-    EXPECT_EQ(entry.index, 7);
-    EXPECT_EQ(PageOfNode("ExpChannel", "E 64").index, 64);
-    EXPECT_EQ(PageOfNode("", "ExpChannel").page, Page::ChannelTable);
-    EXPECT_EQ(ChildNumber("PU 12"), 12);
+TEST(NavigationTree, EachNodeCarriesThePageItShows) {
+    Configuration config;
+    for (int g = 0; g < kPlanGroupCount; ++g) {
+        PlanTable(config, g) = BuildPlan(g);
+        config.Groups[static_cast<std::size_t>(g)].Usable = true;
+    }
+    config.Expansion[63].Enable = true;
+    config.GroupDirectory[6].Enable = true;
+    const auto nodes = BuildNavigationTree(config, true);
+    const auto target = [&nodes](const std::string &key) {
+        const auto found = std::ranges::find(nodes, key, &TreeNode::key);
+        return found != nodes.end() ? found->target : PageTarget{};
+    };
+    EXPECT_EQ(target("General"), (PageTarget{Page::General}));
+    EXPECT_EQ(target("DSCSetting").page, Page::Grey);
+    EXPECT_EQ(target("ATIS"), (PageTarget{Page::Atis}));
+    EXPECT_EQ(target("PW"), (PageTarget{Page::Weather}));
+    EXPECT_EQ(target("PI"), (PageTarget{Page::ChannelTable, 1}));
+    EXPECT_EQ(target("PI 140"), (PageTarget{Page::ChannelEditor, 1, 140}));
+    EXPECT_EQ(target("SG"), (PageTarget{Page::DirectoryTable, kGroupDirectory}));
+    EXPECT_EQ(target("SG 7"), (PageTarget{Page::DirectoryEntry, kGroupDirectory, 7}));
+    EXPECT_EQ(target("E 64"), (PageTarget{Page::ChannelEditor, kExpansionList, 64}));
+    EXPECT_EQ(target("ExpChannel"), (PageTarget{Page::ChannelTable, kExpansionList}));
+    // Every node with a page of its own is found again by its target, and its text follows the record.
+    for (const TreeNode &node : nodes) {
+        if (node.target.page != Page::Grey) {
+            EXPECT_EQ(NodeKeyOf(node.target), node.key);
+        }
+        if (node.target.page == Page::ChannelEditor || node.target.page == Page::DirectoryEntry) {
+            EXPECT_EQ(RecordNodeText(config, node.target), node.text) << node.key;
+        }
+    }
     EXPECT_EQ(GroupNodeText("Group2(INTL)", ""), "Group2");
 }
 

@@ -1,0 +1,132 @@
+#include "editor/editor_actions.h"
+
+#include "app/app_context.h"
+#include "model/model_catalogue.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
+
+namespace klt {
+
+namespace {
+
+QAction *AddAction(QMenu *menu, const char *name, const QString &caption,
+                   QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (shortcut != QKeySequence::UnknownKey) {
+        action->setShortcuts(shortcut);
+    }
+    return action;
+}
+
+QMenu *AddMenu(QMenuBar *bar, const char *name, const QString &caption) {
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+EditorActions::EditorActions(QMainWindow *window) : QObject(window) {
+    buildFileMenu(window);
+    buildEditMenu(window);
+    buildOtherMenus(window);
+    buildToolBar(window);
+}
+
+void EditorActions::buildFileMenu(QMainWindow *window) {
+    QMenu *file = AddMenu(window->menuBar(), "mnuFile", tr("&File"));
+    fileNew = AddAction(file, "mnuFileNew", tr("&New"), QKeySequence::New);
+    fileOpen = AddAction(file, "mnuFileOpen", tr("&Open"), QKeySequence::Open);
+    fileSave = AddAction(file, "mnuFileSave", tr("&Save"), QKeySequence::Save);
+    fileSaveAs = AddAction(file, "mnuFileSaveAs", tr("Save &As..."), QKeySequence::SaveAs);
+    AddAction(file, "mnuFileSaveAsDefault", tr("Save As &Default"))->setEnabled(false);
+    file->addSeparator();
+    filePrint = AddAction(file, "mnuFilePrint", tr("&Print"), QKeySequence::Print);
+    filePrintToFile = AddAction(file, "mnuFilePrintToFile", tr("P&rint to File"));
+    fileExportPdf = AddAction(file, "mnuFileExportPdf", tr("&Export PDF..."));
+    file->addSeparator();
+    QMenu *exportMenu = file->addMenu(tr("Expor&t"));
+    exportMenu->setObjectName("mnuFileExport");
+    QMenu *importMenu = file->addMenu(tr("&Import"));
+    importMenu->setObjectName("mnuFileImport");
+    for (const CsvTable table : {CsvTable::IndividualDirectory, CsvTable::GroupDirectory, CsvTable::Expansion,
+                                 CsvTable::Weather, CsvTable::Channels}) {
+        const QString caption = QString(CsvTableCaption(table)) + tr(" (CSV)...");
+        const QString name = QString(CsvTableName(table));
+        exportTable[table] = AddAction(exportMenu, ("mnuFileExport_" + name).toLatin1().constData(), caption);
+        importTable[table] = AddAction(importMenu, ("mnuFileImport_" + name).toLatin1().constData(), caption);
+    }
+    fileCompare = AddAction(file, "mnuFileCompare", tr("&Compare with..."));
+    fileBackups = AddAction(file, "mnuFileBackups", tr("&Backups..."));
+    file->addSeparator();
+    fileExit = AddAction(file, "mnuFileExit", tr("E&xit"), QKeySequence::Quit);
+}
+
+void EditorActions::buildEditMenu(QMainWindow *window) {
+    editMenu = AddMenu(window->menuBar(), "mnuEdit", tr("&Edit"));
+    undo = AddAction(editMenu, "mnuEditUndo", tr("&Undo"), QKeySequence::Undo);
+    redo = AddAction(editMenu, "mnuEditRedo", tr("&Redo"), QKeySequence::Redo);
+    editMenu->addSeparator();
+    QMenu *model = editMenu->addMenu(tr("&Model"));
+    model->setObjectName("mnuEditModel");
+    for (int slot = 0; slot < kModelSlotCount; ++slot) {
+        QAction *action = model->addAction("model " + QString::number(slot + 1));
+        action->setObjectName("mnuEditModelType" + QString::number(slot));
+        action->setCheckable(true);
+        modelSlots.push_back(action);
+    }
+}
+
+void EditorActions::buildOtherMenus(QMainWindow *window) {
+    QMenu *transfer = AddMenu(window->menuBar(), "mnuTransfer", tr("&Transfer"));
+    transferProgram = AddAction(transfer, "mnuTransferProgram", tr("&Program to Radio"));
+    transferRead = AddAction(transfer, "mnuTransferRead", tr("&Read from Radio"));
+
+    destinationMenu = AddMenu(window->menuBar(), "mnuDestination", tr("&Destination"));
+    for (int slot = 0; slot < DestinationMenu::kSlots; ++slot) {
+        QAction *action = destinationMenu->addAction("DST" + QString::number(slot));
+        action->setObjectName("mnuDestinationChild" + QString::number(slot));
+        action->setCheckable(true);
+        destinationSlots.push_back(action);
+    }
+
+    QMenu *options = AddMenu(window->menuBar(), "mnuOptions", tr("&Options"));
+    portMenu = options->addMenu(tr("&SerialPort"));
+    portMenu->setObjectName("mnuOptionsSerialPort");
+    for (int index = 0; index < kPortCount; ++index) {
+        QAction *action = portMenu->addAction(QString());
+        action->setObjectName("mnuOptionsSerialPort1_" + QString::number(index));
+        action->setCheckable(true);
+        portSlots.push_back(action);
+    }
+    hexDump = AddAction(options, "mnuOptionsHexdump", tr("Hexdump"));
+    hexDump->setCheckable(true);
+
+    QMenu *help = AddMenu(window->menuBar(), "mnuHelp", tr("&Help"));
+    helpContents = AddAction(help, "mnuHelpContents", tr("&Contents"), QKeySequence::HelpContents);
+    helpAbout = AddAction(help, "mnuHelpAbout", tr("&About KLT Version"));
+
+    saveHexFile = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), window);
+    openHexFile = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), window);
+}
+
+void EditorActions::buildToolBar(QMainWindow *window) {
+    QToolBar *bar = window->addToolBar(tr("Tools"));
+    bar->setObjectName("tbToolBar");
+    bar->setMovable(false);
+    // The toolbar shows the menus' own actions: one enabled state, one shortcut, one handler.
+    for (QAction *action : {fileNew, fileOpen, fileSave, filePrint, transferProgram, transferRead}) {
+        bar->addAction(action);
+    }
+    for (QAction *action : {fileNew, fileOpen, fileSave, filePrint, transferProgram, transferRead}) {
+        action->setIconText(action->text().remove('&').remove("...").section(' ', 0, 0));
+    }
+}
+
+} // namespace klt

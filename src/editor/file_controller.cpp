@@ -1,0 +1,244 @@
+#include "editor/file_controller.h"
+
+#include "app/backups.h"
+#include "app/hex_file_commands.h"
+#include "app/model_state.h"
+#include "app/reset.h"
+#include "app/settings_file_commands.h"
+#include "editor/list_dialogs.h"
+#include "files/atomic_write.h"
+#include "files/settings_diff.h"
+#include "files/whole_file.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+namespace klt {
+
+namespace {
+
+const char *const kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+const char *const kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+const char *const kCsvFilter = "CSV files(*.csv)|*.csv|All files(*.*)|*.*";
+const char *const kCompareFilter = "Settings and image files(*.dat *.hex)|*.dat|All files(*.*)|*.*";
+constexpr int kNewDelayMs = 100;
+constexpr int kUiPauseMs = 500;
+
+} // namespace
+
+FileController::FileController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view) {}
+
+QString FileController::programFolder() const {
+    return QString::fromStdString(ctx_.ProgramFolder.string());
+}
+
+void FileController::fileNew() {
+    if (view_.checkPage() && view_.changesMayBeLost()) {
+        startNew(false);
+    }
+}
+
+void FileController::startNew(bool newModel) {
+    QTimer::singleShot(kNewDelayMs, this, [this, newModel] {
+        view_.setBusy(true);
+        ctx_.commitEdits();
+        view_.showReplaced();
+        ctx_.ui.pause(kUiPauseMs);
+        view_.resetConfiguration(true);
+        if (newModel) {
+            ctx_.startHistory();
+        } else {
+            ctx_.commitReplacement("New", true);
+        }
+        view_.refreshHexDump();
+        view_.setBusy(false);
+    });
+}
+
+void FileController::fileOpen() {
+    if (!view_.checkPage() || !view_.changesMayBeLost()) {
+        return;
+    }
+    const QString file = services_.files.openFile(view_.dialogParent(), kDatFilter, programFolder());
+    if (file.isEmpty()) {
+        return;
+    }
+    view_.setBusy(true);
+    ctx_.commitEdits();
+    ResetHooks hooks;
+    hooks.afterReset = [this] { view_.showReplaced(); };
+    if (OpenSettingsFile(ctx_, file.toStdString(), true, hooks)) {
+        // The reset showed the defaults' tree: the file's groups and marks are shown now.
+        view_.showReplaced();
+        ctx_.commitReplacement("Open", true);
+    }
+    view_.refreshDestinationMenu();
+    view_.refreshHexDump();
+    view_.setBusy(false);
+}
+
+bool FileController::fileSave() {
+    if (!view_.checkPage()) {
+        return false;
+    }
+    if (SaveNeedsAName(ctx_)) {
+        return fileSaveAs();
+    }
+    if (!SaveSettingsAs(ctx_, ctx_.CurrentFilePath)) {
+        return false;
+    }
+    ctx_.markSaved();
+    view_.refreshCaption();
+    return true;
+}
+
+bool FileController::fileSaveAs() {
+    if (!view_.checkPage()) {
+        return false;
+    }
+    const QString file = services_.files.saveFile(view_.dialogParent(), kDatFilter, programFolder());
+    if (file.isEmpty()) {
+        return false;
+    }
+    view_.setBusy(true);
+    const bool saved = SaveSettingsAs(ctx_, file.toStdString());
+    view_.setBusy(false);
+    if (saved) {
+        ctx_.markSaved();
+        view_.refreshCaption();
+    }
+    return saved;
+}
+
+void FileController::saveHexFile() {
+    if (!ctx_.DebugMode || !view_.checkPage()) {
+        return;
+    }
+    const QString file = services_.files.saveFile(view_.dialogParent(), kHexFilter, programFolder());
+    if (file.isEmpty()) {
+        return;
+    }
+    view_.setBusy(true);
+    SaveHexFile(ctx_, file.toStdString());
+    view_.refreshHexDump();
+    view_.setBusy(false);
+}
+
+void FileController::openHexFile() {
+    if (!ctx_.DebugMode || !view_.changesMayBeLost()) {
+        return;
+    }
+    const QString file = services_.files.openFile(view_.dialogParent(), kHexFilter, programFolder());
+    if (file.isEmpty()) {
+        return;
+    }
+    view_.setBusy(true);
+    const bool opened = openImage(file.toStdString());
+    ctx_.setModified(false);
+    if (opened) {
+        ctx_.commitReplacement("Open", true);
+    }
+    view_.refreshHexDump();
+    view_.setBusy(false);
+}
+
+bool FileController::openImage(const std::filesystem::path &path) {
+    ctx_.commitEdits();
+    ResetHooks hooks;
+    hooks.refreshPage = [this] { view_.showReplaced(); };
+    const bool opened = OpenHexFile(ctx_, path, hooks);
+    if (opened) {
+        view_.refreshCaption();
+    }
+    return opened;
+}
+
+void FileController::exportTable(CsvTable table) {
+    if (!view_.checkPage()) {
+        return;
+    }
+    const QString path = services_.files.saveFile(view_.dialogParent(), kCsvFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto fault = WriteFileAtomically(path.toStdString(), ExportCsvTable(ctx_.Config, table))) {
+        ctx_.ui.message(MessageIcon::Warning, "FileSave Error!!\r\n" + fault->description, ctx_.TitleText);
+    }
+}
+
+void FileController::importTable(CsvTable table) {
+    if (!view_.checkPage()) {
+        return;
+    }
+    const QString path = services_.files.openFile(view_.dialogParent(), kCsvFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    const WholeFile file = ReadWholeFile(path.toStdString());
+    if (file.fault) {
+        ctx_.ui.message(MessageIcon::Warning, "FileRead Error!!\r\n" + file.fault->description,
+                        ctx_.TitleText);
+        return;
+    }
+    ctx_.commitEdits();
+    const std::string title = std::string("Import ") + CsvTableCaption(table);
+    if (const auto problem = ImportCsvTable(ctx_.Config, table, file.bytes)) {
+        ctx_.ui.message(MessageIcon::Warning,
+                        QFileInfo(path).fileName().toStdString() + ": " + DescribeCsvProblem(*problem) +
+                            "\r\n\r\nNothing was changed.",
+                        title);
+        return;
+    }
+    view_.showChanged();
+    ctx_.setModified(true);
+    ctx_.commitReplacement(title, false);
+    view_.refreshHexDump();
+}
+
+void FileController::compareWithFile() {
+    if (!view_.checkPage()) {
+        return;
+    }
+    const QString path = services_.files.openFile(view_.dialogParent(), kCompareFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    // The file is opened as File > Open would, into a context of its own: the editor stays as it is.
+    MemorySettingsStore store;
+    store.put("IniFilePath", StoredDestinationKey(ctx_.CurrentModel),
+              ctx_.store.get("IniFilePath", StoredDestinationKey(ctx_.CurrentModel), "usa"));
+    AppContext other(ctx_.ui, store, ctx_.ProgramFolder);
+    other.ProgramTitle = ctx_.ProgramTitle;
+    SetCurrentModel(other, ctx_.CurrentModel);
+    other.TitleText = ctx_.TitleText;
+    other.AtisAvailable = ctx_.AtisAvailable;
+    const std::string file = path.toStdString();
+    const bool opened = path.endsWith(".hex", Qt::CaseInsensitive)
+                            ? (ResetConfiguration(other, true), OpenHexFile(other, file))
+                            : OpenSettingsFile(other, file, true);
+    if (opened) {
+        ShowDifferences(view_.dialogParent(), tr("Compare with %1").arg(QFileInfo(path).fileName()),
+                        SettingsDifferences(ctx_.Config, other.Config, ctx_.CurrentModel, ctx_.ModelName,
+                                            ctx_.AtisAvailable));
+    }
+}
+
+void FileController::showBackups() {
+    if (!view_.checkPage()) {
+        return;
+    }
+    const auto chosen = ChooseBackup(view_.dialogParent(), ListBackups(BackupFolder(ctx_.ProgramTitle)));
+    if (chosen.empty() || !view_.changesMayBeLost()) {
+        return;
+    }
+    view_.setBusy(true);
+    if (openImage(chosen)) {
+        ctx_.commitReplacement("Open Backup", false);
+        ctx_.setModified(!ctx_.atSaved()); // a backup is not a file the user saved
+    }
+    view_.refreshHexDump();
+    view_.setBusy(false);
+}
+
+} // namespace klt

@@ -1,0 +1,90 @@
+#include "editor/page_stack.h"
+
+#include "editor/atis_page.h"
+#include "editor/channel_editor_page.h"
+#include "editor/channel_table_page.h"
+#include "editor/common_page.h"
+#include "editor/directory_pages.h"
+#include "editor/dsc_page.h"
+#include "editor/usable_page.h"
+#include "editor/weather_page.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace klt {
+
+namespace {
+
+// A page without settings of its own: a title, named so it can be found.
+class PanelPage final : public QWidget, public EditorPage {
+public:
+    PanelPage(const char *name, const QString &title) {
+        setObjectName(name);
+        auto *layout = new QVBoxLayout(this);
+        auto *label = new QLabel(title, this);
+        label->setObjectName(QString(name) + "Title");
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        layout->addWidget(label);
+        layout->addStretch(1);
+    }
+    QWidget *widget() override { return this; }
+    void fill(const PageTarget &) override { setEnabled(true); }
+};
+
+} // namespace
+
+PageStack::PageStack(PageHost &host, QWidget *parent) : QStackedWidget(parent) {
+    setObjectName("pages");
+    add(Page::General, new PanelPage("pictGeneral", "KLT Programmer"));
+    auto *grey = new PanelPage("pictGrey", "");
+    grey->setAutoFillBackground(true);
+    grey->setStyleSheet("#pictGrey { background: #808080; }");
+    add(Page::Grey, grey);
+    add(Page::Usable, new UsablePage(host, nullptr));
+    add(Page::Common, new CommonPage(host, nullptr));
+    add(Page::Dsc, new DscPage(host, nullptr));
+    add(Page::Atis, new AtisPage(host, nullptr));
+    add(Page::ChannelTable, new ChannelTablePage(host, nullptr));
+    add(Page::ChannelEditor, new ChannelEditorPage(host, nullptr));
+    add(Page::Weather, new WeatherPage(host, nullptr));
+    add(Page::DirectoryTable, new DirectoryTablePage(host, nullptr));
+    add(Page::DirectoryEntry, new DirectoryEntryPage(host, nullptr));
+}
+
+void PageStack::add(Page page, EditorPage *editorPage) {
+    pages_[page] = editorPage;
+    addWidget(editorPage->widget());
+}
+
+QWidget *PageStack::generalPanel() const {
+    return pages_.at(Page::General)->widget();
+}
+
+bool PageStack::show(const PageTarget &target) {
+    const auto found = pages_.find(target.page);
+    if (found == pages_.end()) {
+        return false;
+    }
+    for (const auto &[page, editorPage] : pages_) {
+        editorPage->widget()->setEnabled(false);
+    }
+    shown_ = found->second;
+    shown_->fill(target);
+    setCurrentWidget(shown_->widget());
+    return true;
+}
+
+bool PageStack::validate() {
+    return shown_ == nullptr || shown_->validate();
+}
+
+void PageStack::leave() {
+    if (shown_ != nullptr) {
+        shown_->leave();
+    }
+}
+
+} // namespace klt

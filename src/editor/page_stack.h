@@ -1,0 +1,35 @@
+#pragma once
+// pages: the editor's pages on top of each other, the one a target names in front. The window asks
+// the page in front for its check before anything else happens.
+
+#include "editor/editor_page.h"
+#include "editor/page_host.h"
+
+#include <QStackedWidget>
+
+#include <map>
+
+namespace klt {
+
+class PageStack final : public QStackedWidget {
+    Q_OBJECT
+public:
+    PageStack(PageHost &host, QWidget *parent);
+
+    // Fills the target's page and brings it to the front; false for a target without a page.
+    bool show(const PageTarget &target);
+    // The check of the page in front: false keeps the user there.
+    bool validate();
+    // The page in front is left for another.
+    void leave();
+    // The "General" page, where the program folder's logo goes.
+    QWidget *generalPanel() const;
+
+private:
+    void add(Page page, EditorPage *editorPage);
+
+    std::map<Page, EditorPage *> pages_;
+    EditorPage *shown_ = nullptr;
+};
+
+} // namespace klt

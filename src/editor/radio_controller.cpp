@@ -1,0 +1,89 @@
+#include "editor/radio_controller.h"
+
+#include "app/backups.h"
+#include "editor/transfer_dialog.h"
+#include "model/configuration_check.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+
+namespace klt {
+
+namespace {
+
+constexpr std::size_t kProblemsListed = 12;
+
+} // namespace
+
+RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view) {}
+
+bool RadioController::runOperation(Operation operation) {
+    if (running_ != nullptr) {
+        return false; // one operation at a time on the one port
+    }
+    ctx_.commitEdits();
+    TransferDialog dialog(ctx_, services_, operation, view_.dialogParent());
+    running_ = &dialog;
+    dialog.exec();
+    running_ = nullptr;
+    if (dialog.completed() && operation != Operation::Read && operation != Operation::Program) {
+        ctx_.commitReplacement(OperationCaption(operation), false); // a clear empties records too
+    }
+    if (closeAfter_ != nullptr) {
+        QTimer::singleShot(0, closeAfter_, &QWidget::close);
+        closeAfter_ = nullptr;
+    }
+    return dialog.completed();
+}
+
+bool RadioController::stopBeforeClosing(QWidget *window) {
+    if (running_ == nullptr || !running_->running()) {
+        return false;
+    }
+    closeAfter_ = window;
+    running_->cancel();
+    return true;
+}
+
+void RadioController::read() {
+    if (!view_.checkPage() || !runOperation(Operation::Read)) {
+        return;
+    }
+    // The configuration that was in the radio is never lost: the read keeps it among the backups.
+    KeepBackup(BackupFolder(ctx_.ProgramTitle), ctx_.Image, ctx_.CurrentModel,
+               std::chrono::system_clock::now());
+    ctx_.CurrentFilePath.clear();
+    view_.showReplaced();
+    view_.refreshHexDump();
+    ctx_.commitReplacement("Read from Radio", true);
+}
+
+void RadioController::program() {
+    if (!view_.checkPage() || !programDespiteProblems()) {
+        return;
+    }
+    runOperation(Operation::Program);
+    view_.refreshHexDump();
+}
+
+bool RadioController::programDespiteProblems() {
+    const auto problems = CheckConfiguration(ctx_.Config, ctx_.CurrentModel, ctx_.AtisAvailable);
+    if (problems.empty()) {
+        return true;
+    }
+    std::string text = "The radio would not take all of this configuration:\r\n";
+    for (std::size_t i = 0; i < problems.size() && i < kProblemsListed; ++i) {
+        text += "\r\n" + problems[i];
+    }
+    if (problems.size() > kProblemsListed) {
+        text += "\r\n... and " + std::to_string(problems.size() - kProblemsListed) + " more";
+    }
+    text += "\r\n\r\nProgram the radio anyway?";
+    return ctx_.ui.question(MessageIcon::Exclamation, text, "Program to Radio", Buttons::YesNoDefaultNo) ==
+           Answer::Yes;
+}
+
+} // namespace klt

@@ -1,0 +1,42 @@
+#pragma once
+// The Transfer menu's commands and the clears of the pages: each exchange with the radio runs through
+// the transfer dialog, one at a time; a read keeps what it brought among the backups.
+
+#include "app/app_context.h"
+#include "editor/editor_view.h"
+#include "editor/gui_services.h"
+#include "link/operation.h"
+
+#include <QObject>
+
+class QWidget;
+
+namespace klt {
+
+class TransferDialog;
+
+class RadioController final : public QObject {
+    Q_OBJECT
+public:
+    RadioController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent);
+
+    void read();
+    void program();
+    // Runs an exchange through the transfer dialog; true when it completed.
+    bool runOperation(Operation operation);
+    // Whether an exchange is under way: it stops before the window may close, which then closes.
+    bool stopBeforeClosing(QWidget *window);
+
+private:
+    // Program to Radio checks the whole configuration first; true when there is nothing to say or
+    // the user answers Yes to programming anyway.
+    bool programDespiteProblems();
+
+    AppContext &ctx_;
+    GuiServices &services_;
+    EditorView &view_;
+    TransferDialog *running_ = nullptr;
+    QWidget *closeAfter_ = nullptr;
+};
+
+} // namespace klt

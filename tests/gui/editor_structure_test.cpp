@@ -1,0 +1,91 @@
+// The window's shape as a user meets it: showing a page is never an edit, and the shortcuts of the
+// Edit menu work from the first keystroke.
+
+#include "gui/gui_fixture.h"
+#include "model/image_mapping.h"
+#include "support/random_config.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+
+#include <gtest/gtest.h>
+
+namespace klt {
+namespace {
+
+constexpr int kCh15 = 30; // receive only
+
+// The radio holds a configuration of its own, read into the window: a random one, with the transmit
+// bits of receive-only channel 15 set as a radio may hold them.
+void ReadRadioHolding(Gui &gui, int model, unsigned seed) {
+    std::mt19937 random(seed);
+    Configuration config = test::RandomConfiguration(random, model);
+    for (int group = 0; group < kPlanGroupCount; ++group) {
+        config.Groups[static_cast<std::size_t>(group)].Usable = true;
+        ChannelRecord &channel = PlanTable(config, group)[kCh15];
+        channel.Enable = true;
+        channel.TxEnable = true;
+        channel.LowPower = true;
+    }
+    for (ChannelRecord &channel : config.Expansion) { // pages that the user may leave again
+        channel.CHDisplayL = "12";
+        channel.Rxfreq = 156.05;
+    }
+    auto memory = RadioMemory(model);
+    RadioImage image;
+    std::copy(memory.begin(), memory.end(), image.bytes().begin());
+    EncodeImage(image, config);
+    std::copy(image.bytes().begin(), image.bytes().end(), memory.begin());
+    gui.radio = sim::SimulatedRadio(memory, {});
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+}
+
+TEST(Pages, ShowingEveryNodeOfEveryModelChangesNothing) {
+    for (const int model : {1, 2, 3}) {
+        Gui gui;
+        gui.store.put("Settings", "lastmodel", std::to_string(model));
+        gui.start();
+        ASSERT_EQ(gui.ctx.CurrentModel, ModelNo(model));
+        ReadRadioHolding(gui, model, static_cast<unsigned>(model) * 11);
+        ASSERT_TRUE(gui.ctx.Config.Usa[kCh15].TxEnable);
+        ASSERT_FALSE(gui.window->modified());
+        const Configuration read = gui.ctx.Config;
+        std::vector<QString> keys;
+        for (QTreeWidgetItemIterator it(gui.find<QTreeWidget>("tvTreeView")); *it != nullptr; ++it) {
+            keys.push_back((*it)->data(0, Qt::UserRole).toString());
+        }
+        ASSERT_GT(keys.size(), 200u);
+        for (const QString &key : keys) {
+            ASSERT_TRUE(gui.select(key.toLatin1().constData())) << key.toStdString();
+            ASSERT_EQ(gui.ctx.Config, read) << "showing " << key.toStdString() << " wrote to the records";
+            ASSERT_FALSE(gui.window->modified()) << "showing " << key.toStdString();
+        }
+        EXPECT_EQ(gui.find("mnuEditUndo")->text(), "&Undo Read from Radio"); // no edit step came of it
+    }
+}
+
+// Ctrl+Z takes back an edit on the page being edited at once: no menu needs to have opened first.
+TEST(Undo, CtrlZUndoesAnEditWithoutOpeningAMenu) {
+    Gui gui;
+    gui.activate();
+    ASSERT_TRUE(gui.select("PW"));
+    const Configuration before = gui.ctx.Config;
+    gui.find<QCheckBox>("chkDEnable_3")->click();
+    ASSERT_NE(gui.ctx.Config, before);
+    QAction *undo = gui.find("mnuEditUndo");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo Edit of Weather");
+    QTest::keyClick(gui.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(gui.ctx.Config, before);
+    EXPECT_FALSE(gui.window->modified());
+    EXPECT_EQ(gui.page(), "pictD");
+    QTest::keySequence(gui.window.get(), QKeySequence::Redo);
+    EXPECT_NE(gui.ctx.Config, before);
+    EXPECT_TRUE(gui.window->modified());
+}
+
+} // namespace
+} // namespace klt
