@@ -31,7 +31,6 @@ public:
     void progress(int) override {}
     void monitor(const std::string &) override {}
     void setBusyPointer(bool) override {}
-    void processEvents() override {}
     void sleep(int) override {}
     void pause(int) override {}
 };
@@ -90,7 +89,7 @@ void SettingsReadCase(benchmark::State &state) {
     const Configuration fresh = DefaultSample(kModel).config;
     for (auto _ : state) {
         Configuration config = fresh;
-        ApplySettingsTable(SectionTable::Parse(text), config, kModel, true, ui);
+        ApplySettingsTable(SectionTable::Parse(text), config, kModel, true);
         benchmark::DoNotOptimize(config);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -102,7 +101,7 @@ void SettingsWriteAndReadCase(benchmark::State &state) {
     Configuration config = sample.config;
     for (auto _ : state) {
         const std::string text = ComposeSettingsText(sample.config, kModel, ModelName(kModel), true);
-        ApplySettingsTable(SectionTable::Parse(text), config, kModel, true, ui);
+        ApplySettingsTable(SectionTable::Parse(text), config, kModel, true);
         benchmark::DoNotOptimize(config);
     }
 }
@@ -120,7 +119,7 @@ void SettingsFileCase(benchmark::State &state) {
             break;
         }
         const WholeFile file = ReadWholeFile(path);
-        ApplySettingsTable(SectionTable::Parse(file.bytes), config, kModel, true, ui);
+        ApplySettingsTable(SectionTable::Parse(file.bytes), config, kModel, true);
         benchmark::DoNotOptimize(config);
     }
     std::filesystem::remove(path);

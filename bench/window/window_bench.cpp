@@ -92,6 +92,7 @@ int main(int argc, char **argv) {
     klt::DesktopProgram program;
     klt::AppContext &ctx = program.ctx;
     klt::MainWindow window(ctx, program.desktop.services(), {});
+    program.ui.setParent(&window); // message boxes over the window
     const double windowBuilt = SinceProcessStart();
     FirstPaint paint;
     window.installEventFilter(&paint);

@@ -33,7 +33,6 @@ DestinationLoad LoadDestinationFile(AppContext &ctx, const std::filesystem::path
     if (file.fault) {
         return Failed(ctx, *file.fault);
     }
-    ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);
 
     const auto codes = ModelCodeAddresses(ctx.Image);

@@ -38,7 +38,6 @@ bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const Reset
     }
     ctx.ui.setBusyPointer(true);
     const ImageFileBytes file = ReadImageFile(path);
-    ctx.ui.processEvents();
     ctx.ui.pause(kLoadPauseMs);
     const auto codes = ModelCodeAddresses(ctx.Image);
     const bool otherModel =

@@ -35,7 +35,7 @@ bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool l
     }
     const SectionTable table = SectionTable::Parse(file.bytes);
     ResetConfiguration(ctx, loadDestination, hooks);
-    ApplySettingsTable(table, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable, ctx.ui);
+    ApplySettingsTable(table, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
     ctx.ui.pause(kReadPauseMs);
     ctx.ui.setBusyPointer(false);
     return true;

@@ -14,6 +14,9 @@ LinkSettings LinkSettingsOf(const AppContext &ctx) {
 }
 
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation) {
+    // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
+    // is honoured.
+    ctx.Cancel.requested = false;
     RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
     return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel});
 }

@@ -21,7 +21,6 @@ public:
     virtual void progress(int percent) = 0;
     virtual void monitor(const std::string &line) = 0;
     virtual void setBusyPointer(bool busy) = 0;
-    virtual void processEvents() = 0;
     // A wait the radio's timing needs: always kept.
     virtual void sleep(int milliseconds) = 0;
     // A pause for the person watching a window; a script need not keep it.

@@ -1,6 +1,7 @@
 #include "editor/editor_actions.h"
 
 #include "app/app_context.h"
+#include "editor/qt_text.h"
 #include "model/model_catalogue.h"
 
 #include <QAction>
@@ -114,6 +115,13 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
 
     saveHexFile = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), window);
     openHexFile = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), window);
+}
+
+void EditorActions::showHistory(const EditorDocument &document) {
+    undo->setEnabled(document.canUndo());
+    undo->setText(document.canUndo() ? tr("&Undo %1").arg(ToQString(document.undoName())) : tr("&Undo"));
+    redo->setEnabled(document.canRedo());
+    redo->setText(document.canRedo() ? tr("&Redo %1").arg(ToQString(document.redoName())) : tr("&Redo"));
 }
 
 void EditorActions::buildToolBar(QMainWindow *window) {

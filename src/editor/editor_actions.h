@@ -2,6 +2,7 @@
 // Every command of the window as one QAction, made once with its caption, access key and standard
 // shortcut, and shared by the menus and the toolbar. Who runs a command connects to its action.
 
+#include "app/editor_document.h"
 #include "files/table_csv.h"
 
 #include <QObject>
@@ -38,6 +39,9 @@ public:
     QShortcut *saveHexFile, *openHexFile;
 
     static constexpr int kPortCount = 16;
+
+    // Undo and Redo as the document's history stands: enabled, and named for the step they cross.
+    void showHistory(const EditorDocument &document);
 
 private:
     void buildFileMenu(QMainWindow *window);

@@ -10,7 +10,9 @@
 #include "files/settings_diff.h"
 #include "files/whole_file.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTimer>
 
 namespace klt {
@@ -26,8 +28,24 @@ constexpr int kUiPauseMs = 500;
 
 } // namespace
 
-FileController::FileController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent)
-    : QObject(parent), ctx_(ctx), services_(services), view_(view) {}
+FileController::FileController(AppContext &ctx, GuiServices &services, EditorView &view,
+                               const EditorActions &actions, QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view) {
+    connect(actions.fileNew, &QAction::triggered, this, &FileController::fileNew);
+    connect(actions.fileOpen, &QAction::triggered, this, &FileController::fileOpen);
+    connect(actions.fileSave, &QAction::triggered, this, [this] { fileSave(); });
+    connect(actions.fileSaveAs, &QAction::triggered, this, [this] { fileSaveAs(); });
+    for (const auto &[table, action] : actions.exportTable) {
+        connect(action, &QAction::triggered, this, [this, table = table] { exportTable(table); });
+    }
+    for (const auto &[table, action] : actions.importTable) {
+        connect(action, &QAction::triggered, this, [this, table = table] { importTable(table); });
+    }
+    connect(actions.fileCompare, &QAction::triggered, this, &FileController::compareWithFile);
+    connect(actions.fileBackups, &QAction::triggered, this, &FileController::showBackups);
+    connect(actions.saveHexFile, &QShortcut::activated, this, &FileController::saveHexFile);
+    connect(actions.openHexFile, &QShortcut::activated, this, &FileController::openHexFile);
+}
 
 QString FileController::programFolder() const {
     return QString::fromStdString(ctx_.ProgramFolder.string());

@@ -3,6 +3,7 @@
 // mode, the spreadsheet tables, Compare with... and the backups.
 
 #include "app/app_context.h"
+#include "editor/editor_actions.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
 #include "files/table_csv.h"
@@ -16,7 +17,8 @@ namespace klt {
 class FileController final : public QObject {
     Q_OBJECT
 public:
-    FileController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent);
+    FileController(AppContext &ctx, GuiServices &services, EditorView &view, const EditorActions &actions,
+                   QObject *parent);
 
     void fileNew();
     void fileOpen();

@@ -1,5 +1,7 @@
 #include "editor/hex_list.h"
 
+#include "editor/hex_dump.h"
+
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -12,6 +14,19 @@ HexList::HexList(QWidget *parent) : QListWidget(parent) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void HexList::showImage(const RadioImage &image, bool visible) {
+    setVisible(visible);
+    clear();
+    if (!visible) {
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const auto &line : HexDumpLines(image)) {
+        addItem(QString::fromStdString(line));
+    }
+    QGuiApplication::restoreOverrideCursor();
 }
 
 QString HexList::selectedRowsText() const {

@@ -6,27 +6,19 @@
 #include "editor/control_hints.h"
 #include "editor/editor_actions.h"
 #include "editor/file_controller.h"
-#include "editor/hex_dump.h"
 #include "editor/hex_list.h"
 #include "editor/model_controller.h"
 #include "editor/navigation_view.h"
 #include "editor/page_stack.h"
-#include "editor/qt_text.h"
-#include "editor/qt_ui.h"
 #include "editor/radio_controller.h"
 #include "editor/report_controller.h"
+#include "editor/status_panels.h"
+#include "editor/window_placement.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLayout>
 #include <QMenu>
-#include <QScreen>
-#include <QShortcut>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -35,8 +27,6 @@ namespace klt {
 
 namespace {
 
-constexpr int kWindowWidth = 607;
-constexpr int kWindowHeight = 444;
 constexpr int kTreeMinimum = 2500 / 15; // 2500 twips at 96 dots per inch
 const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
 
@@ -44,39 +34,29 @@ const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to sa
 
 MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent)
     : QMainWindow(parent), ctx_(ctx), services_(services), switches_(switches),
-      actions_(new EditorActions(this)), files_(new FileController(ctx, services, *this, this)),
-      radio_(new RadioController(ctx, services, *this, this)),
+      actions_(new EditorActions(this)), status_(new StatusPanels(this)),
+      files_(new FileController(ctx, services, *this, *actions_, this)),
+      radio_(new RadioController(ctx, services, *this, *actions_, this)),
       model_(new ModelController(
           ctx, services, *this, *actions_, [this] { files_->startNew(true); }, this)),
-      report_(new ReportController(ctx, services, *this, this)) {
+      report_(new ReportController(ctx, services, *this, *actions_, this)) {
     setObjectName("frmMain");
     ctx_.DebugMode = switches.debug;
     ctx_.SlowLinkMode = switches.slow;
     ctx_.ScramblerOption = true;
-    if (auto *qtUi = dynamic_cast<QtUi *>(&ctx_.ui)) {
-        qtUi->setParent(this);
-    }
     buildCentre();
-    wireActions();
+    connect(actions_->fileExit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_->undo, &QAction::triggered, this, [this] { undoOrRedo(true); });
+    connect(actions_->redo, &QAction::triggered, this, [this] { undoOrRedo(false); });
+    connect(actions_->hexDump, &QAction::triggered, this, &MainWindow::refreshHexDump);
     ctx_.setListener([this] {
-        refreshUndoActions();
+        actions_->showHistory(ctx_);
         setWindowModified(!ctx_.isClean());
     });
     load();
 }
 
 void MainWindow::buildCentre() {
-    statusBar()->setObjectName("sbStatusBar");
-    hintPanel_ = new QLabel(this);
-    hintPanel_->setObjectName("sbPanel1");
-    auto *middle = new QLabel(this);
-    middle->setObjectName("sbPanel2");
-    modelPanel_ = new QLabel(this);
-    modelPanel_->setObjectName("sbPanel3");
-    statusBar()->addWidget(hintPanel_, 1);
-    statusBar()->addWidget(middle);
-    statusBar()->addPermanentWidget(modelPanel_);
-
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName("splitter");
     splitter_->setChildrenCollapsible(false);
@@ -101,60 +81,13 @@ void MainWindow::buildCentre() {
 
     connect(tree_, &NavigationView::nodeChosen, this, &MainWindow::onNodeChanged);
     // A click on the node already shown changes nothing but the hint.
-    connect(tree_, &NavigationView::nodePressed, this, [this] { hintPanel_->setText(kTreeHint); });
+    connect(tree_, &NavigationView::nodePressed, this, [this] { status_->showHint(kTreeHint); });
     connect(tree_, &NavigationView::directoryExpanded, this, &MainWindow::directoryNodesChanged);
-    // Folding the node above the page shown selects the folded node: the page never belongs to a node
-    // the tree hides.
-    connect(tree_, &NavigationView::nodeCollapsed, this, [this](QTreeWidgetItem *item) {
-        for (QTreeWidgetItem *node = nodeByKey(shownKey_); node != nullptr; node = node->parent()) {
-            if (node->parent() == item) {
-                tree_->widget()->setCurrentItem(item);
-                return;
-            }
-        }
-    });
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                          [this](QWidget *, QWidget *now) { showHintOf(now); });
-}
-
-void MainWindow::wireActions() {
-    EditorActions &a = *actions_;
-    connect(a.fileNew, &QAction::triggered, files_, &FileController::fileNew);
-    connect(a.fileOpen, &QAction::triggered, files_, &FileController::fileOpen);
-    connect(a.fileSave, &QAction::triggered, files_, [this] { files_->fileSave(); });
-    connect(a.fileSaveAs, &QAction::triggered, files_, [this] { files_->fileSaveAs(); });
-    connect(a.filePrint, &QAction::triggered, report_, &ReportController::print);
-    connect(a.filePrintToFile, &QAction::triggered, report_, &ReportController::printToFile);
-    connect(a.fileExportPdf, &QAction::triggered, report_, &ReportController::exportPdf);
-    for (const auto &[table, action] : a.exportTable) {
-        connect(action, &QAction::triggered, files_, [this, table = table] { files_->exportTable(table); });
-    }
-    for (const auto &[table, action] : a.importTable) {
-        connect(action, &QAction::triggered, files_, [this, table = table] { files_->importTable(table); });
-    }
-    connect(a.fileCompare, &QAction::triggered, files_, &FileController::compareWithFile);
-    connect(a.fileBackups, &QAction::triggered, files_, &FileController::showBackups);
-    connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
-    connect(a.undo, &QAction::triggered, this, [this] { undoOrRedo(true); });
-    connect(a.redo, &QAction::triggered, this, [this] { undoOrRedo(false); });
-    connect(a.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
-    connect(a.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
-    connect(a.hexDump, &QAction::triggered, this, &MainWindow::refreshHexDump);
-    connect(a.helpContents, &QAction::triggered, report_, &ReportController::showHelp);
-    connect(a.helpAbout, &QAction::triggered, report_, &ReportController::showAbout);
-    connect(a.saveHexFile, &QShortcut::activated, this, &MainWindow::saveHexFile);
-    connect(a.openHexFile, &QShortcut::activated, this, &MainWindow::openHexFile);
 }
 
 void MainWindow::load() {
     setBusy(true);
-    const auto logo = ctx_.ProgramFolder / "KL Logo3.gif";
-    if (QFileInfo::exists(QString::fromStdString(logo.string()))) {
-        auto *picture = new QLabel(pages_->generalPanel());
-        picture->setObjectName("pictLogo");
-        picture->setPixmap(QPixmap(QString::fromStdString(logo.string())));
-        pages_->generalPanel()->layout()->addWidget(picture);
-    }
+    pages_->showLogo(QString::fromStdString((ctx_.ProgramFolder / "KL Logo3.gif").string()));
     const StartupPlan plan = PlanStartup(GlobalIniPath(ctx_.ProgramFolder), ctx_.store);
     model_->offer(plan);
     if (plan.offered.empty()) {
@@ -168,35 +101,20 @@ void MainWindow::load() {
     actions_->hexDump->setChecked(plan.hexVisible);
     actions_->hexDump->setVisible(switches_.debug);
     resetConfiguration(true);
-    placeWindow();
+    PlaceWindow(*this, *splitter_, tree_->naturalWidth(kTreeMinimum),
+                pages_->minimumSizeHint().expandedTo(QSize(kTreeMinimum, 0)));
     ctx_.startHistory();
     refreshHexDump();
     setBusy(false);
     started_ = true;
 }
 
+QString MainWindow::shownNodeKey() const {
+    return tree_->shownKey();
+}
+
 QTreeWidgetItem *MainWindow::nodeByKey(const QString &key) const {
     return tree_->nodeByKey(key);
-}
-
-void MainWindow::placeWindow() {
-    // The window opens at its classic size, or as much larger as its tree and pages need.
-    const int treeWidth = tree_->naturalWidth(kTreeMinimum);
-    const QSize pages = pages_->minimumSizeHint().expandedTo(QSize(kTreeMinimum, 0));
-    const QSize chrome = minimumSizeHint() - centralWidget()->minimumSizeHint();
-    const int width = std::max(kWindowWidth, treeWidth + splitter_->handleWidth() + pages.width());
-    const int height = std::max(kWindowHeight, chrome.height() + pages.height());
-    resize(width, height);
-    splitter_->setSizes({treeWidth, width - treeWidth - splitter_->handleWidth()});
-}
-
-void MainWindow::showHintOf(QWidget *control) {
-    for (QWidget *widget = control; widget != nullptr && widget != this; widget = widget->parentWidget()) {
-        if (const QString hint = HintOf(widget); !hint.isEmpty()) {
-            hintPanel_->setText(hint);
-            return;
-        }
-    }
 }
 
 void MainWindow::nodeEnableChanged(const PageTarget &target) {
@@ -217,10 +135,7 @@ void MainWindow::directoryNodesChanged(int directory) {
 }
 
 void MainWindow::jumpTo(const PageTarget &target) {
-    if (QTreeWidgetItem *item = tree_->nodeOf(target)) {
-        tree_->widget()->scrollToItem(item);
-        tree_->widget()->setCurrentItem(item);
-    }
+    tree_->jumpTo(target);
 }
 
 bool MainWindow::checkPage() {
@@ -232,21 +147,21 @@ bool MainWindow::runOperation(Operation operation) {
 }
 
 void MainWindow::onNodeChanged(QTreeWidgetItem *current) {
-    hintPanel_->setText(kTreeHint);
+    status_->showHint(kTreeHint);
     const QString key = NavigationView::keyOf(current);
-    if (current == nullptr || key == shownKey_) {
+    if (current == nullptr || key == tree_->shownKey()) {
         return;
     }
     if (!pages_->validate()) {
         // The click that chose the node is still being handled and selects it after this returns:
         // the shown node is selected again now and once that is done.
-        tree_->restore(nodeByKey(shownKey_));
-        QTimer::singleShot(0, this, [this] { tree_->restore(nodeByKey(shownKey_)); });
+        tree_->restoreShown();
+        QTimer::singleShot(0, this, [this] { tree_->restoreShown(); });
         return;
     }
     pages_->leave();
     ctx_.commitEdits();
-    shownKey_ = key;
+    tree_->setShown(key);
     showPage(current);
 }
 
@@ -256,13 +171,12 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     }
     ctx_.setEditPlace(item->text(0).toStdString());
     pages_->show(NavigationView::targetOf(item));
-    hintPanel_->setText(kTreeHint);
+    status_->showHint(kTreeHint);
 }
 
 void MainWindow::selectGeneral() {
     QTreeWidgetItem *general = nodeByKey("General");
-    tree_->selectQuietly(general);
-    shownKey_ = "General";
+    tree_->showQuietly(general);
     showPage(general);
 }
 
@@ -285,8 +199,8 @@ void MainWindow::resetConfiguration(bool loadDestination) {
     ResetHooks hooks;
     hooks.afterReset = [this] {
         showReplaced();
-        shownKey_.clear();
-        hintPanel_->clear();
+        tree_->setShown({});
+        status_->clearHint();
     };
     ResetConfiguration(ctx_, loadDestination, hooks);
     model_->refreshDestinationMenu();
@@ -311,7 +225,7 @@ void MainWindow::showChanged() {
 void MainWindow::refreshCaption() {
     setWindowTitle(
         QString::fromStdString(WindowCaption(ctx_.TitleText, ctx_.ProgramTitle, ctx_.CurrentFilePath)));
-    modelPanel_->setText(QString::fromStdString(ctx_.ModelName));
+    status_->showModel(QString::fromStdString(ctx_.ModelName));
 }
 
 void MainWindow::refreshDestinationMenu() {
@@ -319,17 +233,7 @@ void MainWindow::refreshDestinationMenu() {
 }
 
 void MainWindow::refreshHexDump() {
-    const bool visible = switches_.debug && actions_->hexDump->isChecked();
-    hexList_->setVisible(visible);
-    hexList_->clear();
-    if (!visible) {
-        return;
-    }
-    ctx_.ui.setBusyPointer(true);
-    for (const auto &line : HexDumpLines(ctx_.Image)) {
-        hexList_->addItem(QString::fromStdString(line));
-    }
-    ctx_.ui.setBusyPointer(false);
+    hexList_->showImage(ctx_.Image, switches_.debug && actions_->hexDump->isChecked());
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -345,13 +249,6 @@ void MainWindow::undoOrRedo(bool undo) {
         showChanged();
         refreshHexDump();
     }
-}
-
-void MainWindow::refreshUndoActions() {
-    actions_->undo->setEnabled(ctx_.canUndo());
-    actions_->undo->setText(ctx_.canUndo() ? tr("&Undo %1").arg(ToQString(ctx_.undoName())) : tr("&Undo"));
-    actions_->redo->setEnabled(ctx_.canRedo());
-    actions_->redo->setText(ctx_.canRedo() ? tr("&Redo %1").arg(ToQString(ctx_.redoName())) : tr("&Redo"));
 }
 
 void MainWindow::saveHexFile() {
@@ -370,38 +267,18 @@ void MainWindow::transferProgram() {
     radio_->program();
 }
 
-void MainWindow::storePlacement() {
-    if (isMinimized()) {
-        return;
-    }
-    const QScreen *display = screen();
-    const double twipsPerPixel = 1440.0 / (display != nullptr ? display->logicalDotsPerInch() : 96.0);
-    const QRect placement = geometry();
-    const auto twips = [twipsPerPixel](int pixels) {
-        return std::to_string(static_cast<long>(pixels * twipsPerPixel));
-    };
-    ctx_.store.put("Settings", "MainLeft", twips(placement.left()));
-    ctx_.store.put("Settings", "MainTop", twips(placement.top()));
-    ctx_.store.put("Settings", "MainWidth", twips(placement.width()));
-    ctx_.store.put("Settings", "MainHeight", twips(placement.height()));
-}
-
 void MainWindow::closeEvent(QCloseEvent *event) {
     // A transfer under way stops first; the window closes once it has.
     if (radio_->stopBeforeClosing(this)) {
         event->ignore();
         return;
     }
-    if (started_ && !ctx_.isClean()) {
-        const Answer answer = ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText,
-                                               Buttons::YesNoCancel);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && (!checkPage() || !files_->fileSave()))) {
-            event->ignore();
-            return;
-        }
+    if (started_ && !changesMayBeLost()) {
+        event->ignore();
+        return;
     }
     if (started_) {
-        storePlacement();
+        StorePlacement(*this, ctx_.store);
     }
     event->accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// frmMain: the editor window. It lays out the tree, the pages and the hex view, and wires the menus'
-// actions to the controllers of files, the radio, the model and the report; the document holds what
-// is edited.
+// frmMain: the editor window. It lays out the tree, the pages and the hex view, and wires them to the
+// document and to the controllers of files, the radio, the model and the report, which run the
+// commands of the menus' actions.
 
 #include "app/app_context.h"
 #include "app/startup.h"
@@ -11,8 +11,6 @@
 
 #include <QMainWindow>
 
-class QLabel;
-class QListWidget;
 class QSplitter;
 class QTreeWidgetItem;
 
@@ -20,25 +18,25 @@ namespace klt {
 
 class EditorActions;
 class FileController;
+class HexList;
 class ModelController;
 class NavigationView;
 class PageStack;
 class RadioController;
 class ReportController;
+class StatusPanels;
 
 class MainWindow final : public QMainWindow, private PageHost, private EditorView {
     Q_OBJECT
 public:
     MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent = nullptr);
-    // The application's focus signal outlives the window: it fires while the children go.
-    ~MainWindow() override { disconnect(focusWatch_); }
 
     // False when no model is offered: the program ends after "Unknown model!!".
     bool started() const { return started_; }
     bool modified() const { return !ctx_.isClean(); }
     void setModified(bool modified) { ctx_.setModified(modified); }
-    // The key of the node whose page is shown (empty after a reset), and a node by its key.
-    QString shownNodeKey() const { return shownKey_; }
+    // The tree's own key of the node whose page is shown (empty after a reset), and a node by its key.
+    QString shownNodeKey() const;
     QTreeWidgetItem *nodeByKey(const QString &key) const;
 
     // Commands that scripts and tests run as the menus do.
@@ -78,31 +76,23 @@ private:
     void setBusy(bool busy) override;
 
     void buildCentre();
-    void wireActions();
     void load();
-    void placeWindow();
-    void showHintOf(QWidget *control);
     void onNodeChanged(QTreeWidgetItem *current);
     void showPage(QTreeWidgetItem *item);
     void selectGeneral();
     void undoOrRedo(bool undo);
-    void refreshUndoActions();
-    void storePlacement();
 
     AppContext &ctx_;
     GuiServices &services_;
     Switches switches_;
     bool started_ = false;
-    QString shownKey_; // the tree's own key of the node shown
-    QMetaObject::Connection focusWatch_;
 
     EditorActions *actions_;
+    StatusPanels *status_;
     NavigationView *tree_ = nullptr;
     PageStack *pages_ = nullptr;
-    QListWidget *hexList_ = nullptr;
+    HexList *hexList_ = nullptr;
     QSplitter *splitter_ = nullptr;
-    QLabel *hintPanel_ = nullptr;
-    QLabel *modelPanel_ = nullptr;
     FileController *files_;
     RadioController *radio_;
     ModelController *model_;

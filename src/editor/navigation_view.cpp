@@ -33,8 +33,7 @@ NavigationView::NavigationView(QWidget *parent) : QObject(parent), tree_(new QTr
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { emit nodeChosen(current); });
     connect(tree_, &QTreeWidget::itemPressed, this, [this] { emit nodePressed(); });
-    connect(tree_, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem *item) { emit nodeCollapsed(item); });
+    connect(tree_, &QTreeWidget::itemCollapsed, this, &NavigationView::onCollapsed);
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         if (const PageTarget target = targetOf(item); target.page == Page::DirectoryTable) {
             emit directoryExpanded(target.list);
@@ -95,12 +94,25 @@ void NavigationView::rebuild(const Configuration &config, bool atis, bool keepVi
     }
 }
 
-void NavigationView::selectQuietly(QTreeWidgetItem *item) {
-    const QSignalBlocker blocker(tree_);
-    tree_->setCurrentItem(item);
+// Folding the node above the page shown selects the folded node: the page never belongs to a node the
+// tree hides.
+void NavigationView::onCollapsed(QTreeWidgetItem *item) {
+    for (QTreeWidgetItem *node = nodeByKey(shownKey_); node != nullptr; node = node->parent()) {
+        if (node->parent() == item) {
+            tree_->setCurrentItem(item);
+            return;
+        }
+    }
 }
 
-void NavigationView::restore(QTreeWidgetItem *item) {
+void NavigationView::showQuietly(QTreeWidgetItem *item) {
+    const QSignalBlocker blocker(tree_);
+    tree_->setCurrentItem(item);
+    shownKey_ = keyOf(item);
+}
+
+void NavigationView::restoreShown() {
+    QTreeWidgetItem *item = nodeByKey(shownKey_);
     if (item == nullptr) {
         return;
     }
@@ -111,6 +123,13 @@ void NavigationView::restore(QTreeWidgetItem *item) {
     tree_->setCurrentItem(item);
     tree_->clearSelection();
     item->setSelected(true);
+}
+
+void NavigationView::jumpTo(const PageTarget &target) {
+    if (QTreeWidgetItem *item = nodeOf(target)) {
+        tree_->scrollToItem(item);
+        tree_->setCurrentItem(item);
+    }
 }
 
 void NavigationView::refreshRecordNode(const Configuration &config, const PageTarget &target) {

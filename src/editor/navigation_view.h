@@ -27,10 +27,14 @@ public:
     QTreeWidgetItem *nodeOf(const PageTarget &target) const;
     static QString keyOf(const QTreeWidgetItem *item);
     static PageTarget targetOf(const QTreeWidgetItem *item);
-    // Makes a node current without telling anybody.
-    void selectQuietly(QTreeWidgetItem *item);
-    // Selects a node again after a refused change, its parents expanded.
-    void restore(QTreeWidgetItem *item);
+    // The node whose page is shown: its key (empty after a reset), made current without telling anybody.
+    QString shownKey() const { return shownKey_; }
+    void setShown(const QString &key) { shownKey_ = key; }
+    void showQuietly(QTreeWidgetItem *item);
+    // Selects the shown node again after a refused change, its parents expanded.
+    void restoreShown();
+    // Selects the node of a target as a click on it would.
+    void jumpTo(const PageTarget &target);
 
     // The texts that follow the records.
     void refreshRecordNode(const Configuration &config, const PageTarget &target);
@@ -43,12 +47,14 @@ public:
 signals:
     void nodeChosen(QTreeWidgetItem *item);
     void nodePressed();
-    void nodeCollapsed(QTreeWidgetItem *item);
     void directoryExpanded(int directory);
 
 private:
+    void onCollapsed(QTreeWidgetItem *item);
+
     QTreeWidget *tree_;
     std::map<QString, QTreeWidgetItem *> nodes_;
+    QString shownKey_;
 };
 
 } // namespace klt

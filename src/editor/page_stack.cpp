@@ -9,7 +9,9 @@
 #include "editor/usable_page.h"
 #include "editor/weather_page.h"
 
+#include <QFileInfo>
 #include <QLabel>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace klt {
@@ -59,8 +61,15 @@ void PageStack::add(Page page, EditorPage *editorPage) {
     addWidget(editorPage->widget());
 }
 
-QWidget *PageStack::generalPanel() const {
-    return pages_.at(Page::General)->widget();
+void PageStack::showLogo(const QString &path) {
+    if (!QFileInfo::exists(path)) {
+        return;
+    }
+    QWidget *general = pages_.at(Page::General)->widget();
+    auto *picture = new QLabel(general);
+    picture->setObjectName("pictLogo");
+    picture->setPixmap(QPixmap(path));
+    general->layout()->addWidget(picture);
 }
 
 bool PageStack::show(const PageTarget &target) {

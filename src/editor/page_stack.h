@@ -22,8 +22,8 @@ public:
     bool validate();
     // The page in front is left for another.
     void leave();
-    // The "General" page, where the program folder's logo goes.
-    QWidget *generalPanel() const;
+    // The program folder's logo on the "General" page, when there is one.
+    void showLogo(const QString &path);
 
 private:
     void add(Page page, EditorPage *editorPage);

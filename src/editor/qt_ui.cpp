@@ -103,18 +103,6 @@ Answer QtUi::question(MessageIcon icon, const std::string &text, const std::stri
     }
 }
 
-void QtUi::progress(int percent) {
-    if (progressView_) {
-        progressView_(percent);
-    }
-}
-
-void QtUi::monitor(const std::string &line) {
-    if (monitorView_) {
-        monitorView_(line);
-    }
-}
-
 void QtUi::setBusyPointer(bool busy) {
     if (busy) {
         ++busyDepth_;
@@ -123,10 +111,6 @@ void QtUi::setBusyPointer(bool busy) {
         --busyDepth_;
         QApplication::restoreOverrideCursor();
     }
-}
-
-void QtUi::processEvents() {
-    QApplication::processEvents();
 }
 
 void QtUi::sleep(int milliseconds) {

@@ -1,10 +1,8 @@
 #pragma once
-// The user interface of the window: message boxes, the busy pointer, event processing and waits that
-// keep the window alive. A transfer dialog may take the progress and monitor lines while it runs.
+// The user interface of the window: message boxes, the busy pointer, and the pauses of its own
+// commands, through which the window stays alive. Transfers report their progress to their dialog.
 
 #include "base/ui.h"
-
-#include <functional>
 
 class QWidget;
 
@@ -13,19 +11,13 @@ namespace klt {
 class QtUi final : public Ui {
 public:
     void setParent(QWidget *parent) { parent_ = parent; }
-    void setProgressView(std::function<void(int)> progress,
-                         std::function<void(const std::string &)> monitor) {
-        progressView_ = std::move(progress);
-        monitorView_ = std::move(monitor);
-    }
 
     void message(MessageIcon icon, const std::string &text, const std::string &title) override;
     Answer question(MessageIcon icon, const std::string &text, const std::string &title,
                     Buttons buttons) override;
-    void progress(int percent) override;
-    void monitor(const std::string &line) override;
+    void progress(int) override {}
+    void monitor(const std::string &) override {}
     void setBusyPointer(bool busy) override;
-    void processEvents() override;
     void sleep(int milliseconds) override;
     void pause(int milliseconds) override;
 
@@ -33,8 +25,6 @@ private:
     void wait(int milliseconds);
 
     QWidget *parent_ = nullptr;
-    std::function<void(int)> progressView_;
-    std::function<void(const std::string &)> monitorView_;
     int busyDepth_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "editor/transfer_dialog.h"
 #include "model/configuration_check.h"
 
+#include <QAction>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,8 +18,12 @@ constexpr std::size_t kProblemsListed = 12;
 
 } // namespace
 
-RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent)
-    : QObject(parent), ctx_(ctx), services_(services), view_(view) {}
+RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorView &view,
+                                 const EditorActions &actions, QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view) {
+    connect(actions.transferProgram, &QAction::triggered, this, &RadioController::program);
+    connect(actions.transferRead, &QAction::triggered, this, &RadioController::read);
+}
 
 bool RadioController::runOperation(Operation operation) {
     if (running_ != nullptr) {

@@ -3,6 +3,7 @@
 // the transfer dialog, one at a time; a read keeps what it brought among the backups.
 
 #include "app/app_context.h"
+#include "editor/editor_actions.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
 #include "link/operation.h"
@@ -18,7 +19,8 @@ class TransferDialog;
 class RadioController final : public QObject {
     Q_OBJECT
 public:
-    RadioController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent);
+    RadioController(AppContext &ctx, GuiServices &services, EditorView &view, const EditorActions &actions,
+                    QObject *parent);
 
     void read();
     void program();

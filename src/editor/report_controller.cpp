@@ -3,6 +3,7 @@
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 
+#include <QAction>
 #include <QPrinter>
 
 namespace klt {
@@ -13,8 +14,15 @@ const char *const kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 
 } // namespace
 
-ReportController::ReportController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent)
-    : QObject(parent), ctx_(ctx), services_(services), view_(view) {}
+ReportController::ReportController(AppContext &ctx, GuiServices &services, EditorView &view,
+                                   const EditorActions &actions, QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view) {
+    connect(actions.filePrint, &QAction::triggered, this, &ReportController::print);
+    connect(actions.filePrintToFile, &QAction::triggered, this, &ReportController::printToFile);
+    connect(actions.fileExportPdf, &QAction::triggered, this, &ReportController::exportPdf);
+    connect(actions.helpContents, &QAction::triggered, this, &ReportController::showHelp);
+    connect(actions.helpAbout, &QAction::triggered, this, &ReportController::showAbout);
+}
 
 void ReportController::print() {
     if (!view_.checkPage() || !services_.choosePrinter) {

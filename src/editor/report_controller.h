@@ -2,6 +2,7 @@
 // The report: printed, shown and saved as text, or written as a PDF; and the About box.
 
 #include "app/app_context.h"
+#include "editor/editor_actions.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
 
@@ -12,7 +13,8 @@ namespace klt {
 class ReportController final : public QObject {
     Q_OBJECT
 public:
-    ReportController(AppContext &ctx, GuiServices &services, EditorView &view, QObject *parent);
+    ReportController(AppContext &ctx, GuiServices &services, EditorView &view, const EditorActions &actions,
+                     QObject *parent);
 
     void print();
     void printToFile();

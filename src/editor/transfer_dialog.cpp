@@ -2,8 +2,8 @@
 
 #include "app/startup.h"
 #include "app/transfer_command.h"
-#include "editor/qt_ui.h"
 #include "editor/transfer_pictures.h"
+#include "editor/transfer_worker.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -133,29 +133,34 @@ void TransferDialog::setMonitor(const std::string &text) {
 void TransferDialog::runOperation() {
     ok_->setEnabled(false);
     help_->setEnabled(false);
-    auto *qtUi = dynamic_cast<QtUi *>(&ctx_.ui);
-    if (qtUi != nullptr) {
-        qtUi->setParent(this);
-        qtUi->setProgressView([this](int percent) { setProgress(percent); },
-                              [this](const std::string &text) { setMonitor(text); });
-    }
     running_ = true;
     // Until the first block moves, the bar shows that the program is at work on the connection.
     progress_->setRange(0, 0);
-    try {
-        const auto port = services_.makePort(ctx_.store);
-        completed_ = RunTransferCommand(ctx_, *port, services_.clock, operation_) == Outcome::Done;
-    } catch (const std::exception &error) {
-        // A fault of the program itself: the port has closed with the object that held it.
-        ctx_.ui.message(MessageIcon::Error, std::string("The operation stopped: ") + error.what(),
-                        windowTitle().toStdString());
-    }
+    // The worker finds the port's device from a copy of what the preferences say of it.
+    MemorySettingsStore portSettings;
+    const int portNumber = StoredPortNumber(ctx_.store);
+    portSettings.put("ComPath", "ComNum", std::to_string(portNumber));
+    const std::string deviceKey = "Device" + std::to_string(portNumber);
+    portSettings.put("ComPath", deviceKey, ctx_.store.get("ComPath", deviceKey, ""));
+    worker_ = new TransferWorker(
+        {operation_, LinkSettingsOf(ctx_), ErrorLogOf(ctx_), ctx_.Image, ctx_.Config, ctx_.CurrentModel},
+        services_, std::move(portSettings), ctx_.ui, this);
+    connect(worker_, &TransferWorker::progressed, this, &TransferDialog::setProgress);
+    connect(worker_, &TransferWorker::monitored, this,
+            [this](const QString &line) { monitor_->setText(line); });
+    connect(worker_, &TransferWorker::finished, this, &TransferDialog::finishOperation);
+    worker_->start();
+}
+
+void TransferDialog::finishOperation() {
+    // The exchange worked on a copy; the window's configuration takes what it left, as if in place.
+    ctx_.Image = worker_->job().image;
+    ctx_.Config = worker_->job().config;
+    completed_ = worker_->outcome() == Outcome::Done;
+    worker_->deleteLater();
+    worker_ = nullptr;
     running_ = false;
     progress_->setRange(0, 100);
-    if (qtUi != nullptr) {
-        qtUi->setProgressView({}, {});
-        qtUi->setParent(parentWidget());
-    }
     ok_->setEnabled(true);
     help_->setEnabled(true);
     accept();
@@ -168,7 +173,7 @@ void TransferDialog::cancel() {
     }
     // The operation stops at its next step and closes the dialog itself; until then the dialog stays,
     // so that nothing else can reach the radio.
-    ctx_.Cancel.requested = true;
+    worker_->cancel();
     message_->setText(kStopping);
 }
 

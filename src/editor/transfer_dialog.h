@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace klt {
 
+class TransferWorker;
+
 class TransferDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ protected:
 
 private:
     void runOperation();
+    void finishOperation();
     void help();
 
     AppContext &ctx_;
@@ -40,6 +43,7 @@ private:
     Operation operation_;
     bool completed_ = false;
     bool running_ = false;
+    TransferWorker *worker_ = nullptr;
     QLabel *message_;
     QLabel *monitor_;
     QProgressBar *progress_;

@@ -35,8 +35,7 @@ void ReadRecords(const SectionTable &table, std::string_view prefix, std::size_t
 
 // Sections k = 0, 1, ... until one has no Position; each fills the record its Position names, so a
 // later section with the same Position wins.
-void ReadPlanChannels(const SectionTable &table, std::string_view prefix, std::vector<ChannelRecord> &records,
-                      Ui &ui) {
+void ReadPlanChannels(const SectionTable &table, std::string_view prefix, std::vector<ChannelRecord> &records) {
     for (int k = 0;; ++k) {
         const std::string name = std::string(prefix) + std::to_string(k);
         const std::string position = table.lookUp(name, kPositionKey);
@@ -52,13 +51,12 @@ void ReadPlanChannels(const SectionTable &table, std::string_view prefix, std::v
             r.Duplex = r.Duplex && r.DuplexAllowed;
             r.TxEnable = r.TxEnable && !r.RxOnly;
         }
-        ui.processEvents();
     }
 }
 
 } // namespace
 
-void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis, Ui &ui) {
+void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis) {
     ReadSection(table, std::string(kGroups), GroupFields(model), config);
     ReadSection(table, std::string(kCommon), CommonFields(), config);
     ReadSection(table, std::string(kDscBasic), DscBasicFields(), config);
@@ -69,7 +67,7 @@ void ApplySettingsTable(const SectionTable &table, Configuration &config, Model 
         ReadSection(table, std::string(kAtisCallSign), AtisCallSignFields(), config);
     }
     for (int g = 0; g < kPlanGroupCount; ++g) {
-        ReadPlanChannels(table, kPlanSections[static_cast<std::size_t>(g)], PlanTable(config, g), ui);
+        ReadPlanChannels(table, kPlanSections[static_cast<std::size_t>(g)], PlanTable(config, g));
     }
     ReadRecords(table, kWeatherSection, 0, WeatherFields(), config.Weather);
     ReadRecords(table, kIndividualSection, 1, DirectoryFields(), config.Individual);

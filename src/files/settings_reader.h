@@ -1,7 +1,6 @@
 #pragma once
 // Reads a settings text file (".dat") into the configuration.
 
-#include "base/ui.h"
 #include "files/section_table.h"
 #include "model/model_catalogue.h"
 #include "model/records.h"
@@ -12,9 +11,8 @@
 namespace klt {
 
 // Applies the file's sections to records that hold a reset configuration. Values that are missing
-// or do not convert leave the reset value; text fields that are missing become empty. The user
-// interface processes its events between the channel sections.
-void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis, Ui &ui);
+// or do not convert leave the reset value; text fields that are missing become empty.
+void ApplySettingsTable(const SectionTable &table, Configuration &config, Model model, bool atis);
 
 // The model number a settings text names ([MAIN] MODELTYPE, as the INI reader finds it); 0 when it
 // names none.

@@ -92,7 +92,6 @@ template <typename Pick>
 Outcome SendBlocks(RadioLink &link, const RadioImage &image, Address start, Pick shouldSend) {
     link.ui().progress(0);
     for (Address step = start; step <= kImageEnd; step += kBlockLength) {
-        link.ui().processEvents();
         link.ui().progress(static_cast<int>(std::lround(100.0 * (step - start) / (kImageEnd - start))));
         if (shouldSend(step)) {
             if (const Outcome outcome = WriteBlock(link, image, step, kBlockLength);

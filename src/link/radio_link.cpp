@@ -14,7 +14,6 @@ constexpr int kMonitorPauseMs = 500;
 // Each turn of a receive loop blocks on the port at most this long, so a transfer costs little CPU
 // while the Cancel button stays live.
 constexpr int kPollMs = 5;
-constexpr int kBytesBetweenEvents = 16;
 
 } // namespace
 
@@ -110,12 +109,8 @@ std::chrono::steady_clock::time_point RadioLink::Deadline(int seconds) {
 
 LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, std::uint8_t &byte) {
     for (;;) {
-        // The user interface gets its turn as each message is awaited, before every wait and every few
-        // bytes of a burst: often enough for a Cancel and a live window, without a turn for each byte.
-        if (port_.bytesWaiting() == 0 || ++bytesSinceEvents_ >= kBytesBetweenEvents) {
-            bytesSinceEvents_ = 0;
-            ui_.processEvents();
-        }
+        // The link runs beside the user interface, never inside it: a Cancel is seen after every byte
+        // and every short wait on the line.
         if (port_.bytesWaiting() == 0) {
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock_.now()).count();
@@ -139,7 +134,6 @@ LinkResult RadioLink::NextByte(std::chrono::steady_clock::time_point deadline, s
 
 LinkResult RadioLink::WaitForByte(std::uint8_t expected, int seconds) {
     const auto deadline = Deadline(seconds);
-    bytesSinceEvents_ = kBytesBetweenEvents;
     for (;;) {
         std::uint8_t byte = 0;
         if (const auto result = NextByte(deadline, byte); result != LinkResult::Ok) {
@@ -154,7 +148,6 @@ LinkResult RadioLink::WaitForByte(std::uint8_t expected, int seconds) {
 LinkResult RadioLink::ReadLine(int seconds, std::string &text) {
     text.clear();
     const auto deadline = Deadline(seconds);
-    bytesSinceEvents_ = kBytesBetweenEvents;
     for (;;) {
         std::uint8_t byte = 0;
         if (const auto result = NextByte(deadline, byte); result != LinkResult::Ok) {
@@ -173,7 +166,6 @@ LinkResult RadioLink::ReadLine(int seconds, std::string &text) {
 LinkResult RadioLink::ReadChars(std::size_t count, int seconds, std::string &text) {
     text.clear();
     const auto deadline = Deadline(seconds);
-    bytesSinceEvents_ = kBytesBetweenEvents;
     while (text.size() < count) {
         std::uint8_t byte = 0;
         if (const auto result = NextByte(deadline, byte); result != LinkResult::Ok) {

@@ -88,7 +88,6 @@ private:
     LinkSettings settings_;
     std::string caption_;
     std::size_t sends_ = 0;
-    int bytesSinceEvents_ = 0; // bytes read since the user interface last had its turn
 };
 
 } // namespace klt

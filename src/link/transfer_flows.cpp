@@ -94,9 +94,6 @@ void PrepareImageForWrite(RadioImage &image, const Configuration &config) {
 }
 
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data) {
-    // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
-    // is honoured.
-    link.cancel().requested = false;
     link.setCaption(OperationCaption(operation));
     link.ShowMonitor("startsync...");
     const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {

@@ -20,6 +20,7 @@ struct TransferData {
 
 // Done when the operation completed: the user has then been told "Complete!!". A read changes the
 // image and the records only when it completes; a failed or cancelled clear leaves the image as it was.
+// The caller clears the Cancel request before: one pressed from then on is honoured.
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data);
 
 // The image as it goes to the radio: encoded, channel references repaired, checksum, and the ATIS

@@ -20,6 +20,7 @@ int main(int argc, char **argv) {
     const klt::Switches switches = klt::ParseSwitches(words.join(' ').toStdString());
 
     klt::MainWindow window(program.ctx, program.desktop.services(), switches);
+    program.ui.setParent(&window); // message boxes over the window
     if (!window.started()) {
         return 0;
     }

@@ -56,6 +56,7 @@ int main(int argc, char **argv) {
     klt::AppContext &ctx = program.ctx;
     DialogDriver driver; // answers any box from the start on
     klt::MainWindow window(ctx, program.desktop.services(), {});
+    program.ui.setParent(&window); // message boxes over the window
     if (!Expect(window.started() && driver.takeMessage().isEmpty(), "the window starts without a box")) {
         return 1;
     }

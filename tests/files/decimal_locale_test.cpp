@@ -50,7 +50,7 @@ TEST(DecimalCommaLocale, ASettingsFileIsTheSameTextAndReadsBack) {
         EXPECT_EQ(ComposeSettingsText(p.ctx.Config, p.ctx.CurrentModel, p.ctx.ModelName, false), plain);
         EXPECT_NE(plain.find("Rxfreq=156.05\r\nTxfreq=161.425\r\n"), std::string::npos);
         Configuration read = test::RandomConfiguration(random, model);
-        ApplySettingsTable(SectionTable::Parse(plain), read, ModelNo(model), false, p.ui);
+        ApplySettingsTable(SectionTable::Parse(plain), read, ModelNo(model), false);
         EXPECT_EQ(read.Expansion[0].Rxfreq, 156.05);
         EXPECT_EQ(ComposeSettingsText(read, p.ctx.CurrentModel, p.ctx.ModelName, false), plain);
     }

@@ -89,7 +89,7 @@ TEST(SettingsFile, WriteReadWriteGivesTheSameText) {
                 p.ctx.Config = test::RandomConfiguration(random, model);
                 const std::string written = p.text();
                 p.ctx.Config = test::RandomConfiguration(random, model);
-                ApplySettingsTable(SectionTable::Parse(written), p.ctx.Config, ModelNo(model), atis, p.ui);
+                ApplySettingsTable(SectionTable::Parse(written), p.ctx.Config, ModelNo(model), atis);
                 ASSERT_EQ(p.text(), written) << "model " << model << " atis " << atis << " seed " << seed;
             }
         }

@@ -14,9 +14,9 @@ namespace {
 
 using namespace klt;
 
-std::string WriteAfterReading(std::string_view text, Model model, bool atis, Ui &ui) {
+std::string WriteAfterReading(std::string_view text, Model model, bool atis) {
     Configuration config = fuzz::ResetProgram(model).ctx.Config;
-    ApplySettingsTable(SectionTable::Parse(text), config, model, atis, ui);
+    ApplySettingsTable(SectionTable::Parse(text), config, model, atis);
     return ComposeSettingsText(config, model, ModelName(model), atis);
 }
 
@@ -29,19 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Model model = fuzz::ModelOf(data[0]);
     const bool atis = (data[0] & 0x80) != 0;
     const std::string_view text = fuzz::AsText({data + 1, size - 1});
-    test::FakeUi ui;
     (void)SettingsTextModel(text);
 
-    const std::string first = WriteAfterReading(text, model, atis, ui);
-    const std::string second = WriteAfterReading(first, model, atis, ui);
-    if (WriteAfterReading(second, model, atis, ui) != second) {
+    const std::string first = WriteAfterReading(text, model, atis);
+    const std::string second = WriteAfterReading(first, model, atis);
+    if (WriteAfterReading(second, model, atis) != second) {
         fuzz::Broken("a written settings file does not read back as it was written");
     }
 
     // The configuration goes on to the radio's memory and the report as the program would take it.
     const auto &program = fuzz::ResetProgram(model);
     Configuration config = program.ctx.Config;
-    ApplySettingsTable(SectionTable::Parse(second), config, model, atis, ui);
+    ApplySettingsTable(SectionTable::Parse(second), config, model, atis);
     RadioImage image = program.ctx.Image;
     PrepareImageForSave(image, config);
     (void)ComposeReportText({config, image, model, atis});

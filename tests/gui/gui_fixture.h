@@ -62,8 +62,15 @@ struct Gui {
         files,
         clock,
         [this](const SettingsStore &) -> std::unique_ptr<SerialPort> {
-            return std::make_unique<test::LoopbackPort>(
+            auto port = std::make_unique<test::LoopbackPort>(
                 clock, [this](std::span<const std::uint8_t> bytes) { return radio.receive(bytes); });
+            port->onTurn = [this] {
+                if (radioCondition && radioCondition()) {
+                    radioCondition = nullptr;
+                    QMetaObject::invokeMethod(qApp, radioAction, Qt::BlockingQueuedConnection);
+                }
+            };
+            return port;
         },
         {},
         [this](QPrinter &printer) {
@@ -79,6 +86,14 @@ struct Gui {
             return devices;
         }};
     std::unique_ptr<MainWindow> window;
+    // While a transfer runs on its worker: the first time the condition holds as the link takes a
+    // byte or waits on the line, the action runs on the window's thread while the worker waits.
+    std::function<bool()> radioCondition;
+    std::function<void()> radioAction;
+    void whenRadio(std::function<bool()> condition, std::function<void()> action) {
+        radioCondition = std::move(condition);
+        radioAction = std::move(action);
+    }
 
     explicit Gui(const std::string &globalIni = kShippedGlobalIni, Switches switches = {}) {
         folder.write("global.ini", globalIni);

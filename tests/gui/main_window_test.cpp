@@ -285,13 +285,12 @@ TEST(Transfer, ReadFromRadioTakesTheRadiosChannels) {
 TEST(Transfer, CancelDuringAReadChangesNothing) {
     Gui gui;
     const Configuration before = gui.ctx.Config;
-    gui.ui.onProcessEvents = [&gui] {
-        if (gui.radio.framedCommands() == 100) {
-            if (auto *cancel = QApplication::activeModalWidget()->findChild<QPushButton *>("cmdCancel")) {
-                cancel->click();
-            }
-        }
-    };
+    gui.whenRadio([&gui] { return gui.radio.framedCommands() == 100; },
+                  [] {
+                      if (auto *cancel = QApplication::activeModalWidget()->findChild<QPushButton *>("cmdCancel")) {
+                          cancel->click();
+                      }
+                  });
     gui.pressOkInDialog();
     gui.find("mnuTransferRead")->trigger();
     EXPECT_EQ(gui.ctx.Config, before);
@@ -309,15 +308,15 @@ TEST(Transfer, CancelWhileConnectingStopsTheWriteAndTheDialogWaitsForIt) {
     const auto memory = gui.radio.memory();
     bool stayed = false;
     QString shown;
-    gui.ui.onProcessEvents = [&] {
+    gui.whenRadio([] { return true; }, [&] {
         auto *dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || gui.ctx.Cancel.requested) {
+        if (dialog == nullptr) {
             return;
         }
         dialog->findChild<QPushButton *>("cmdCancel")->click();
         stayed = dialog->isVisible();
         shown = dialog->findChild<QLabel *>("lblmess")->text();
-    };
+    });
     gui.pressOkInDialog();
     gui.find("mnuTransferProgram")->trigger();
     EXPECT_TRUE(stayed);
@@ -333,15 +332,12 @@ TEST(Transfer, OneAtATimeAndClosingTheWindowStopsIt) {
     Gui gui;
     QWidget *running = nullptr;
     bool closed = true;
-    gui.ui.onProcessEvents = [&] {
-        if (gui.radio.framedCommands() != 50 || running != nullptr) {
-            return;
-        }
+    gui.whenRadio([&gui] { return gui.radio.framedCommands() == 50; }, [&] {
         running = QApplication::activeModalWidget();
         gui.find("mnuTransferProgram")->trigger();
         EXPECT_EQ(QApplication::activeModalWidget(), running);
         closed = gui.window->close();
-    };
+    });
     gui.pressOkInDialog();
     gui.find("mnuTransferRead")->trigger();
     EXPECT_FALSE(closed); // not while the transfer ran ...

@@ -52,7 +52,7 @@ TEST_P(CancelInPhase, StopsAndSendsNothingMore) {
             press();
         };
     } else {
-        bench.ui.onProcessEvents = press;
+        bench.port.onTurn = press;
     }
     EXPECT_EQ(bench.Run(phase.operation), Outcome::Cancelled);
     ASSERT_TRUE(writtenAtCancel) << "the phase was never reached";
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A change that reached the radio in part is told as such.
 TEST(CancelledChange, AWriteSaysTheRadioMayHoldPartOfIt) {
     LinkBench bench;
-    bench.ui.onProcessEvents = [&bench] {
+    bench.port.onTurn = [&bench] {
         const auto &lines = bench.radio.linesFromPc();
         if (!lines.empty() && lines.back().starts_with("#CEPWR\t1000")) {
             bench.ctx.Cancel.requested = true;

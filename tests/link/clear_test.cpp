@@ -104,7 +104,7 @@ TEST(ClearDscLog, CancelRestoresTheWholeImage) {
     LinkBench bench;
     std::fill(bench.ctx.Image.bytes().begin() + 0x6900, bench.ctx.Image.bytes().begin() + 0x7900, 0x33);
     const RadioImage before = bench.ctx.Image;
-    bench.ui.onProcessEvents = [&bench] {
+    bench.port.onTurn = [&bench] {
         if (Writes(bench).size() == 3) {
             bench.ctx.Cancel.requested = true;
         }

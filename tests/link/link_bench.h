@@ -55,6 +55,7 @@ struct LinkBench : TestProgram {
 
     // The operation on this program's configuration, as the transfer dialog runs it.
     Outcome Run(Operation operation) {
+        ctx.Cancel.requested = false;
         return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel});
     }
 

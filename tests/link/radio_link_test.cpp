@@ -77,7 +77,7 @@ TEST(RadioLink, SilenceTimesOutAfterItsSecondsOnTheClock) {
 TEST(RadioLink, CancelEndsAWait) {
     ScriptedLine line;
     int turns = 0;
-    line.ui.onProcessEvents = [&] {
+    line.port.onTurn = [&] {
         if (++turns == 3) {
             line.ctx.Cancel.requested = true;
         }
@@ -145,7 +145,7 @@ TEST(AwaitAck, NeedsTheLineEndInTime) {
 
     // A Cancel while the line end of an "ERROR" is awaited is a Cancel, not a refusal to retry.
     line.port.push("ERROR");
-    line.ui.onProcessEvents = [&line] { line.ctx.Cancel.requested = line.port.bytesWaiting() == 0; };
+    line.port.onTurn = [&line] { line.ctx.Cancel.requested = line.port.bytesWaiting() == 0; };
     EXPECT_EQ(AwaitAck(line.link), LinkResult::Cancelled);
 }
 

@@ -271,7 +271,7 @@ TEST(ReadFlow, CancelSendsAbortAndChangesNothing) {
     LinkBench bench;
     const Configuration before = bench.ctx.Config;
     const RadioImage image = bench.ctx.Image;
-    bench.ui.onProcessEvents = [&bench] {
+    bench.port.onTurn = [&bench] {
         if (bench.radio.framedCommands() == 100) {
             bench.ctx.Cancel.requested = true;
         }

@@ -17,6 +17,9 @@ std::optional<Fault> LoopbackPort::open(int portNumber, const std::string &setti
 }
 
 std::uint8_t LoopbackPort::readByte() {
+    if (onTurn) {
+        onTurn();
+    }
     const std::uint8_t byte = input_.front();
     input_.pop_front();
     return byte;
@@ -35,6 +38,9 @@ void LoopbackPort::write(std::span<const std::uint8_t> bytes) {
 }
 
 bool LoopbackPort::waitForData(int milliseconds) {
+    if (onTurn) {
+        onTurn();
+    }
     if (input_.empty()) {
         clock_.advance(std::max(milliseconds, 1));
     }

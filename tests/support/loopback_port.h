@@ -5,6 +5,7 @@
 #include "link/link_clock.h"
 #include "link/serial_port.h"
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -14,10 +15,12 @@ namespace klt::test {
 class FakeClock final : public LinkClock {
 public:
     time_point now() override { return now_; }
-    void advance(int milliseconds) { now_ += std::chrono::milliseconds(milliseconds); }
+    void sleepFor(std::chrono::milliseconds duration) override { now_ = now_.load() + duration; }
+    void advance(int milliseconds) { sleepFor(std::chrono::milliseconds(milliseconds)); }
 
 private:
-    time_point now_{std::chrono::hours(24)};
+    // Moved by the link's thread, read by the test's.
+    std::atomic<time_point> now_{time_point(std::chrono::hours(24))};
 };
 
 class LoopbackPort final : public SerialPort {
@@ -38,6 +41,9 @@ public:
 
     // Bytes the radio sends without being asked.
     void push(std::string_view bytes) { input_.insert(input_.end(), bytes.begin(), bytes.end()); }
+
+    // Each moment the link takes a byte or waits on the line: where a user's Cancel comes in.
+    std::function<void()> onTurn;
 
     std::optional<Fault> openFault;     // the next open fails with this
     std::optional<int> failAfterWrites; // writes after this many throw, as a port that disappears

@@ -53,14 +53,8 @@ public:
     void setBusyPointer(bool) override {}
     std::vector<int> progressValues;
     std::vector<std::string> monitorLines;
-    std::function<void()> onProcessEvents;
     std::function<void(int)> onWait; // sleeps and pauses, to move a fake clock
 
-    void processEvents() override {
-        if (onProcessEvents) {
-            onProcessEvents();
-        }
-    }
     void sleep(int ms) override {
         sleeps.push_back(ms);
         if (onWait) {

@@ -70,23 +70,9 @@ void CliUi::monitor(const std::string &line) {
     std::cerr << "monitor: " << line << '\n';
 }
 
-void CliUi::processEvents() {
-    if (watch_ != nullptr) {
-        watch_->poll(0);
-    }
-}
-
 void CliUi::sleep(int milliseconds) {
-    // The whole time is kept; a Ctrl+C during it is taken at once.
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
-        if (watch_ != nullptr) {
-            watch_->poll(static_cast<int>(left));
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(left));
-        }
-    }
+    // The whole time is kept; a Ctrl+C during it is taken at once by the interrupt watch.
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 } // namespace klt::cli

@@ -4,7 +4,6 @@
 // is a terminal; the monitor line on stderr in debug mode.
 
 #include "base/ui.h"
-#include "interrupt_watch.h"
 
 #include <map>
 
@@ -13,8 +12,6 @@ namespace klt::cli {
 class CliUi final : public Ui {
 public:
     void setAnswerYes(bool yes) { answerYes_ = yes; }
-    // Ctrl+C while a transfer runs; none outside one.
-    void setInterruptWatch(InterruptWatch *watch) { watch_ = watch; }
 
     void message(MessageIcon icon, const std::string &text, const std::string &title) override;
     Answer question(MessageIcon icon, const std::string &text, const std::string &title,
@@ -22,7 +19,6 @@ public:
     void progress(int percent) override;
     void monitor(const std::string &line) override;
     void setBusyPointer(bool) override {}
-    void processEvents() override;
     void sleep(int milliseconds) override;
     void pause(int) override {}
 
@@ -31,7 +27,6 @@ private:
     bool answerYes_ = false;
     std::map<std::string, int> yesGiven_;
     int lastProgress_ = -1;
-    InterruptWatch *watch_ = nullptr;
 };
 
 } // namespace klt::cli

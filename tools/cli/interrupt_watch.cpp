@@ -1,6 +1,7 @@
 #include "interrupt_watch.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
 #include <sys/signalfd.h>
@@ -23,11 +24,21 @@ InterruptWatch::InterruptWatch(CancelRequest &cancel) : cancel_(cancel) {
     const sigset_t set = Interrupts();
     masked_ = ::pthread_sigmask(SIG_BLOCK, &set, nullptr) == 0;
     fd_ = masked_ ? ::signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC) : -1;
+    if (fd_ >= 0 && ::pipe2(stop_, O_CLOEXEC) == 0) {
+        watcher_ = std::thread([this] { watch(); });
+    }
 }
 
 InterruptWatch::~InterruptWatch() {
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (watcher_.joinable()) {
+        const char stop = 0;
+        [[maybe_unused]] const auto written = ::write(stop_[1], &stop, 1);
+        watcher_.join();
+    }
+    for (const int fd : {fd_, stop_[0], stop_[1]}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
     }
     if (masked_) {
         const sigset_t set = Interrupts();
@@ -35,12 +46,15 @@ InterruptWatch::~InterruptWatch() {
     }
 }
 
-void InterruptWatch::poll(int milliseconds) {
-    if (fd_ < 0) {
-        return;
-    }
-    pollfd watched{fd_, POLLIN, 0};
-    if (::poll(&watched, 1, milliseconds) > 0 && (watched.revents & POLLIN) != 0) {
+void InterruptWatch::watch() {
+    for (;;) {
+        pollfd watched[2] = {{fd_, POLLIN, 0}, {stop_[0], POLLIN, 0}};
+        if (::poll(watched, 2, -1) < 0) {
+            continue; // interrupted: look again
+        }
+        if ((watched[1].revents & POLLIN) != 0) {
+            return;
+        }
         signalfd_siginfo info{};
         while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
             cancel_.requested = true;

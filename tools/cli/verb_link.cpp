@@ -5,6 +5,7 @@
 #include "app/transfer_command.h"
 #include "cli_session.h"
 #include "files/hex_file.h"
+#include "interrupt_watch.h"
 #include "model/configuration_check.h"
 #include "qt/qt_serial_port.h"
 #include "verbs.h"
@@ -53,9 +54,7 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) 
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    session.ui.setInterruptWatch(&watch);
     const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation);
-    session.ui.setInterruptWatch(nullptr);
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }

@@ -28,7 +28,6 @@ public:
     void progress(int) override {}
     void monitor(const std::string &) override {}
     void setBusyPointer(bool) override {}
-    void processEvents() override {}
     void sleep(int) override {}
     void pause(int) override {}
 };
