@@ -1,8 +1,10 @@
 #include "files/table_csv.h"
 
 #include "files/csv.h"
+#include "model/channel_rules.h"
 #include "model/decimal_format.h"
-#include "model/field_rules.h"
+#include "model/name_rules.h"
+#include "model/number_rules.h"
 #include "model/reference_tables.h"
 #include "model/text_format.h"
 
@@ -18,13 +20,7 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-constexpr std::size_t kChannelNameLength = 16;
-constexpr std::size_t kDirectoryNameLength = 11;
-constexpr int kDistressPosition = 32; // channel 16
-constexpr int kDscPosition = 140;     // channel 70
 constexpr std::array<const char *, kPlanGroupCount> kGroupNames = {"USA", "INT", "CAN"};
-constexpr std::array<const char *, 5> kScramblerTexts = {"Off", "0", "1", "2", "3"};
-constexpr int kFirstScramblerCode = 4;
 
 const Fields kDirectoryColumns = {"Entry", "MMSI", "Name"};
 const Fields kWeatherColumns = {"Weather CH", "Enable", "Scan Memory", "CH Name"};
@@ -73,9 +69,8 @@ std::string Flag(bool on) {
 }
 
 std::string Scrambler(int code) {
-    return code >= kFirstScramblerCode && code < kFirstScramblerCode + 4
-               ? kScramblerTexts[static_cast<std::size_t>(code - kFirstScramblerCode + 1)]
-               : "Off";
+    const int position = ScramblerPosition(code);
+    return ScramblerEntries()[static_cast<std::size_t>(position < 0 ? 0 : position)];
 }
 
 std::string Frequency(double mhz) {
@@ -95,23 +90,19 @@ public:
         }
         return value == "1";
     }
-    std::string name(std::size_t column, std::size_t length, bool required) {
+    std::string name(std::size_t column, std::size_t length) {
         const auto latin1 = Latin1FromUtf8(text(column));
         if (!latin1) {
             refuse(column, "a character the radio cannot show");
             return {};
         }
-        for (const char c : *latin1) {
-            if (!FilterAccepts(KeyFilter::Name, c)) {
-                refuse(column,
-                       std::string("the radio cannot show \"") + Utf8FromLatin1(std::string(1, c)) + "\"");
-                return {};
-            }
+        if (const auto c = UnshowableNameCharacter(*latin1)) {
+            refuse(column,
+                   std::string("the radio cannot show \"") + Utf8FromLatin1(std::string(1, *c)) + "\"");
+            return {};
         }
-        if (latin1->size() > length) {
+        if (NameTooLong(*latin1, length)) {
             refuse(column, "at most " + std::to_string(length) + " characters");
-        } else if (required && Trim(*latin1).empty()) {
-            refuse(column, "a name is needed");
         }
         return *latin1;
     }
@@ -127,9 +118,10 @@ public:
         return mhz.value_or(0.0);
     }
     int scrambler(std::size_t column) {
-        for (std::size_t i = 0; i < kScramblerTexts.size(); ++i) {
-            if (text(column) == kScramblerTexts[i]) {
-                return i == 0 ? 0 : kFirstScramblerCode + static_cast<int>(i) - 1;
+        const auto entries = ScramblerEntries();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (text(column) == entries[i]) {
+                return ScramblerCode(static_cast<int>(i));
             }
         }
         if (!text(column).empty()) {
@@ -150,28 +142,21 @@ private:
     std::optional<Refusal> refusal_;
 };
 
-// The digits the MMSI field shows: nine, or a group's eight.
-std::string MmsiDigits(const std::string &stored, bool group) {
-    return group ? stored.substr(std::min<std::size_t>(1, stored.size()), 8) : stored.substr(0, 9);
-}
-
 template <std::size_t N>
 std::string ExportDirectory(const std::array<DirectoryEntry, N> &entries, bool group) {
     std::string text = CsvLine(kDirectoryColumns);
     for (std::size_t i = 0; i < N && entries[i].Enable; ++i) {
-        text += CsvLine(
-            {std::to_string(i + 1), MmsiDigits(entries[i].Mmsid, group), Utf8FromLatin1(entries[i].TagName)});
+        text += CsvLine({std::to_string(i + 1), MmsiFieldText(entries[i].Mmsid, group),
+                         Utf8FromLatin1(entries[i].TagName)});
     }
     return text;
 }
 
-// A plan channel as its page shows it: what the channel cannot do shows as off.
+// A plan channel as its page shows it: what the channel cannot do shows as off, and so does a
+// scrambler value the list does not hold.
 ChannelRecord EffectiveChannel(ChannelRecord record) {
-    record.TxEnable = record.TxEnable && !record.RxOnly;
-    record.Duplex = record.Duplex && record.DuplexAllowed;
-    record.ScanMemory = record.ScanMemory && record.Position != kDscPosition;
-    if (record.Position == kDscPosition || record.Position == kDistressPosition ||
-        Scrambler(record.Scramble) == "Off") {
+    record = ShownPlanChannel(record);
+    if (ScramblerPosition(record.Scramble) < 0) {
         record.Scramble = 0;
     }
     return record;
@@ -229,15 +214,16 @@ std::optional<CsvProblem> ImportDirectory(std::array<DirectoryEntry, N> &entries
         if (row.text(0) != std::to_string(used + 1)) {
             row.refuse(0, std::to_string(used + 1) + " expected: entries are numbered from 1 without gaps");
         }
-        const auto mmsi = FixedLengthValue(row.text(1), group ? NumberKind::GroupMmsi : NumberKind::Mmsi);
+        const NumberKind kind = group ? NumberKind::GroupMmsi : NumberKind::Mmsi;
+        const auto mmsi = FixedLengthValue(row.text(1), kind);
         if (!mmsi || mmsi->empty()) {
-            row.refuse(1, group ? "8 digits expected" : "9 digits expected");
+            row.refuse(1, std::to_string(DigitCount(kind)) + " digits expected");
         }
-        const std::string name = row.name(2, kDirectoryNameLength, false);
+        const std::string name = row.name(2, kDirectoryNameLength);
         if (!row.refusal()) {
             DirectoryEntry &entry = result[used++];
             // The same digits keep the stored number as it was, with the digits the field does not show.
-            if (!entry.Enable || MmsiDigits(entry.Mmsid, group) != row.text(1)) {
+            if (!entry.Enable || MmsiFieldText(entry.Mmsid, group) != row.text(1)) {
                 entry.Mmsid = *mmsi;
             }
             entry.Enable = true;
@@ -273,7 +259,7 @@ std::optional<CsvProblem> ImportWeather(Configuration &config, const std::vector
         }
         const bool enable = row.flag(1);
         const bool scan = row.flag(2);
-        const std::string name = row.name(3, kChannelNameLength, false);
+        const std::string name = row.name(3, kChannelNameLength);
         if (!row.refusal()) {
             table[index].Enable = enable;
             table[index].ScanMemory = scan;
@@ -307,18 +293,17 @@ std::optional<CsvProblem> ImportExpansion(Configuration &config, const std::vect
                                     : ChannelRecord{};
         channel.Enable = row.flag(1);
         for (const std::size_t column : {std::size_t{2}, std::size_t{3}}) {
-            for (const char c : row.text(column)) {
-                if (!FilterAccepts(KeyFilter::DisplayCharacters, c)) {
-                    row.refuse(column, "the radio's display cannot show \"" + std::string(1, c) + "\"");
-                }
+            if (const auto c = UnshowableDisplayCharacter(row.text(column))) {
+                row.refuse(column, "the radio's display cannot show \"" + std::string(1, *c) + "\"");
             }
         }
         channel.CHDisplayL = row.text(2);
         channel.CHDisplayR = row.text(3);
-        if (channel.CHDisplayL.size() > 2 || (channel.Enable && channel.CHDisplayL.size() != 2)) {
+        if (channel.CHDisplayL.size() > kDisplayFigures ||
+            (!UnshowableDisplayCharacter(channel.CHDisplayL) && LacksDisplayFigures(channel))) {
             row.refuse(2, "two display figures expected");
         }
-        if (channel.CHDisplayR.size() > 1) {
+        if (channel.CHDisplayR.size() > kDisplaySuffixFigures) {
             row.refuse(3, "one display figure at most");
         }
         // The same text keeps the stored value: a frequency as written, an unknown scrambler value.
@@ -328,7 +313,7 @@ std::optional<CsvProblem> ImportExpansion(Configuration &config, const std::vect
         if (row.text(5) != Frequency(channel.Txfreq)) {
             channel.Txfreq = row.frequency(5);
         }
-        if (channel.Enable && channel.Rxfreq == 0.0) {
+        if (LacksReceiveFrequency(channel)) {
             row.refuse(4, "an enabled channel needs its receive frequency");
         }
         channel.LowPower = row.flag(6);
@@ -337,7 +322,7 @@ std::optional<CsvProblem> ImportExpansion(Configuration &config, const std::vect
         if (row.text(9) != Scrambler(channel.Scramble)) {
             channel.Scramble = static_cast<std::int16_t>(row.scrambler(9));
         }
-        channel.ChTag = row.name(10, kChannelNameLength, false);
+        channel.ChTag = row.name(10, kChannelNameLength);
         for (std::size_t g = 0; g < channel.ExpCB.size(); ++g) {
             channel.ExpCB[g] = row.flag(11 + g);
         }
@@ -386,32 +371,31 @@ std::optional<CsvProblem> ImportChannels(Configuration &config, const std::vecto
         // A value the page shows but does not let the user change keeps the record's own bit.
         if (const bool tx = row.flag(3); tx != shown.TxEnable) {
             channel.TxEnable = tx;
-            if (tx && channel.RxOnly) {
-                row.refuse(3, "this channel only receives");
+            if (tx && !MayTransmit(channel)) {
+                row.refuse(3, WhyNot(PlanFeature::Transmit));
             }
         }
         channel.LowPower = row.flag(4);
         channel.PowUp = row.flag(5);
         if (const bool duplex = row.flag(6); duplex != shown.Duplex) {
             channel.Duplex = duplex;
-            if (duplex && !channel.DuplexAllowed) {
-                row.refuse(6, "this channel has no duplex");
+            if (duplex && !MayDuplex(channel)) {
+                row.refuse(6, WhyNot(PlanFeature::Duplex));
             }
         }
         if (const bool scan = row.flag(7); scan != shown.ScanMemory) {
             channel.ScanMemory = scan;
-            if (scan && channel.Position == kDscPosition) {
-                row.refuse(7, "channel 70 is never scanned");
+            if (scan && !MayScan(channel)) {
+                row.refuse(7, WhyNot(PlanFeature::Scan));
             }
         }
         if (const auto scramble = static_cast<std::int16_t>(row.scrambler(8)); scramble != shown.Scramble) {
             channel.Scramble = scramble;
-            if (scramble != 0 &&
-                (channel.Position == kDscPosition || channel.Position == kDistressPosition)) {
-                row.refuse(8, "channels 16 and 70 never take a scrambler");
+            if (scramble != 0 && !MayScramble(channel)) {
+                row.refuse(8, WhyNot(PlanFeature::Scrambler));
             }
         }
-        channel.ChTag = row.name(9, kChannelNameLength, false);
+        channel.ChTag = row.name(9, kChannelNameLength);
         if (!row.refusal()) {
             table[index] = channel;
         }
