@@ -5,6 +5,7 @@
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
 #include "model/image_layout.h"
+#include "model/number_rules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,7 +20,7 @@ namespace klt {
 
 namespace {
 
-constexpr int kAtisCodeLength = 10;
+constexpr int kAtisCodeLength = static_cast<int>(kAtisCodeDigits);
 
 QString Indexed(const char *name, std::size_t index) {
     return QString(name) + "_" + QString::number(index);

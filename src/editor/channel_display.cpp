@@ -17,8 +17,6 @@ constexpr GridColumn kPlanColumns[] = {{"CH", 8},  {"RX[MHz]", 10}, {"TX[MHz]", 
 constexpr GridColumn kExpansionColumns[] = {{"CH", 8},       {"ENABLE", 10}, {"DISP", 8}, {"RX[MHz]", 10},
                                             {"TX[MHz]", 10}, {"LOW", 6},     {"UP", 6},   {"MEM", 6},
                                             {"VS", 6},       {"CH Name", 20}};
-constexpr const char *kScramblerEntries[] = {"Off", "0", "1", "2", "3"};
-constexpr int kFirstScramblerCode = 4;
 constexpr std::size_t kMaxSuffix = 10;
 
 std::string NumberDisplay(int n) {
@@ -86,22 +84,6 @@ std::vector<GridRow> ExpansionGridRows(std::span<const ChannelRecord> channels, 
                         scrambler ? ScrambleText(record.Scramble) : "", record.ChTag});
     }
     return rows;
-}
-
-std::span<const char *const> ScramblerEntries() {
-    return kScramblerEntries;
-}
-
-int ScramblerPosition(int scramble) {
-    if (scramble == 0) {
-        return 0;
-    }
-    const int position = scramble - kFirstScramblerCode + 1;
-    return position >= 1 && position < static_cast<int>(std::size(kScramblerEntries)) ? position : -1;
-}
-
-int ScramblerCode(int position) {
-    return position <= 0 ? 0 : kFirstScramblerCode + position - 1;
 }
 
 } // namespace klt

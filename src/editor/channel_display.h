@@ -2,6 +2,7 @@
 // How a channel is shown on the channel pages: the number and suffix of its display, and the cells of
 // the channel tables.
 
+#include "model/channel_rules.h"
 #include "model/records.h"
 
 #include <array>
@@ -34,10 +35,5 @@ using GridRow = std::vector<std::string>;
 std::vector<GridRow> PlanGridRows(const std::vector<ChannelRecord> &table, bool scrambler);
 // All 64 expansion channels.
 std::vector<GridRow> ExpansionGridRows(std::span<const ChannelRecord> channels, bool scrambler);
-
-// The scrambler list: "Off", then codes 0 to 3, stored as 0 and 4 to 7.
-std::span<const char *const> ScramblerEntries();
-int ScramblerPosition(int scramble); // -1 for a value the list does not hold
-int ScramblerCode(int position);
 
 } // namespace klt

@@ -5,6 +5,7 @@
 #include "editor/navigation_tree.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
+#include "model/channel_rules.h"
 #include "model/freq_codec.h"
 #include "model/reference_tables.h"
 
@@ -19,9 +20,7 @@ namespace klt {
 
 namespace {
 
-constexpr int kDistressPosition = 32; // channel 16
-constexpr int kDscPosition = 140;     // channel 70
-constexpr int kNameLength = 16;       // the image's name width
+constexpr int kNameLength = static_cast<int>(kChannelNameLength);
 constexpr int kFrequencyLength = 8;
 constexpr int kMarkerWidth = 18;
 const char *const kRefusedPage = "Data Error!!\r\nPlease input correct data.";
@@ -67,8 +66,10 @@ ChannelEditorPage::ChannelEditorPage(PageHost &host, QWidget *parent) : QWidget(
 void ChannelEditorPage::build() {
     enable_ = Box("chkCEnable", "CH Enable", this);
     displayLabel_ = Label("lblCN", "CH Display", this);
-    display_[0] = new TextField("txtCN_0", "Indispensable 2 figures.", KeyFilter::DisplayCharacters, 2, this);
-    display_[1] = new TextField("txtCN_1", "Indispensable 1 figures.", KeyFilter::DisplayCharacters, 1, this);
+    display_[0] = new TextField("txtCN_0", "Indispensable 2 figures.", KeyFilter::DisplayCharacters,
+                                static_cast<int>(kDisplayFigures), this);
+    display_[1] = new TextField("txtCN_1", "Indispensable 1 figures.", KeyFilter::DisplayCharacters,
+                                static_cast<int>(kDisplaySuffixFigures), this);
     rxLabel_ = Label("lblCRF", "Rx Frequency", this);
     rx_ = new TextField("txtCRF", "Rx frequency", KeyFilter::Frequency, kFrequencyLength, this);
     rxUnit_ = Label("lblCRFUnit", "MHz", this);
@@ -256,7 +257,7 @@ void ChannelEditorPage::fill(const PageTarget &target) {
         fillPlan(shown);
     }
     enable_->setChecked(shown.Enable);
-    txEnable_->setChecked(shown.TxEnable && !shown.RxOnly);
+    txEnable_->setChecked(shown.TxEnable && MayTransmit(shown));
     lowPower_->setChecked(shown.LowPower);
     powerUp_->setChecked(shown.PowUp);
     scan_->setChecked(shown.ScanMemory);
@@ -275,7 +276,7 @@ void ChannelEditorPage::fillPlan(const ChannelRecord &r) {
     tx_->fill(ToQString(
         FreqText3Unless(known ? master[static_cast<std::size_t>(r.Position)].TxFreq : 0.0, r.RxOnly)));
     duplex_->setChecked(r.Duplex);
-    duplex_->setEnabled(r.DuplexAllowed);
+    duplex_->setEnabled(MayDuplex(r));
 }
 
 void ChannelEditorPage::showPlanReceive(const ChannelRecord &r) {
@@ -303,17 +304,17 @@ void ChannelEditorPage::finishFill(const ChannelRecord &r) {
     // The rules set the controls' states; still filling, so they store nothing: a receive-only
     // channel keeps the transmit bits the radio gave it until the user changes something.
     applyEnableRule(false);
-    if (r.RxOnly) {
+    if (!MayTransmit(r)) {
         txEnable_->setEnabled(false);
     }
     filling_ = false;
     if (expansion()) {
         return;
     }
-    if (r.Position == kDscPosition) {
+    if (!MayScan(r)) {
         scan_->setEnabled(false);
     }
-    if (r.Position == kDscPosition || r.Position == kDistressPosition) {
+    if (!MayScramble(r)) {
         scrambler_->setEnabled(false);
         scramblerLabel_->setEnabled(false);
     }
@@ -388,7 +389,7 @@ bool ChannelEditorPage::validate() {
         }
     }
     const bool editable = !rx_->isReadOnly();
-    if (editable && enable_->isChecked() && (rx_->text().contains("---") || display_[0]->text().isEmpty())) {
+    if (const ChannelRecord *r = record(); editable && r != nullptr && !ExpansionChannelComplete(*r)) {
         host_.ui().message(MessageIcon::Warning, kRefusedPage, host_.facts().titleText);
         return false;
     }

@@ -7,6 +7,8 @@
 #include "editor/qt_text.h"
 #include "editor/record_grid.h"
 #include "editor/text_field.h"
+#include "model/name_rules.h"
+#include "model/number_rules.h"
 #include "model/text_format.h"
 
 #include <QCheckBox>
@@ -18,8 +20,7 @@ namespace klt {
 
 namespace {
 
-constexpr int kNameLength = 11; // the image's name width
-constexpr int kMmsiLength = 9;
+constexpr int kNameLength = static_cast<int>(kDirectoryNameLength);
 constexpr int kNumberTwips = 800;
 constexpr int kNameTwips = 2500;
 constexpr int kMmsiTwips = 2150;
@@ -67,7 +68,7 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
     mmsiLabel_ = new QLabel("MMSI", this);
     mmsiLabel_->setObjectName("lblMmsi");
     mmsi_ = new TextField("txtGMMSI", "Numeric Only. Indispensable 9 figures.", KeyFilter::Digits,
-                          kMmsiLength, this);
+                          static_cast<int>(kMmsiDigits), this);
     for (TextField *field : {name_, mmsi_}) {
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kNameLength + 1, 'M')));
         connect(field, &TextField::edited, this, [this] { host_.markModified(); });
@@ -132,7 +133,7 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
     filling_ = true;
     nameLabel_->setText(group() ? "Group Name" : "Station Name");
     // A group's number has eight digits: a ninth could only be refused.
-    mmsi_->setMaxLength(group() ? kMmsiLength - 1 : kMmsiLength);
+    mmsi_->setMaxLength(static_cast<int>(DigitCount(group() ? NumberKind::GroupMmsi : NumberKind::Mmsi)));
     name_->fill(ToQString(shown->TagName));
     mmsi_->fill(ToQString(MmsiFieldText(shown->Mmsid, group())));
     const EntryState state = StateOfEntry(entries(), number_);

@@ -5,6 +5,7 @@
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
 #include "model/image_layout.h"
+#include "model/number_rules.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,7 +31,7 @@ constexpr int kGroupCall = 1;
 constexpr int kIndividualCall = 2;
 constexpr int kPosRequestCall = 3;
 constexpr int kPosReportCall = 4;
-constexpr int kMmsiLength = 9;
+constexpr int kMmsiLength = static_cast<int>(kMmsiDigits);
 
 const char *const kTabs[] = {"Basic Setup", "Advanced Setup1", "Advanced Setup2", "Display Setup",
                              "Auto POS Setup"};

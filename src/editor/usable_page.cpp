@@ -5,6 +5,7 @@
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
 #include "model/field_rules.h"
+#include "model/name_rules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,6 @@ namespace klt {
 
 namespace {
 
-constexpr int kStatusNameLength = 4;
 const char *const kRowCaptions[] = {"Group1", "Group2", "Group3", "EXP CH Group"};
 
 QString Indexed(const char *name, std::size_t index) {
@@ -112,7 +112,7 @@ void UsablePage::buildRow(std::size_t i) {
     }
     row.nameLabel = Label(Indexed("lblUsable", i), "Status Name", this);
     row.name = new TextField(Indexed("txtUsable", i), "max 4 charactors.", KeyFilter::StatusName,
-                             kStatusNameLength, this);
+                             static_cast<int>(kStatusNameLength), this);
     row.name->setFixedWidth(row.name->fontMetrics().horizontalAdvance("WWWW") + 16);
 
     connect(row.usable, &QCheckBox::clicked, this, [this, i] { applyUsability(i); });

@@ -3,6 +3,7 @@
 #include "editor/control_hints.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
+#include "model/name_rules.h"
 #include "model/reference_tables.h"
 
 #include <QCheckBox>
@@ -14,7 +15,7 @@ namespace klt {
 
 namespace {
 
-constexpr int kNameLength = 16; // the image's name width
+constexpr int kNameLength = static_cast<int>(kChannelNameLength);
 // The caption of a row's box while it has the focus, so the row the keys act on stands out.
 const char *const kFocusMark = ">";
 const char *const kNoMark = " ";

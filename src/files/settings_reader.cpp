@@ -3,6 +3,7 @@
 #include "files/profile_reader.h"
 #include "files/settings_fields.h"
 #include "files/settings_file_format.h"
+#include "model/channel_rules.h"
 #include "model/text_format.h"
 
 namespace klt {
@@ -48,8 +49,8 @@ void ReadPlanChannels(const SectionTable &table, std::string_view prefix, std::v
             ReadSection(table, name, PlanChannelFields(), r);
             // The plan decides what a channel can do: no duplex without a duplex pair, no transmit on
             // a receive-only channel.
-            r.Duplex = r.Duplex && r.DuplexAllowed;
-            r.TxEnable = r.TxEnable && !r.RxOnly;
+            r.Duplex = r.Duplex && MayDuplex(r);
+            r.TxEnable = r.TxEnable && MayTransmit(r);
         }
     }
 }

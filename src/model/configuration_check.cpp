@@ -1,7 +1,9 @@
 #include "model/configuration_check.h"
 
+#include "model/channel_rules.h"
 #include "model/decimal_format.h"
-#include "model/field_rules.h"
+#include "model/directory_rules.h"
+#include "model/number_rules.h"
 #include "model/reference_tables.h"
 
 #include <algorithm>
@@ -12,9 +14,6 @@ namespace klt {
 namespace {
 
 constexpr std::array<const char *, kGroupCount> kGroupCaptions = {"Group1", "Group2", "Group3", "EXP CH"};
-constexpr std::size_t kChannelNameLength = 16;
-constexpr std::size_t kDirectoryNameLength = 11;
-constexpr std::size_t kStatusNameLength = 4;
 
 using Problems = std::vector<std::string>;
 
@@ -22,28 +21,12 @@ std::string FormatMhz(double mhz) {
     return FormatFixed(mhz, 3, 4);
 }
 
-bool AllDigits(const std::string &text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A stored MMSI: nine digits and a "0" (a group's: "0", eight digits, "0"); empty is allowed.
-bool StoredMmsiValid(const std::string &stored, bool group) {
-    if (stored.empty()) {
-        return true;
-    }
-    return stored.size() == 10 && AllDigits(stored) && stored.back() == '0' &&
-           (!group || stored.front() == '0');
-}
-
 std::string NameProblem(const std::string &name, std::size_t length) {
-    if (name.size() > length) {
+    if (NameTooLong(name, length)) {
         return "longer than " + std::to_string(length) + " characters";
     }
-    for (const char c : name) {
-        if (!FilterAccepts(KeyFilter::Name, c)) {
-            return std::string("holds \"") + c + "\", which the radio cannot show";
-        }
+    if (const auto c = UnshowableNameCharacter(name)) {
+        return std::string("holds \"") + *c + "\", which the radio cannot show";
     }
     return {};
 }
@@ -64,8 +47,9 @@ void CheckGroups(const Configuration &config, Model model, Problems &problems) {
         const GroupSetupRecord &group = config.Groups[static_cast<std::size_t>(g)];
         const std::string where =
             std::string("Usable CH Group Setup, ") + kGroupCaptions[static_cast<std::size_t>(g)];
-        if (group.StatusName.size() > kStatusNameLength) {
-            problems.push_back(where + ": the status name is longer than 4 characters");
+        if (NameTooLong(group.StatusName, kStatusNameLength)) {
+            problems.push_back(where + ": the status name is longer than " +
+                               std::to_string(kStatusNameLength) + " characters");
         }
         if (!group.Usable || g >= kPlanGroupCount) {
             continue;
@@ -82,16 +66,23 @@ void CheckGroups(const Configuration &config, Model model, Problems &problems) {
     }
 }
 
-void CheckChannels(const Configuration &config, Problems &problems) {
+void CheckPlanChannels(const Configuration &config, Problems &problems) {
     const char *const tables[] = {"USA", "International", "Canada"};
     for (int g = 0; g < kPlanGroupCount; ++g) {
         for (const ChannelRecord &r : PlanTable(config, g)) {
+            const std::string where =
+                std::string("Programable Channel, ") + tables[g] + " " + Label(r.Position);
             if (const auto problem = NameProblem(r.ChTag, kChannelNameLength); !problem.empty()) {
-                problems.push_back(std::string("Programable Channel, ") + tables[g] + " " +
-                                   Label(r.Position) + ": the name " + problem);
+                problems.push_back(where + ": the name " + problem);
+            }
+            for (const PlanFeature feature : ForbiddenFeatures(r)) {
+                problems.push_back(where + ": " + WhyNot(feature));
             }
         }
     }
+}
+
+void CheckExpansionAndWeather(const Configuration &config, Problems &problems) {
     for (std::size_t i = 0; i < config.Weather.size(); ++i) {
         if (const auto problem = NameProblem(config.Weather[i].ChTag, kChannelNameLength); !problem.empty()) {
             problems.push_back("Weather, channel " + std::to_string(i + 1) + ": the name " + problem);
@@ -106,20 +97,16 @@ void CheckChannels(const Configuration &config, Problems &problems) {
         if (!r.Enable) {
             continue;
         }
-        if (r.Rxfreq == 0.0) {
+        if (LacksReceiveFrequency(r)) {
             problems.push_back(where + "enabled without a receive frequency");
         }
         for (const double mhz : {r.Rxfreq, r.Txfreq}) {
-            if (mhz != 0.0 && !CheckedFrequency(FormatMhz(mhz))) {
+            if (!FrequencyAllowed(mhz)) {
                 problems.push_back(where + "the frequency " + FormatMhz(mhz) +
                                    " MHz is not on the 25 kHz raster from 137 to 174 MHz");
             }
         }
-        const bool display =
-            r.CHDisplayL.size() == 2 && std::all_of(r.CHDisplayL.begin(), r.CHDisplayL.end(), [](char c) {
-                return FilterAccepts(KeyFilter::DisplayCharacters, c);
-            });
-        if (!display) {
+        if (LacksDisplayFigures(r)) {
             problems.push_back(where + "enabled without its two display figures");
         }
     }
@@ -128,19 +115,19 @@ void CheckChannels(const Configuration &config, Problems &problems) {
 template <std::size_t N>
 void CheckDirectory(const std::array<DirectoryEntry, N> &entries, bool group, Problems &problems) {
     const std::string title = group ? "Group Directory" : "Individual Directory";
-    bool gap = false;
+    const auto used = static_cast<std::size_t>(UsedCount(entries));
     for (std::size_t i = 0; i < N; ++i) {
         const DirectoryEntry &entry = entries[i];
         const std::string where = title + ", entry " + std::to_string(i + 1) + ": ";
         if (!entry.Enable) {
-            gap = true;
             continue;
         }
-        if (gap) {
+        if (i >= used) {
             problems.push_back(where + "in use after an empty entry");
         }
-        if (!StoredMmsiValid(entry.Mmsid, group)) {
-            problems.push_back(where + (group ? "the MMSI is not 8 digits" : "the MMSI is not 9 digits"));
+        if (const NumberKind kind = group ? NumberKind::GroupMmsi : NumberKind::Mmsi;
+            !StoredNumberValid(entry.Mmsid, kind)) {
+            problems.push_back(where + "the MMSI is not " + std::to_string(DigitCount(kind)) + " digits");
         }
         if (const auto problem = NameProblem(entry.TagName, kDirectoryNameLength); !problem.empty()) {
             problems.push_back(where + "the name " + problem);
@@ -149,15 +136,15 @@ void CheckDirectory(const std::array<DirectoryEntry, N> &entries, bool group, Pr
 }
 
 void CheckDscAndAtis(const Configuration &config, bool atis, Problems &problems) {
-    if (!StoredMmsiValid(config.DscBasic.UserMmsi, false)) {
-        problems.push_back("DSC Setup: the user MMSI is not 9 digits");
+    if (!StoredNumberValid(config.DscBasic.UserMmsi, NumberKind::Mmsi)) {
+        problems.push_back("DSC Setup: the user MMSI is not " + std::to_string(kMmsiDigits) + " digits");
     }
     if (!atis) {
         return;
     }
     const std::string &code = config.Atis.AtisCode;
-    if (!code.empty() && (code.size() != 10 || !AllDigits(code))) {
-        problems.push_back("ATIS Setup: the ATIS code is not 10 digits");
+    if (!StoredNumberValid(code, NumberKind::AtisCode)) {
+        problems.push_back("ATIS Setup: the ATIS code is not " + std::to_string(kAtisCodeDigits) + " digits");
     }
     bool sent = false;
     for (std::size_t g = 0; g < kGroupCount; ++g) {
@@ -173,7 +160,8 @@ void CheckDscAndAtis(const Configuration &config, bool atis, Problems &problems)
 std::vector<std::string> CheckConfiguration(const Configuration &config, Model model, bool atis) {
     Problems problems;
     CheckGroups(config, model, problems);
-    CheckChannels(config, problems);
+    CheckPlanChannels(config, problems);
+    CheckExpansionAndWeather(config, problems);
     CheckDirectory(config.Individual, false, problems);
     CheckDirectory(config.GroupDirectory, true, problems);
     CheckDscAndAtis(config, atis, problems);

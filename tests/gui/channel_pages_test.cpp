@@ -302,6 +302,23 @@ TEST(ChannelEditor, ExpansionChannelFrequenciesFollowTheRule) {
     EXPECT_EQ(gui.window->shownNodeKey(), "E 1");
 }
 
+// One display figure is not the two the radio shows: the page holds the channel as the check would
+// name it, until the second figure is typed.
+TEST(ChannelEditor, AnEnabledExpansionChannelNeedsBothDisplayFigures) {
+    ChannelGui gui;
+    gui.activate();
+    gui.select("E 4");
+    gui.box("chkCEnable")->click();
+    gui.type("txtCRF", "156.050");
+    gui.tab("txtCRF");
+    gui.type("txtCN_0", "3");
+    EXPECT_FALSE(gui.select("E 5"));
+    EXPECT_EQ(gui.texts().back(), "Data Error!!\r\nPlease input correct data.");
+    gui.type("txtCN_0", "0");
+    EXPECT_EQ(gui.ctx.Config.Expansion[3].CHDisplayL, "30");
+    EXPECT_TRUE(gui.select("E 5"));
+}
+
 // A click on another control is a move of the focus like Tab: the box comes once the click is done,
 // the click does nothing, and the focus returns to the field.
 TEST(ChannelEditor, AFrequencyRefusedOnAClickElsewhereHoldsThePage) {

@@ -1,5 +1,6 @@
 // The check before programming: a factory configuration passes, and each kind of problem is named.
 
+#include "model/channel_rules.h"
 #include "model/configuration_check.h"
 #include "support/random_config.h"
 
@@ -62,6 +63,37 @@ TEST(ConfigurationCheck, EachKindOfProblemIsNamed) {
         const auto problems = CheckConfiguration(config, Model::Tq500, true);
         ASSERT_EQ(problems.size(), 1u) << c.problem << (problems.empty() ? "" : ": " + problems.back());
         EXPECT_NE(problems[0].find(c.problem), std::string::npos) << problems[0];
+    }
+}
+
+// A record may hold what its page never lets the user set (read from a file or a radio): the check names
+// each such bit, on its channel.
+TEST(ConfigurationCheck, PlanChannelsHoldToTheirLimits) {
+    const Configuration factory = Factory();
+    const struct {
+        std::function<void(Configuration &)> spoil;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {[](Configuration &c) { c.Usa[kDscPosition].ScanMemory = true; },
+         {"Programable Channel, USA 70: channel 70 is never scanned"}},
+        {[](Configuration &c) { c.International[kDistressPosition].Scramble = 6; },
+         {"Programable Channel, International 16: channels 16 and 70 never take a scrambler"}},
+        {[](Configuration &c) {
+             c.Canada[kDscPosition].Scramble = 4, c.Canada[kDscPosition].TxEnable = true;
+         },
+         {"Programable Channel, Canada 70: this channel only receives",
+          "Programable Channel, Canada 70: channels 16 and 70 never take a scrambler"}},
+        {[](Configuration &c) {
+             c.Usa[kDistressPosition].ScanMemory = true, c.Usa[kDistressPosition + 2].Scramble = 5;
+         },
+         {}},
+        {[](Configuration &c) { c.Usa[12].ChTag = "BACK\bSPACE"; },
+         {"Programable Channel, USA 06: the name holds \"\b\", which the radio cannot show"}},
+    };
+    for (const auto &c : cases) {
+        Configuration config = factory;
+        c.spoil(config);
+        EXPECT_EQ(CheckConfiguration(config, Model::Tq500, true), c.problems);
     }
 }
 
