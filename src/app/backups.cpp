@@ -3,6 +3,7 @@
 #include "base/user_data_folder.h"
 #include "files/hex_file.h"
 #include "model/image_mapping.h"
+#include "model/text_format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -104,7 +105,7 @@ std::vector<BackupInfo> ListBackups(const fs::path &folder) {
             DecodeImage(image, config, *model);
             info.userMmsi = config.DscBasic.UserMmsi.substr(0, 9);
             for (std::size_t i = 0; i < kNamesShown && config.Individual[i].Enable; ++i) {
-                info.names += (i > 0 ? ", " : "") + config.Individual[i].TagName;
+                info.names += (i > 0 ? ", " : "") + Utf8FromLatin1(config.Individual[i].TagName);
             }
         }
         backups.push_back(std::move(info));

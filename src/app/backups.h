@@ -29,7 +29,7 @@ struct BackupInfo {
     std::string date;     // "2026-12-08 17:15:00"
     std::string model;    // "TQ-300"
     std::string userMmsi; // the nine digits, or empty
-    std::string names;    // the first station names of the individual directory
+    std::string names;    // the first station names of the individual directory, in UTF-8
 };
 
 // The backups, newest first; files that are not backups are left out.

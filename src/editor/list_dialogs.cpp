@@ -31,7 +31,7 @@ void ShowDifferences(QWidget *parent, const QString &title, const std::vector<st
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QString text;
     for (const auto &line : lines) {
-        text += ToQString(line) + '\n';
+        text += QString::fromStdString(line) + '\n';
     }
     list->setPlainText(text);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
@@ -60,7 +60,7 @@ std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo
         const BackupInfo &backup = backups[static_cast<std::size_t>(row)];
         int column = 0;
         for (const std::string &cell : {backup.date, backup.model, backup.userMmsi, backup.names}) {
-            table->setItem(row, column++, new QTableWidgetItem(ToQString(cell)));
+            table->setItem(row, column++, new QTableWidgetItem(QString::fromStdString(cell)));
         }
     }
     table->resizeColumnsToContents();

@@ -30,8 +30,9 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 }
 
 QString Text(const std::string &text) {
-    // Message texts carry CR LF or CR between lines, as the program always wrote them.
-    return QString::fromLatin1(text.c_str()).replace("\r\n", "\n").replace('\r', '\n');
+    // Message texts are UTF-8 (file names, and the radio's texts turned into it where they are put in),
+    // with CR LF or CR between lines, as the program always wrote them.
+    return QString::fromStdString(text).replace("\r\n", "\n").replace('\r', '\n');
 }
 
 // Room the window frame takes beside a title: its icon and its buttons.

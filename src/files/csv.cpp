@@ -87,36 +87,4 @@ std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openL
     return records;
 }
 
-std::string Utf8FromLatin1(std::string_view text) {
-    std::string utf8;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
-}
-
-std::optional<std::string> Latin1FromUtf8(std::string_view text) {
-    std::string latin1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) {
-            latin1 += text[i];
-        } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < text.size() &&
-                   (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            latin1 +=
-                static_cast<char>(((byte & 0x03) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
-            ++i;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return latin1;
-}
-
 } // namespace klt

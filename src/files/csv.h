@@ -2,6 +2,8 @@
 // Spreadsheet files: comma-separated values as RFC 4180 writes them (fields with a comma, a quote or a
 // line break in quotes, quotes doubled, CR LF between records), UTF-8 in the file.
 
+#include "model/text_format.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +22,5 @@ std::string CsvLine(const std::vector<std::string> &fields);
 // The records of a file (a leading byte order mark is skipped; CR LF or LF; blank lines skipped).
 // Nothing when a quoted field is not closed; then openLine is the line on which it opened.
 std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openLine);
-
-// The radio's texts are single bytes (ISO 8859-1); the files hold UTF-8.
-std::string Utf8FromLatin1(std::string_view text);
-// Nothing when the text is not UTF-8 or holds a character beyond ISO 8859-1.
-std::optional<std::string> Latin1FromUtf8(std::string_view text);
 
 } // namespace klt

@@ -86,7 +86,13 @@ CellRefusal ReadNameCell(const std::string &text, std::size_t length, std::strin
 
 CellRefusal DisplayCellRefusal(const std::string &text) {
     if (const auto c = UnshowableDisplayCharacter(text)) {
-        return "the radio's display cannot show \"" + std::string(1, *c) + "\"";
+        // The whole character the cell holds there, however many bytes UTF-8 gives it.
+        const std::size_t at = text.find(*c);
+        std::size_t end = at + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            ++end;
+        }
+        return "the radio's display cannot show \"" + text.substr(at, end - at) + "\"";
     }
     return std::nullopt;
 }

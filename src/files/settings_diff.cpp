@@ -1,6 +1,7 @@
 #include "files/settings_diff.h"
 
 #include "files/settings_writer.h"
+#include "model/text_format.h"
 
 #include <map>
 
@@ -44,7 +45,7 @@ std::vector<std::string> SettingsDifferences(const Configuration &a, const Confi
         const auto other = inSecond.find(setting);
         const std::string otherValue = other != inSecond.end() ? other->second : "(none)";
         if (otherValue != value) {
-            lines.push_back(setting + ": " + value + " -> " + otherValue);
+            lines.push_back(Utf8FromLatin1(setting + ": " + value + " -> " + otherValue));
         }
         if (other != inSecond.end()) {
             inSecond.erase(other);
@@ -52,7 +53,7 @@ std::vector<std::string> SettingsDifferences(const Configuration &a, const Confi
     }
     for (const auto &[setting, value] : second) {
         if (inSecond.contains(setting)) {
-            lines.push_back(setting + ": (none) -> " + value);
+            lines.push_back(Utf8FromLatin1(setting + ": (none) -> " + value));
         }
     }
     return lines;

@@ -5,6 +5,7 @@
 #include "model/directory_rules.h"
 #include "model/number_rules.h"
 #include "model/reference_tables.h"
+#include "model/text_format.h"
 
 #include <algorithm>
 #include <array>
@@ -26,7 +27,7 @@ std::string NameProblem(const std::string &name, std::size_t length) {
         return "longer than " + std::to_string(length) + " characters";
     }
     if (const auto c = UnshowableNameCharacter(name)) {
-        return std::string("holds \"") + *c + "\", which the radio cannot show";
+        return "holds \"" + Utf8FromLatin1(std::string(1, *c)) + "\", which the radio cannot show";
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by the codecs, the files and the report.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +32,11 @@ double LeadingNumber(std::string_view text);
 
 // Leading decimal integer of a trimmed text ("01" is 1); nothing when the text does not start with one.
 bool ParseLeadingInt(std::string_view text, long &value);
+
+// The radio's texts are single bytes (ISO 8859-1); what people read (messages, the terminal,
+// spreadsheets) is UTF-8, and a text of the radio's is turned into it where it is put into one.
+std::string Utf8FromLatin1(std::string_view text);
+// Nothing when the text is not UTF-8 or holds a character beyond ISO 8859-1.
+std::optional<std::string> Latin1FromUtf8(std::string_view text);
 
 } // namespace klt

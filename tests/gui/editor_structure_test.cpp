@@ -5,9 +5,13 @@
 #include "model/image_mapping.h"
 #include "support/random_config.h"
 
+#include "editor/qt_ui.h"
+
 #include <QAction>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
@@ -85,6 +89,32 @@ TEST(Undo, CtrlZUndoesAnEditWithoutOpeningAMenu) {
     QTest::keySequence(gui.window.get(), QKeySequence::Redo);
     EXPECT_NE(gui.ctx.Config, before);
     EXPECT_TRUE(gui.window->modified());
+}
+
+// A file name and a refused cell with characters beyond ASCII reach the message box as the user
+// wrote them: the messages are UTF-8 from the file to the box.
+TEST(Messages, NonAsciiFileNamesAndCellsReachTheBoxIntact) {
+    Gui gui;
+    const auto csv = gui.folder.write("Stationen-Küste.csv", "Entry,MMSI,Name\r\n1,211234560,Möwe\r\n");
+    gui.files.answers = {QString::fromStdString(csv.string())};
+    gui.find("mnuFileImport_individual-directory")->trigger();
+    ASSERT_EQ(gui.ui.messages.size(), 1u);
+    const std::string text = gui.ui.messages[0].text;
+    EXPECT_TRUE(text.starts_with("Stationen-Küste.csv: line 2")) << text;
+    EXPECT_NE(text.find("\"ö\""), std::string::npos) << text;
+
+    QtUi shown;
+    QString boxText;
+    QTimer::singleShot(0, [&boxText] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxText = box->text();
+            box->accept();
+        }
+    });
+    shown.message(MessageIcon::Warning, text, gui.ui.messages[0].title);
+    EXPECT_TRUE(boxText.startsWith(QString::fromUtf8("Stationen-K\u00fcste.csv: line 2")))
+        << boxText.toStdString();
+    EXPECT_TRUE(boxText.contains(QString::fromUtf8("\"\u00f6\""))) << boxText.toStdString();
 }
 
 } // namespace
