@@ -51,7 +51,7 @@ MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches
     connect(actions_->hexDump, &QAction::triggered, this, &MainWindow::refreshHexDump);
     ctx_.setListener([this] {
         actions_->showHistory(ctx_);
-        setWindowModified(!ctx_.isClean());
+        refreshCaption();
     });
     load();
 }
@@ -223,8 +223,11 @@ void MainWindow::showChanged() {
 }
 
 void MainWindow::refreshCaption() {
-    setWindowTitle(
-        QString::fromStdString(WindowCaption(ctx_.TitleText, ctx_.ProgramTitle, ctx_.CurrentFilePath)));
+    // Unsaved edits put "*" before the caption, as desktop editors mark them.
+    const QString caption =
+        QString::fromStdString(WindowCaption(ctx_.TitleText, ctx_.ProgramTitle, ctx_.CurrentFilePath));
+    setWindowModified(!ctx_.isClean());
+    setWindowTitle(ctx_.isClean() ? caption : "*" + caption);
     status_->showModel(QString::fromStdString(ctx_.ModelName));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // frmMain: the editor window. It lays out the tree, the pages and the hex view, and wires them to the
-// document and to the controllers of files, the radio, the model and the report, which run the
-// commands of the menus' actions.
+// document and to the controllers (files, radio, model, report) that run the menus' commands.
 
 #include "app/app_context.h"
 #include "app/startup.h"

@@ -53,13 +53,13 @@ void FitTitle(QMessageBox &box) {
 } // namespace
 
 void QtUi::message(MessageIcon icon, const std::string &text, const std::string &title) {
-    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::Ok, parent_);
+    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::Ok, boxParent());
     FitTitle(box);
     box.exec();
 }
 
 Answer QtUi::question(MessageIcon icon, const std::string &text, const std::string &title, Buttons buttons) {
-    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
+    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::NoButton, boxParent());
     FitTitle(box);
     switch (buttons) {
     case Buttons::OkCancel:
@@ -102,6 +102,14 @@ Answer QtUi::question(MessageIcon icon, const std::string &text, const std::stri
     default:
         return Answer::Cancel;
     }
+}
+
+QWidget *QtUi::boxParent() const {
+    // A box raised while a dialog is up (the transfer's "Complete!!") belongs over that dialog.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return parent_;
 }
 
 void QtUi::setBusyPointer(bool busy) {

@@ -22,6 +22,7 @@ public:
     void pause(int milliseconds) override;
 
 private:
+    QWidget *boxParent() const;
     void wait(int milliseconds);
 
     QWidget *parent_ = nullptr;
