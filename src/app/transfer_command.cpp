@@ -1,7 +1,9 @@
 #include "app/transfer_command.h"
 
 #include "app/startup.h"
+#include "files/settings_diff.h"
 #include "link/transfer_flows.h"
+#include "model/image_mapping.h"
 
 namespace klt {
 
@@ -13,12 +15,27 @@ LinkSettings LinkSettingsOf(const AppContext &ctx) {
     return settings;
 }
 
-Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation) {
+WriteCheck WriteCheckOf(const AppContext &ctx, bool verify) {
+    WriteCheck check;
+    check.verify = verify;
+    check.describe = [config = ctx.Config, model = ctx.CurrentModel, name = ctx.ModelName,
+                      atis = ctx.AtisAvailable](const RadioImage &sent, const RadioImage &held) {
+        Configuration written = config;
+        Configuration holds = config;
+        DecodeImage(sent, written, model);
+        DecodeImage(held, holds, model);
+        return SettingsDifferences(written, holds, model, name, atis);
+    };
+    return check;
+}
+
+Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
+                           bool verify) {
     // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
     // is honoured.
     ctx.Cancel.requested = false;
     RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
-    return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel});
+    return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel, WriteCheckOf(ctx, verify)});
 }
 
 } // namespace klt

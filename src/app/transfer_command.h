@@ -8,6 +8,7 @@
 #include "link/outcome.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "link/transfer_flows.h"
 
 namespace klt {
 
@@ -15,7 +16,12 @@ namespace klt {
 // the monitor of debug mode.
 LinkSettings LinkSettingsOf(const AppContext &ctx);
 
-// Done when the operation completed ("Complete!!" was shown).
-Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation);
+// How a write of this context proves itself: read back when verify is on, the differences named by
+// the settings file's own sections and keys.
+WriteCheck WriteCheckOf(const AppContext &ctx, bool verify);
+
+// Done when the operation completed ("Complete!!" was shown). A write is verified unless told not to.
+Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
+                           bool verify = true);
 
 } // namespace klt

@@ -44,6 +44,19 @@ std::string CommunicationErrorText(const std::string &port, Outcome outcome, Rad
     return "Communication Error!!\r\n" + why + ChangeNote(change);
 }
 
+std::string VerifyErrorText(const std::vector<std::string> &differences) {
+    constexpr std::size_t kListed = 12;
+    std::string text = "Verify Error!!\r\nThe radio acknowledged the write but does not hold all of it "
+                       "(setting: written -> held):";
+    for (std::size_t i = 0; i < differences.size() && i < kListed; ++i) {
+        text += "\r\n" + differences[i];
+    }
+    if (differences.size() > kListed) {
+        text += "\r\n... and " + std::to_string(differences.size() - kListed) + " more";
+    }
+    return text + ChangeNote(RadioChange::Programmed);
+}
+
 std::string InterruptedChangeText(Outcome outcome, RadioChange change) {
     const std::string note = ChangeNote(change);
     if (outcome != Outcome::Cancelled) {

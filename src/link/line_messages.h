@@ -5,6 +5,7 @@
 #include "link/outcome.h"
 
 #include <string>
+#include <vector>
 
 namespace klt {
 
@@ -26,5 +27,11 @@ std::string CommunicationErrorText(const std::string &port, Outcome outcome, Rad
 
 // A change that stopped early, cancelled or by a fault of the port, after part of it reached the radio.
 std::string InterruptedChangeText(Outcome outcome, RadioChange change);
+
+// A verified write that all went through.
+inline constexpr const char *kVerifiedNote = "Verified: the radio holds every byte that was written.";
+// A write the radio acknowledged but does not hold: the settings that differ ("[Section] Key: written
+// -> held"), and what the radio may now hold.
+std::string VerifyErrorText(const std::vector<std::string> &differences);
 
 } // namespace klt

@@ -42,6 +42,9 @@ public:
     // The title of the link's messages: the caption of the operation running.
     const std::string &caption() const { return caption_; }
     void setCaption(std::string caption) { caption_ = std::move(caption); }
+    // A line that follows "Complete!!" at the end of the run ("Verified: ...").
+    const std::string &completionNote() const { return completionNote_; }
+    void setCompletionNote(std::string note) { completionNote_ = std::move(note); }
 
     bool PortInit();   // 19200 bit/s for the wake-up and the speed command
     bool PortInitCP(); // the transfer speed: 57600 bit/s, 19200 in slow-link mode
@@ -86,6 +89,7 @@ private:
     CancelRequest &cancel_;
     ErrorLog log_;
     LinkSettings settings_;
+    std::string completionNote_;
     std::string caption_;
     std::size_t sends_ = 0;
 };

@@ -4,6 +4,8 @@
 #include "link/clear_operations.h"
 #include "link/handshake.h"
 #include "link/identity_checks.h"
+#include "link/line_messages.h"
+#include "link/write_verification.h"
 #include "model/image_mapping.h"
 
 #include <vector>
@@ -11,6 +13,14 @@
 namespace klt {
 
 namespace {
+
+std::string Hex(unsigned value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0 && value != 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+    }
+    return text;
+}
 
 // Status and identity of the radio, before every read, write and clear.
 Outcome CommonSteps(RadioLink &link, const TransferData &data) {
@@ -43,6 +53,39 @@ Outcome ReadFlow(RadioLink &link, const TransferData &data) {
     return read;
 }
 
+// The settings (or, without a describer, the addresses) whose bytes the radio holds otherwise.
+std::vector<std::string> Differences(const TransferData &data, const RadioImage &held,
+                                     const std::vector<Address> &differing) {
+    std::vector<std::string> named =
+        data.check.describe ? data.check.describe(data.image, held) : std::vector<std::string>{};
+    if (named.empty()) {
+        for (const Address a : differing) {
+            named.push_back("byte " + Hex(a, 4) + ": " + Hex(data.image.at(a), 2) + " -> " +
+                            Hex(held.at(a), 2));
+        }
+    }
+    return named;
+}
+
+Outcome VerifyFlow(RadioLink &link, const TransferData &data) {
+    link.ShowMonitor("radio verifying...");
+    RadioImage held = data.image;
+    std::vector<Address> differing;
+    const Outcome read = GuardPortFaults(link, "frmRadio.VerifyData",
+                                         [&] { return VerifyWrite(link, data.image, held, differing); });
+    if (read != Outcome::Done || differing.empty()) {
+        FinishTransfer(link, read, "Program to Radio", RadioChange::Programmed);
+        if (read == Outcome::Done) {
+            link.setCompletionNote(kVerifiedNote);
+        }
+        return read;
+    }
+    link.ClosePort();
+    link.ui().message(MessageIcon::Error, VerifyErrorText(Differences(data, held, differing)),
+                      link.caption());
+    return Outcome::Failed;
+}
+
 Outcome WriteFlow(RadioLink &link, const TransferData &data) {
     PrepareImageForWrite(data.image, data.config);
     if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
@@ -52,9 +95,12 @@ Outcome WriteFlow(RadioLink &link, const TransferData &data) {
     const std::size_t before = link.Sends();
     const Outcome written =
         GuardPortFaults(link, "frmRadio.WriteData", [&] { return WriteData(link, data.image); });
-    FinishTransfer(link, written, "Program to Radio",
-                   link.Sends() > before ? RadioChange::Programmed : RadioChange::None);
-    return written;
+    if (written != Outcome::Done || !data.check.verify) {
+        FinishTransfer(link, written, "Program to Radio",
+                       link.Sends() > before ? RadioChange::Programmed : RadioChange::None);
+        return written;
+    }
+    return VerifyFlow(link, data);
 }
 
 Outcome ClearFlow(RadioLink &link, Operation operation, const TransferData &data) {
@@ -95,6 +141,7 @@ void PrepareImageForWrite(RadioImage &image, const Configuration &config) {
 
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data) {
     link.setCaption(OperationCaption(operation));
+    link.setCompletionNote({});
     link.ShowMonitor("startsync...");
     const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {
         if (const Outcome connected = StartConnection(link); connected != Outcome::Done) {
@@ -114,7 +161,9 @@ Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &da
     link.ClosePort();
     if (outcome == Outcome::Done) {
         link.ShowMonitor("");
-        link.ui().message(MessageIcon::Information, "Complete!!", link.caption());
+        const std::string note = link.completionNote();
+        link.ui().message(MessageIcon::Information, note.empty() ? "Complete!!" : "Complete!!\r\n" + note,
+                          link.caption());
     }
     link.ui().progress(0);
     link.ui().setBusyPointer(false);

@@ -9,16 +9,30 @@
 #include "model/radio_image.h"
 #include "model/records.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace klt {
+
+// How a write proves itself. With verify on, the blocks the write touched are read back; describe
+// names the settings in which what the radio holds differs from what was sent ("[Section] Key:
+// written -> held"), and without it the addresses are named.
+struct WriteCheck {
+    bool verify = false;
+    std::function<std::vector<std::string>(const RadioImage &sent, const RadioImage &held)> describe;
+};
 
 // The configuration a transfer reads into or writes from, of the selected model.
 struct TransferData {
     RadioImage &image;
     Configuration &config;
     Model model;
+    WriteCheck check = {};
 };
 
-// Done when the operation completed: the user has then been told "Complete!!". A read changes the
+// Done when the operation completed: the user has then been told "Complete!!" (a verified write adds
+// that it was verified). A read changes the
 // image and the records only when it completes; a failed or cancelled clear leaves the image as it was.
 // The caller clears the Cancel request before: one pressed from then on is honoured.
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data);

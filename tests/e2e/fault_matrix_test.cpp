@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 
 namespace klt {
 namespace {
@@ -27,7 +28,9 @@ struct Case {
     std::string cancelAt; // Ctrl+C once the simulator's log holds this
     std::string killAt;   // the simulator ends at once when its log holds this
     std::string output = "r.hex";
-    std::string port; // the device named; the simulator's link when empty
+    std::string port;                    // the device named; the simulator's link when empty
+    std::optional<std::size_t> liesAt{}; // the one byte a lying radio does not keep as written
+    std::string alsoSays{};              // a second text standard error must hold
 };
 
 // What every case starts from, made once: a settings file to write (every channel renamed, so that
@@ -163,6 +166,7 @@ TEST_P(FaultMatrix, EndsAsItShould) {
 
     EXPECT_EQ(result.status, c.succeeds ? 0 : 1) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(c.alsoSays), std::string::npos) << result.err;
     EXPECT_LT(result.took, std::chrono::seconds(25));
     EXPECT_EQ(test::ReadFile(files.in), inBefore); // the input is never touched
     if (reading) {
@@ -176,7 +180,20 @@ TEST_P(FaultMatrix, EndsAsItShould) {
     }
     const bool killed = !c.killAt.empty();
     sim.stop();
-    if (writing && !killed) {
+    if (c.liesAt) {
+        // The whole write landed but for the one byte the radio did not keep as it was sent.
+        const std::string held = test::ReadFile(memory);
+        ASSERT_EQ(held.size(), 32768u);
+        std::vector<std::size_t> differing;
+        for (const auto range : WriteOrder()) {
+            for (std::size_t a = range.first; a <= range.last; ++a) {
+                if (held[a] != files.target[a]) {
+                    differing.push_back(a);
+                }
+            }
+        }
+        EXPECT_EQ(differing, std::vector<std::size_t>{*c.liesAt});
+    } else if (writing && !killed) {
         const bool complete = ExpectWrittenUpToTheFailure(test::ReadFile(memory), files);
         EXPECT_TRUE(complete || !c.succeeds);
     }
@@ -199,6 +216,13 @@ Case Fails(const char *name, std::string command, std::vector<std::string> simul
     Case c = Succeeds(name, std::move(command), std::move(simulator));
     c.succeeds = false;
     c.message = std::move(message);
+    return c;
+}
+
+// A radio that keeps one byte otherwise than written; standard error also names the setting.
+Case Lies(Case c, std::size_t address, std::string setting) {
+    c.liesAt = address;
+    c.alsoSays = std::move(setting);
     return c;
 }
 
@@ -226,7 +250,16 @@ std::vector<Case> Cases() {
         // The protocol recovers: silence at the wake-up, an "ERROR" retried, a busy radio asked again.
         upperCaseSettings,
         Succeeds("WriteRetriesAnError", "write", {"--error-replies", "1"}),
-        Succeeds("WriteReadsNoBlockSoABadBlockChecksumIsHarmless", "write", {"--bad-checksum-at", "1000"}),
+        Succeeds("WriteWithoutVerifyReadsNoBlockSoABadBlockChecksumIsHarmless", "write --no-verify",
+                 {"--bad-checksum-at", "1000"}),
+        // A write proves itself: what the radio acknowledged but does not hold is named, as the
+        // settings file names it; a read-back that cannot be read fails the write.
+        Lies(Fails("WriteToARadioThatDropsAByte", "write", {"--drop-writes-at", "1300"}, "Verify Error!!\n"),
+             0x1300, "\n[CHUSA0] ChTag: W0"),
+        Lies(Fails("WriteToARadioThatFlipsABit", "write", {"--flip-bit-at", "2201"}, "Verify Error!!\n"),
+             0x2201, "\n[CHINT0] ChTag: W"),
+        Fails("WriteVerifyMeetsABadBlockChecksum", "write", {"--bad-checksum-at", "1000"}, kCommunication),
+        Fails("WriteVerifyHangs", "write", {"--hang-after", "600", "--close-on-hang"}, kPortStopped),
         Succeeds("ClearMmsiAsksABusyRadioAgain", "clear mmsi --yes", {"--busy", "1"}),
         Succeeds("ClearDscLogOverSilentWakeUp", "clear dsc-log", {"--no-echo"}),
         Succeeds("ClearDistressLogWithoutSpeedReply", "clear distress-log", {"--no-acmd-reply"}),
@@ -278,6 +311,8 @@ std::vector<Case> Cases() {
         CancelledAt(Fails("ReadCancelledInTheBlocks", "read", {}, kCancelled), "#CEPRD\\t1000"),
         CancelledAt(Fails("WriteCancelledInTheBlocks", "write", {}, "Programming was cancelled."),
                     "#CEPWR\\t1000"),
+        CancelledAt(Fails("WriteCancelledInTheReadBack", "write", {}, "Programming was cancelled."),
+                    "#CEPRD\\t1000"),
         CancelledAt(
             Fails("ClearCancelledInTheBlocks", "clear waypoint-directory", {}, "Clearing was cancelled."),
             "#CEPWR\\t5200"),

@@ -67,7 +67,9 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
     text.replace(text.find("ChTag=#DISTRESS"), 15, "ChTag=#MAYDAY");
     folder.write("a.dat", text);
 
-    const auto write = Cli(folder, "write --model 3 --port " + link.string() + " " + settings.string());
+    // The real line's write without its read-back, which the fault matrix covers: make test stays quick.
+    const auto write =
+        Cli(folder, "write --model 3 --no-verify --port " + link.string() + " " + settings.string());
     ASSERT_EQ(write.status, 0) << write.err;
     const auto clear = Cli(folder, "clear --model 3 --port " + link.string() + " waypoint-directory");
     ASSERT_EQ(clear.status, 0) << clear.err;

@@ -35,9 +35,10 @@ const std::vector<Verb> &Verbs() {
          "[--destination NAME | --no-destination] [--atis | --no-atis] -o OUT.hex|OUT.dat",
          "read the radio's memory (.hex: as the radio gave it; .dat: its settings)", RunRead},
         {"write",
-         "write --model N --port DEVICE [--slow] [--debug] [--yes] [--force] [--program-folder DIR] "
-         "[--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",
-         "program the radio with a settings or image file, after its check (--force: despite the problems)",
+         "write --model N --port DEVICE [--slow] [--debug] [--yes] [--force] [--no-verify] "
+         "[--program-folder DIR] [--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",
+         "program the radio with a settings or image file, after its check (--force: despite the problems), "
+         "then read back what was written and compare (--no-verify: skip that)",
          RunWrite},
         {"clear",
          "clear --model N --port DEVICE [--slow] [--debug] [--yes] [...] "

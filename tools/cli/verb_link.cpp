@@ -54,7 +54,7 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) 
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation);
+    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation, !args.has("--no-verify"));
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }
@@ -111,7 +111,7 @@ int RunRead(const std::vector<std::string> &argv) {
 
 int RunWrite(const std::vector<std::string> &argv) {
     OptionTable options = LinkOptions();
-    options.flags.insert("--force");
+    options.flags.insert({"--force", "--no-verify"});
     const ParsedArgs args = ParseArgs(argv, options);
     if (args.positional.size() != 1 || args.has("-o")) {
         throw UsageError{"one IN is required"};

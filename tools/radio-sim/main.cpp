@@ -3,6 +3,7 @@
 //   klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]
 //                 [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]
 //                 [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]
+//                 [--drop-writes-at ADDR[,ADDR...]] [--flip-bit-at ADDR]
 //                 [--corrupt-rate P [--seed S]]
 
 #include "line_log.h"
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -31,6 +33,7 @@ constexpr const char *kUsage =
     "usage: klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]\n"
     "                     [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]\n"
     "                     [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]\n"
+    "                     [--drop-writes-at ADDR[,ADDR...]] [--flip-bit-at ADDR]\n"
     "                     [--corrupt-rate P [--seed S]]\n";
 
 struct Options {
@@ -40,8 +43,9 @@ struct Options {
 
 std::optional<Options> Parse(int argc, char **argv) {
     static const std::set<std::string> kWithValue = {
-        "--link", "--model",         "--image",           "--product",    "--save",         "--log",
-        "--busy", "--error-replies", "--bad-checksum-at", "--hang-after", "--corrupt-rate", "--seed"};
+        "--link",         "--model", "--image",          "--product",         "--save",
+        "--log",          "--busy",  "--error-replies",  "--bad-checksum-at", "--hang-after",
+        "--corrupt-rate", "--seed",  "--drop-writes-at", "--flip-bit-at"};
     static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply",
                                                  "--close-on-hang"};
     Options options;
@@ -128,6 +132,13 @@ int main(int argc, char **argv) {
         plan.corruptRate = std::clamp(std::strtod(rate->second.c_str(), nullptr), 0.0, 1.0);
     }
     plan.seed = Number(*options, "--seed").value_or(1);
+    if (const auto drops = options->values.find("--drop-writes-at"); drops != options->values.end()) {
+        std::stringstream list(drops->second);
+        for (std::string address; std::getline(list, address, ',');) {
+            plan.dropWritesAt.push_back(static_cast<unsigned>(std::strtoul(address.c_str(), nullptr, 16)));
+        }
+    }
+    plan.flipBitAt = Number(*options, "--flip-bit-at", 16);
     SimulatedRadio radio(*memory, plan, options->flags.contains("--slow"));
 
     std::unique_ptr<std::ofstream> logFile;

@@ -1,5 +1,6 @@
 #include "simulated_radio.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -189,7 +190,13 @@ void SimulatedRadio::handleFramed(const std::string &line, std::vector<std::uint
                 reply(out, "ERROR\r\n");
                 return;
             }
-            memory_[*address + i] = static_cast<std::uint8_t>(*value);
+            // A radio that lies: it acknowledges what it does not keep, or keeps something else.
+            const unsigned at = *address + i;
+            if (std::find(plan_.dropWritesAt.begin(), plan_.dropWritesAt.end(), at) !=
+                plan_.dropWritesAt.end()) {
+                continue;
+            }
+            memory_[at] = static_cast<std::uint8_t>(plan_.flipBitAt == at ? *value ^ 1u : *value);
         }
         reply(out, "#CMDOK\r\n");
     } else {

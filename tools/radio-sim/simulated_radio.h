@@ -22,6 +22,8 @@ struct FaultPlan {
     int errorReplies = 0;                    // answer the next N framed commands with "ERROR"
     std::optional<unsigned> badChecksumAt{}; // a wrong checksum in every data reply for this address
     std::optional<int> hangAfter{};          // stop answering after N framed commands
+    std::vector<unsigned> dropWritesAt{};    // a write of these addresses is acknowledged, not stored
+    std::optional<unsigned> flipBitAt{};     // a byte written here is stored with its lowest bit flipped
     double corruptRate = 0.0;                // each byte the radio sends is replaced by a random one
     unsigned seed = 1;                       // ... drawn from this seed, so a run can be repeated
 };

@@ -1,0 +1,54 @@
+#include "link/write_verification.h"
+
+#include "link/block_transfer.h"
+#include "link/handshake.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace klt {
+
+std::vector<layout::Range> WrittenRanges() {
+    using namespace layout;
+    std::vector<Range> ranges;
+    for (Address step = 0; step <= kWriteEnd; step += kBlockLength) {
+        const auto run = std::ranges::find(kWriteByteRuns, step, &ByteRunStep::step);
+        if (run != kWriteByteRuns.end()) {
+            ranges.push_back(run->bytes);
+        } else if (!Contains(kWritePausedSteps, step)) {
+            ranges.push_back({step, step + kBlockLength - 1});
+        }
+    }
+    return ranges;
+}
+
+Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,
+                    std::vector<Address> &differing) {
+    if (!link.PortOpen()) {
+        return Outcome::Failed;
+    }
+    const std::vector<layout::Range> ranges = WrittenRanges();
+    auto buffer = held.bytes();
+    link.ui().progress(0);
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        link.ui().progress(static_cast<int>(std::lround(100.0 * static_cast<double>(i) / ranges.size())));
+        // The whole block that holds the range, as a read asks for it.
+        const Address block = ranges[i].first - ranges[i].first % kBlockLength;
+        const Outcome read = ReadBlock(link, buffer, block, kBlockLength);
+        if (read == Outcome::Cancelled) {
+            AbortTransfer(link);
+        }
+        if (read != Outcome::Done) {
+            return read;
+        }
+        for (Address a = ranges[i].first; a <= ranges[i].last; ++a) {
+            if (held.at(a) != sent.at(a)) {
+                differing.push_back(a);
+            }
+        }
+    }
+    link.ui().progress(100);
+    return Outcome::Done;
+}
+
+} // namespace klt

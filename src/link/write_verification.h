@@ -1,0 +1,23 @@
+#pragma once
+// A write that proves itself: every block the write touched is read back with the protocol's own
+// block reads, and each byte that was sent is compared with the byte the radio now holds.
+
+#include "link/outcome.h"
+#include "link/radio_link.h"
+#include "model/image_layout.h"
+#include "model/radio_image.h"
+
+#include <vector>
+
+namespace klt {
+
+// The bytes a write sends, in its order: the single-byte runs and the whole blocks.
+std::vector<layout::Range> WrittenRanges();
+
+// Reads back the blocks the write touched into held (which starts as a copy of what was sent) and
+// lists the written addresses whose byte differs. A cancelled read-back tells the radio to stop, as a
+// cancelled read does.
+Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,
+                    std::vector<Address> &differing);
+
+} // namespace klt
