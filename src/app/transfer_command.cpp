@@ -30,12 +30,13 @@ WriteCheck WriteCheckOf(const AppContext &ctx, bool verify) {
 }
 
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
-                           bool verify) {
+                           TransferOptions options) {
     // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
     // is honoured.
     ctx.Cancel.requested = false;
     RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
-    return RunTransfer(link, operation, {ctx.Image, ctx.Config, ctx.CurrentModel, WriteCheckOf(ctx, verify)});
+    return RunTransfer(link, operation,
+                       {ctx.Image, ctx.Config, ctx.CurrentModel, WriteCheckOf(ctx, options.verify), options.received});
 }
 
 } // namespace klt

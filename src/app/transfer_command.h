@@ -20,8 +20,13 @@ LinkSettings LinkSettingsOf(const AppContext &ctx);
 // the settings file's own sections and keys.
 WriteCheck WriteCheckOf(const AppContext &ctx, bool verify);
 
-// Done when the operation completed ("Complete!!" was shown). A write is verified unless told not to.
+struct TransferOptions {
+    bool verify = true;             // a write reads back what it wrote
+    RadioImage *received = nullptr; // a read leaves here the memory as the radio sent it
+};
+
+// Done when the operation completed ("Complete!!" was shown).
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
-                           bool verify = true);
+                           TransferOptions options = {});
 
 } // namespace klt

@@ -8,6 +8,7 @@
 #include "link/write_verification.h"
 #include "model/image_mapping.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace klt {
@@ -47,6 +48,9 @@ Outcome ReadFlow(RadioLink &link, const TransferData &data) {
     const Outcome read = GuardPortFaults(link, "frmRadio.ReadData", [&] { return ReadData(link, buffer); });
     FinishTransfer(link, read, "Read from Radio");
     if (read == Outcome::Done) {
+        if (data.received != nullptr) {
+            std::ranges::copy(buffer, data.received->bytes().begin());
+        }
         MergeReadImage(data.image, buffer);
         DecodeImage(data.image, data.config, data.model);
     }

@@ -29,6 +29,9 @@ struct TransferData {
     Configuration &config;
     Model model;
     WriteCheck check = {};
+    // A completed read leaves here the memory exactly as the radio sent it, before the image takes
+    // it over (the backup of a read keeps that).
+    RadioImage *received = nullptr;
 };
 
 // Done when the operation completed: the user has then been told "Complete!!" (a verified write adds

@@ -33,7 +33,10 @@ const std::vector<Verb> &Verbs() {
         {"read",
          "read --model N --port DEVICE [--slow] [--debug] [--yes] [--no-backup] [--program-folder DIR] "
          "[--destination NAME | --no-destination] [--atis | --no-atis] -o OUT.hex|OUT.dat",
-         "read the radio's memory (.hex: as the radio gave it; .dat: its settings)", RunRead},
+         "read the radio's memory (.hex: the program's image of it, the radio's memory but for the areas the "
+         "program keeps of its own, as File > Save of debug mode writes it; .dat: its settings); the backup "
+         "keeps the memory exactly as the radio sent it",
+         RunRead},
         {"write",
          "write --model N --port DEVICE [--slow] [--debug] [--yes] [--force] [--no-verify] "
          "[--program-folder DIR] [--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",

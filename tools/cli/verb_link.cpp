@@ -44,8 +44,10 @@ OptionTable LinkOptions() {
     return options;
 }
 
-// Runs one operation on the device; true when it completed.
-bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) {
+// Runs one operation on the device; true when it completed. A read leaves in received the memory as
+// the radio sent it.
+bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
+              RadioImage *received = nullptr) {
     InterruptWatch watch(session.ctx.Cancel);
     int argc = 1;
     char name[] = "klt-cli";
@@ -54,7 +56,8 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation) 
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation, !args.has("--no-verify"));
+    const Outcome outcome =
+        RunTransferCommand(session.ctx, port, clock, operation, {!args.has("--no-verify"), received});
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }
@@ -85,12 +88,15 @@ int RunRead(const std::vector<std::string> &argv) {
     RequireExtension(*out, {".hex", ".dat"});
     auto session = OpenLinkSession(args);
     auto &ctx = session->ctx;
+    RadioImage received;
     if (!CheckOutput(*session, *out) || !ResetForCli(*session, args) ||
-        !Transfer(*session, args, Operation::Read)) {
+        !Transfer(*session, args, Operation::Read, &received)) {
         return kExitFailed;
     }
+    // The backup keeps the memory exactly as the radio sent it, the areas the program keeps of its own
+    // included.
     if (!args.has("--no-backup")) {
-        if (const auto kept = KeepBackup(BackupFolder(ctx.ProgramTitle), ctx.Image, ctx.CurrentModel,
+        if (const auto kept = KeepBackup(BackupFolder(ctx.ProgramTitle), received, ctx.CurrentModel,
                                          std::chrono::system_clock::now())) {
             std::cerr << "backup: " << kept->string() << '\n';
         } else {
@@ -98,7 +104,8 @@ int RunRead(const std::vector<std::string> &argv) {
                       << '\n';
         }
     }
-    // The image exactly as the radio gave it, or its settings.
+    // The program's image after the read (the radio's memory but for the areas the program keeps of
+    // its own), or its settings.
     if (Extension(*out) == ".dat") {
         return WriteSettingsFile(ctx, *out) ? kExitOk : kExitFailed;
     }
