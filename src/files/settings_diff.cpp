@@ -1,6 +1,7 @@
 #include "files/settings_diff.h"
 
 #include "files/settings_writer.h"
+#include "model/number_rules.h"
 #include "model/text_format.h"
 
 #include <map>
@@ -26,8 +27,13 @@ Settings Flatten(const Configuration &config, Model model, const std::string &mo
             section = std::string(line.substr(1, line.size() - 2));
         } else if (const auto equals = line.find('='); equals != std::string_view::npos) {
             const std::string_view value = line.substr(equals + 1);
-            settings.emplace_back("[" + section + "] " + std::string(line.substr(0, equals)),
-                                  std::string(value.starts_with('#') ? value.substr(1) : value));
+            const std::string key(line.substr(0, equals));
+            std::string shown(value.starts_with('#') ? value.substr(1) : value);
+            // People read an MMSI as its nine digits, not the ten the radio stores.
+            if (key == "User MMSI" || key == "Mmsid") {
+                shown = MmsiForPeople(shown);
+            }
+            settings.emplace_back("[" + section + "] " + key, std::move(shown));
         }
     }
     return settings;

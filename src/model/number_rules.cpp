@@ -58,6 +58,10 @@ bool StoredNumberValid(const std::string &stored, NumberKind kind) {
            (kind != NumberKind::GroupMmsi || stored.front() == '0');
 }
 
+std::string MmsiForPeople(const std::string &stored) {
+    return stored.size() == kMmsiDigits + 1 ? stored.substr(0, kMmsiDigits) : stored;
+}
+
 std::string MmsiFieldText(const std::string &stored, bool group) {
     if (group) {
         return stored.size() > kGroupMmsiDigits ? stored.substr(1, kGroupMmsiDigits) : stored;

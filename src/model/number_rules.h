@@ -28,4 +28,7 @@ bool StoredNumberValid(const std::string &stored, NumberKind kind);
 // What an MMSI field shows of a stored MMSI: the nine digits typed, or a group's eight.
 std::string MmsiFieldText(const std::string &stored, bool group);
 
+// An MMSI as people read it: the nine digits of the stored ten (a group's begins with its "0").
+std::string MmsiForPeople(const std::string &stored);
+
 } // namespace klt

@@ -3,6 +3,7 @@
 #include "model/freq_codec.h"
 #include "model/image_layout.h"
 #include "model/model_catalogue.h"
+#include "model/number_rules.h"
 #include "model/option_texts.h"
 #include "model/reference_tables.h"
 #include "model/text_format.h"
@@ -108,7 +109,7 @@ std::vector<std::string> Composer::dscBasic() const {
         lines.push_back(Setting(config().Groups[g].StatusName + ":", OnOffText(basic.Group[g]), 20));
     }
     lines.push_back("");
-    lines.push_back(FixedWidth("User MMSI:", kLabelWidth) + FixedWidth(basic.UserMmsi, 12) + "----- " +
+    lines.push_back(FixedWidth("User MMSI:", kLabelWidth) + FixedWidth(MmsiForPeople(basic.UserMmsi), 12) + "----- " +
                     LabelColon("Count", 7) + std::to_string(in_.image.at(layout::kUserMmsiPresent)));
     const std::vector<std::string> posRequest =
         SplitList("Distress Cancel Call:, Stanby Mode:, POS Request:, POS Reporting:");

@@ -297,6 +297,11 @@ TEST(CliDiff, ItselfIsNoDifferenceAndOneNameIsOneLine) {
     EXPECT_EQ(one.status, 1);
     EXPECT_EQ(one.out, "[CHUSA32] ChTag: DISTRESS -> MAYDAY\n");
     EXPECT_EQ(RunCli("diff --model 1 " + dir + "a.dat " + dir + "missing.dat").status, 2);
+    // An MMSI as people read it: nine digits, not the ten the file stores.
+    text.replace(text.find("User MMSI=#"), 11, "User MMSI=#3661234560");
+    folder.write("c.dat", text);
+    const auto mmsi = RunCli("diff --model 1 " + dir + "b.dat " + dir + "c.dat");
+    EXPECT_EQ(mmsi.out, "[DSC Setup (Basic Setup)] User MMSI:  -> 366123456\n");
 }
 
 TEST(CliCheck, NamesWhatTheRadioWouldNotTake) {

@@ -92,7 +92,7 @@ TEST(ReportText, GroupRows) {
 
 TEST(ReportText, DscBasicRows) {
     Program p(1);
-    p.ctx.Config.DscBasic.UserMmsi = "366123456";
+    p.ctx.Config.DscBasic.UserMmsi = "3661234560"; // as the records keep it; people read nine digits
     p.ctx.Image.set(0x1A5, 1);
     const auto lines = p.lines();
     const std::size_t mmsi = IndexOf(lines, "User MMSI:                         366123456   ----- Count : 1");
