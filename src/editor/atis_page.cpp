@@ -27,7 +27,8 @@ QString Indexed(const char *name, std::size_t index) {
 }
 
 QString GroupCaption(const Configuration &config, std::size_t group) {
-    const QString base = group == kExpGroup ? QString("EXP CH Group") : QString("Group%1").arg(group + 1);
+    const QString base =
+        group == kExpGroup ? AtisPage::tr("EXP CH Group") : AtisPage::tr("Group%1").arg(group + 1);
     const std::string &name = config.Groups[group].StatusName;
     return name.empty() ? base : base + "[" + ToQString(name) + "]";
 }
@@ -36,7 +37,7 @@ QString GroupCaption(const Configuration &config, std::size_t group) {
 
 AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host) {
     setObjectName("pictATIS");
-    const auto boxes = [this](const char *caption, const char *area, const char *name,
+    const auto boxes = [this](const QString &caption, const char *area, const char *name,
                               std::array<QCheckBox *, kGroupCount> &into,
                               std::array<bool, 4> AtisCommonRecord::*flags) {
         auto *frame = new QGroupBox(caption, this);
@@ -45,7 +46,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
         for (std::size_t k = 0; k < into.size(); ++k) {
             into[k] = new QCheckBox(frame);
             into[k]->setObjectName(Indexed(name, k));
-            SetHint(into[k], kBoxHint);
+            SetHint(into[k], HintText(kBoxHint));
             column->addWidget(into[k]);
             connect(into[k], &QCheckBox::clicked, this, [this, flags, k](bool on) {
                 if (isEnabled()) {
@@ -56,23 +57,24 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
         }
         return frame;
     };
-    QWidget *usable = boxes("Usable ATIS CH Group", "fraATISChGroup", "chkATISChGroup", groups_,
+    QWidget *usable = boxes(tr("Usable ATIS CH Group"), "fraATISChGroup", "chkATISChGroup", groups_,
                             &AtisCommonRecord::UsableAtisChGroup);
-    QWidget *killer = boxes("Usable ATIS Killer CH Group", "fraATISKiller", "chkATISKiller", killers_,
+    QWidget *killer = boxes(tr("Usable ATIS Killer CH Group"), "fraATISKiller", "chkATISKiller", killers_,
                             &AtisCommonRecord::UsableAtisKikkerChGroup);
     // The radio's memory has no place for the killer groups: they are kept in the settings files only.
-    killer->setToolTip("Kept in settings files only: the radio's memory has no place for these settings.");
+    killer->setToolTip(
+        tr("Kept in settings files only: the radio's memory has no place for these settings."));
 
-    codeLabel_ = new QLabel("ATIS Code", this);
+    codeLabel_ = new QLabel(tr("ATIS Code"), this);
     codeLabel_->setObjectName("lblATIScode");
-    code_ = new TextField("txtATIScode", "Numeric Only. Indispensable 10 figures.", KeyFilter::Digits,
+    code_ = new TextField("txtATIScode", tr("Numeric Only. Indispensable 10 figures."), KeyFilter::Digits,
                           kAtisCodeLength, this);
     code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
-    SetNumberRule(*code_, host_.ui(), {NumberKind::AtisCode, "ATISNo", [this](const std::string &value) {
-                                           host_.config().Atis.AtisCode = value;
-                                       }});
+    SetNumberRule(*code_, host_.ui(),
+                  {NumberKind::AtisCode, tr("ATISNo").toStdString(),
+                   [this](const std::string &value) { host_.config().Atis.AtisCode = value; }});
     connect(code_, &TextField::edited, this, [this] { host_.markModified(); });
-    auto *clear = new QPushButton("ATIS Clear", this);
+    auto *clear = new QPushButton(tr("ATIS Clear"), this);
     clear->setObjectName("cmdAtisClear");
     count_ = new QLineEdit(this);
     count_->setObjectName("txtACount");

@@ -5,18 +5,36 @@
 #include "model/reference_tables.h"
 #include "model/text_format.h"
 
+#include <QtGlobal>
+
 #include <cstdio>
 
 namespace klt {
 
+const char *const kGridEnableMark = QT_TRANSLATE_NOOP("klt::ChannelDisplay", "[Enable]");
+
 namespace {
 
-constexpr GridColumn kPlanColumns[] = {{"CH", 8},  {"RX[MHz]", 10}, {"TX[MHz]", 10}, {"TX", 6},
-                                       {"LOW", 6}, {"UP", 6},       {"DUP", 6},      {"MEM", 6},
-                                       {"VS", 6},  {"CH Name", 20}};
-constexpr GridColumn kExpansionColumns[] = {{"CH", 8},       {"ENABLE", 10}, {"DISP", 8}, {"RX[MHz]", 10},
-                                            {"TX[MHz]", 10}, {"LOW", 6},     {"UP", 6},   {"MEM", 6},
-                                            {"VS", 6},       {"CH Name", 20}};
+constexpr GridColumn kPlanColumns[] = {{QT_TRANSLATE_NOOP("klt::ChannelDisplay", "CH"), 8},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "RX[MHz]"), 10},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "TX[MHz]"), 10},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "TX"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "LOW"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "UP"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "DUP"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "MEM"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "VS"), 6},
+                                       {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "CH Name"), 20}};
+constexpr GridColumn kExpansionColumns[] = {{QT_TRANSLATE_NOOP("klt::ChannelDisplay", "CH"), 8},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "ENABLE"), 10},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "DISP"), 8},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "RX[MHz]"), 10},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "TX[MHz]"), 10},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "LOW"), 6},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "UP"), 6},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "MEM"), 6},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "VS"), 6},
+                                            {QT_TRANSLATE_NOOP("klt::ChannelDisplay", "CH Name"), 20}};
 constexpr std::size_t kMaxSuffix = 10;
 
 std::string NumberDisplay(int n) {
@@ -78,7 +96,7 @@ std::vector<GridRow> ExpansionGridRows(std::span<const ChannelRecord> channels, 
         // The display texts snap a copy: showing a frequency never changes it.
         double rx = record.Rxfreq;
         double tx = record.Txfreq;
-        rows.push_back({std::to_string(number++), record.Enable ? "[Enable]" : "",
+        rows.push_back({std::to_string(number++), record.Enable ? kGridEnableMark : "",
                         FixedWidth(record.CHDisplayL, 2) + record.CHDisplayR, FreqText4(rx), FreqText4(tx),
                         LowMark(record.LowPower), PowUpMark(record.PowUp), ScanMemoryMark(record.ScanMemory),
                         scrambler ? ScrambleText(record.Scramble) : "", record.ChTag});

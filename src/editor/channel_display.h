@@ -23,10 +23,15 @@ ChannelDisplay PlanChannelDisplay(const std::string &label);
 // The name of the plan channel at a position ("" for a position outside the plan).
 std::string PlanChannelName(int position);
 
+// The columns' titles and the "[Enable]" mark of the expansion table are the window's own words, in
+// English here: the context "klt::ChannelDisplay" translates them where they are shown. The other
+// cells are the records' and the core's texts.
 struct GridColumn {
     const char *title;
     int widthUnits; // hundreds of twips
 };
+extern const char *const kGridEnableMark;
+inline constexpr int kExpansionEnableColumn = 1;
 std::span<const GridColumn> PlanGridColumns();
 std::span<const GridColumn> ExpansionGridColumns();
 

@@ -23,12 +23,13 @@ namespace {
 constexpr int kNameLength = static_cast<int>(kChannelNameLength);
 constexpr int kFrequencyLength = 8;
 constexpr int kMarkerWidth = 18;
-const char *const kRefusedPage = "Data Error!!\r\nPlease input correct data.";
+const char *const kRefusedPage =
+    QT_TRANSLATE_NOOP("klt::ChannelEditorPage", "Data Error!!\r\nPlease input correct data.");
 
 QCheckBox *Box(const char *name, const QString &caption, QWidget *parent) {
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    SetHint(box, kBoxHint);
+    SetHint(box, HintText(kBoxHint));
     return box;
 }
 
@@ -64,39 +65,40 @@ ChannelEditorPage::ChannelEditorPage(PageHost &host, QWidget *parent) : QWidget(
 }
 
 void ChannelEditorPage::build() {
-    enable_ = Box("chkCEnable", "CH Enable", this);
-    displayLabel_ = Label("lblCN", "CH Display", this);
-    display_[0] = new TextField("txtCN_0", "Indispensable 2 figures.", KeyFilter::DisplayCharacters,
+    enable_ = Box("chkCEnable", tr("CH Enable"), this);
+    displayLabel_ = Label("lblCN", tr("CH Display"), this);
+    display_[0] = new TextField("txtCN_0", tr("Indispensable 2 figures."), KeyFilter::DisplayCharacters,
                                 static_cast<int>(kDisplayFigures), this);
-    display_[1] = new TextField("txtCN_1", "Indispensable 1 figures.", KeyFilter::DisplayCharacters,
+    display_[1] = new TextField("txtCN_1", tr("Indispensable 1 figures."), KeyFilter::DisplayCharacters,
                                 static_cast<int>(kDisplaySuffixFigures), this);
-    rxLabel_ = Label("lblCRF", "Rx Frequency", this);
-    rx_ = new TextField("txtCRF", "Rx frequency", KeyFilter::Frequency, kFrequencyLength, this);
-    rxUnit_ = Label("lblCRFUnit", "MHz", this);
-    txLabel_ = Label("lblCTF", "Tx Frequency", this);
-    tx_ = new TextField("txtCTF", "Tx frequency", KeyFilter::Frequency, kFrequencyLength, this);
-    txUnit_ = Label("lblCTFUnit", "MHz", this);
-    txEnable_ = Box("chkCTXEnable", "Tx Enable", this);
+    rxLabel_ = Label("lblCRF", tr("Rx Frequency"), this);
+    rx_ = new TextField("txtCRF", tr("Rx frequency"), KeyFilter::Frequency, kFrequencyLength, this);
+    rxUnit_ = Label("lblCRFUnit", tr("MHz"), this);
+    txLabel_ = Label("lblCTF", tr("Tx Frequency"), this);
+    tx_ = new TextField("txtCTF", tr("Tx frequency"), KeyFilter::Frequency, kFrequencyLength, this);
+    txUnit_ = Label("lblCTFUnit", tr("MHz"), this);
+    txEnable_ = Box("chkCTXEnable", tr("Tx Enable"), this);
     lowPowerLine_ = Marker("linCTXOnly", this);
-    lowPower_ = Box("chkCTXOnly", "Low Power Only", this);
+    lowPower_ = Box("chkCTXOnly", tr("Low Power Only"), this);
     powerUpLine_ = Marker("linCTXPower", this);
-    powerUp_ = Box("chkCTXPower", "Power Up", this);
-    duplex_ = Box("chkCDup", "Duplex", this);
-    scan_ = Box("chkCScan", "Scan Memory", this);
-    scramblerLabel_ = Label("lblScramble", "Scrambler", this);
+    powerUp_ = Box("chkCTXPower", tr("Power Up"), this);
+    duplex_ = Box("chkCDup", tr("Duplex"), this);
+    scan_ = Box("chkCScan", tr("Scan Memory"), this);
+    scramblerLabel_ = Label("lblScramble", tr("Scrambler"), this);
     scrambler_ = new QComboBox(this);
     scrambler_->setObjectName("cmbScramble");
-    SetHint(scrambler_, kListHint);
+    SetHint(scrambler_, HintText(kListHint));
+    // The scrambler codes' names are the core's, as the report and the CSV files write them.
     for (const char *entry : ScramblerEntries()) {
         scrambler_->addItem(entry);
     }
-    nameLabel_ = Label("lblCTag", "CH Name", this);
-    name_ = new TextField("txtCTag", "A maximum of 12 characters", KeyFilter::Name, kNameLength, this);
+    nameLabel_ = Label("lblCTag", tr("CH Name"), this);
+    name_ = new TextField("txtCTag", tr("A maximum of 12 characters"), KeyFilter::Name, kNameLength, this);
     groupArea_ = new QWidget(this);
     groupArea_->setObjectName("fraCBExp");
     auto *groupRow = new QHBoxLayout(groupArea_);
     groupRow->setContentsMargins(0, 0, 0, 0);
-    const char *const groupCaptions[] = {"[USA]", "[INT]", "[CAN]"};
+    const QString groupCaptions[] = {tr("[USA]"), tr("[INT]"), tr("[CAN]")};
     for (std::size_t i = 0; i < groups_.size(); ++i) {
         groups_[i] = Box(("chkCBExp_" + std::to_string(i)).c_str(), groupCaptions[i], groupArea_);
         groupRow->addWidget(groups_[i]);
@@ -374,7 +376,7 @@ std::optional<std::string> ChannelEditorPage::checkFrequency(TextField &field, b
     const std::optional<double> mhz = CheckedFrequency(FromQString(field.text()));
     ChannelRecord *r = record();
     if (!mhz || r == nullptr) {
-        return receive ? "Rx frequency" : "Tx frequency";
+        return (receive ? tr("Rx frequency") : tr("Tx frequency")).toStdString();
     }
     (receive ? r->Rxfreq : r->Txfreq) = *mhz;
     field.fill(Freq4(*mhz));
@@ -390,7 +392,7 @@ bool ChannelEditorPage::validate() {
     }
     const bool editable = !rx_->isReadOnly();
     if (const ChannelRecord *r = record(); editable && r != nullptr && !ExpansionChannelComplete(*r)) {
-        host_.ui().message(MessageIcon::Warning, kRefusedPage, host_.facts().titleText);
+        host_.ui().message(MessageIcon::Warning, tr(kRefusedPage).toStdString(), host_.facts().titleText);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "editor/record_grid.h"
 #include "model/reference_tables.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -17,7 +18,8 @@ namespace {
 std::vector<RecordGrid::Column> Columns(std::span<const GridColumn> columns) {
     std::vector<RecordGrid::Column> result;
     for (const GridColumn &column : columns) {
-        result.push_back({column.title, column.widthUnits * 100});
+        result.push_back(
+            {QCoreApplication::translate("klt::ChannelDisplay", column.title), column.widthUnits * 100});
     }
     return result;
 }
@@ -49,6 +51,14 @@ void ChannelTablePage::fill(const PageTarget &target) {
     if (list_ == kExpansionList) {
         grid_->setColumns(Columns(ExpansionGridColumns()));
         grid_->setRows(ExpansionGridRows(config.Expansion, scrambler));
+        // The enable mark is the window's own word: shown translated, the other cells as the records hold
+        // them.
+        for (int row = 0; row < grid_->rowCount(); ++row) {
+            if (QTableWidgetItem *mark = grid_->item(row, kExpansionEnableColumn);
+                mark != nullptr && !mark->text().isEmpty()) {
+                mark->setText(QCoreApplication::translate("klt::ChannelDisplay", kGridEnableMark));
+            }
+        }
     } else {
         grid_->setColumns(Columns(PlanGridColumns()));
         grid_->setRows(PlanGridRows(PlanTable(config, list_), scrambler));

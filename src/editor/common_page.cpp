@@ -28,8 +28,7 @@ std::int16_t Stored(int position) {
     return static_cast<std::int16_t>(position);
 }
 
-const std::vector<QString> kOffOn = {"Off", "On"};
-
+// The offsets are the core's texts, as the report writes them.
 std::vector<QString> OffsetEntries() {
     std::vector<QString> entries;
     for (const std::string &text : OffsetTexts()) {
@@ -52,49 +51,54 @@ CommonPage::CommonPage(PageHost &host, QWidget *parent) : QWidget(parent), host_
             std::function<int(const R &)>([field, count](const R &r) { return Within(r.*field, count); }),
             std::function<void(R &, int)>([field](R &r, int p) { r.*field = Stored(p); })};
     };
-    const auto make = [this](const char *name, const char *label, const std::vector<QString> &entries,
+    const std::vector<QString> offOn = {tr("Off"), tr("On")};
+    const auto make = [this](const char *name, const QString &label, const std::vector<QString> &entries,
                              const auto &rule) {
         return setting(name, label, entries, rule.first, rule.second);
     };
 
     const Setting txPo =
-        make("cmbCommonTXPo", "TX Po Display", {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"},
-             number(&R::TxPoDisplay, 3));
-    const Setting scan = make("cmbCommonScan", "Scanning Function", kOffOn, flag(&R::Scan));
-    const Setting resume = make("cmbCommonResume", "Resume Time", {"1Sec", "2Sec", "3Sec", "4Sec", "5Sec"},
-                                number(&R::ResumeTime, 5));
-    const Setting ptt = make("cmbCommonPTTSCAN", "PTT SCAN Clear", kOffOn, flag(&R::PttScanClear));
-    const Setting dual = make("cmbCommonDual", "Dual Watch", kOffOn, flag(&R::DualWatch));
-    const Setting display = make("cmbCommonTimedisplay", "Display", {"UTC", "Local"}, flag(&R::TimeDisplay));
+        make("cmbCommonTXPo", tr("TX Po Display"),
+             {tr("Lo Po Only"), tr("Lo Po on Changing CH"), tr("Last TX Po")}, number(&R::TxPoDisplay, 3));
+    const Setting scan = make("cmbCommonScan", tr("Scanning Function"), offOn, flag(&R::Scan));
+    const Setting resume =
+        make("cmbCommonResume", tr("Resume Time"),
+             {tr("1Sec"), tr("2Sec"), tr("3Sec"), tr("4Sec"), tr("5Sec")}, number(&R::ResumeTime, 5));
+    const Setting ptt = make("cmbCommonPTTSCAN", tr("PTT SCAN Clear"), offOn, flag(&R::PttScanClear));
+    const Setting dual = make("cmbCommonDual", tr("Dual Watch"), offOn, flag(&R::DualWatch));
+    const Setting display =
+        make("cmbCommonTimedisplay", tr("Display"), {tr("UTC"), tr("Local")}, flag(&R::TimeDisplay));
     const Setting offset = setting(
-        "cmbCommonOffset", "Offset", OffsetEntries(),
+        "cmbCommonOffset", tr("Offset"), OffsetEntries(),
         [](const R &r) { return Within(r.OffsetTime + kOffsetZero, static_cast<int>(OffsetTexts().size())); },
         [](R &r, int p) { r.OffsetTime = Stored(p - kOffsetZero); });
-    const Setting format = make("cmbCommonFormat", "Format", {"12H", "24H"}, flag(&R::Format));
+    const Setting format = make("cmbCommonFormat", tr("Format"), {tr("12H"), tr("24H")}, flag(&R::Format));
     const Setting alert = setting(
-        "cmbCommonWeater", "Weather Alert", kOffOn,
+        "cmbCommonWeater", tr("Weather Alert"), offOn,
         [](const R &r) { return r.Weater == kWeatherAlertOn ? 1
                                 : r.Weater == 0             ? 0
                                                             : -1; },
         [](R &r, int p) { r.Weater = p == 1   ? kWeatherAlertOn
                                      : p == 0 ? 0
                                               : 255; });
-    const Setting sog = make("cmbCommonSOG", "SOG", {"KTS", "MPH", "KMH"}, number(&R::Sog, 3));
+    const Setting sog =
+        make("cmbCommonSOG", tr("SOG"), {tr("KTS"), tr("MPH"), tr("KMH")}, number(&R::Sog, 3));
     const Setting distance =
-        make("cmbCommonDistance", "Distance", {"Nm", "Sm", "Km"}, number(&R::Distance, 3));
-    const Setting altitude = make("cmbCommonAltitude", "Altitude", {"feet", "m"}, number(&R::Altitude, 2));
+        make("cmbCommonDistance", tr("Distance"), {tr("Nm"), tr("Sm"), tr("Km")}, number(&R::Distance, 3));
+    const Setting altitude =
+        make("cmbCommonAltitude", tr("Altitude"), {tr("feet"), tr("m")}, number(&R::Altitude, 2));
 
     scan_ = scan.list;
     scanDependents_ = {resume.list, resume.label, ptt.list, ptt.label};
     auto *left = new QVBoxLayout;
-    left->addWidget(area("fraCommonTXMode", "Starting TX Mode", {txPo}));
-    left->addWidget(area("fraCommonScan", "Scanning Function", {scan, resume, ptt}));
-    left->addWidget(area("fraCommonDual", "Dual Watch", {dual}));
+    left->addWidget(area("fraCommonTXMode", tr("Starting TX Mode"), {txPo}));
+    left->addWidget(area("fraCommonScan", tr("Scanning Function"), {scan, resume, ptt}));
+    left->addWidget(area("fraCommonDual", tr("Dual Watch"), {dual}));
     left->addStretch(1);
     auto *right = new QVBoxLayout;
-    right->addWidget(area("fraCommonTime", "Time Setup", {display, offset, format}));
-    right->addWidget(area("fraCommonWeather", "Weather CH Function", {alert}));
-    right->addWidget(area("fraCommonUnits", "Units of Measure", {sog, distance, altitude}));
+    right->addWidget(area("fraCommonTime", tr("Time Setup"), {display, offset, format}));
+    right->addWidget(area("fraCommonWeather", tr("Weather CH Function"), {alert}));
+    right->addWidget(area("fraCommonUnits", tr("Units of Measure"), {sog, distance, altitude}));
     right->addStretch(1);
     auto *columns = new QHBoxLayout(this);
     columns->addLayout(left);
@@ -102,13 +106,13 @@ CommonPage::CommonPage(PageHost &host, QWidget *parent) : QWidget(parent), host_
     columns->addStretch(1);
 }
 
-CommonPage::Setting CommonPage::setting(const char *name, const char *label,
+CommonPage::Setting CommonPage::setting(const char *name, const QString &label,
                                         const std::vector<QString> &entries,
                                         std::function<int(const CommonSetupRecord &)> position,
                                         std::function<void(CommonSetupRecord &, int)> store) {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
-    SetHint(list, kListHint);
+    SetHint(list, HintText(kListHint));
     for (const QString &entry : entries) {
         list->addItem(entry);
     }
@@ -126,7 +130,7 @@ CommonPage::Setting CommonPage::setting(const char *name, const char *label,
     return made;
 }
 
-QWidget *CommonPage::area(const char *name, const char *caption, const std::vector<Setting> &settings) {
+QWidget *CommonPage::area(const char *name, const QString &caption, const std::vector<Setting> &settings) {
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(name);
     auto *grid = new QGridLayout(frame);

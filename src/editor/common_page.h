@@ -32,8 +32,8 @@ private:
         std::function<int(const CommonSetupRecord &)> position;
         std::function<void(CommonSetupRecord &, int)> store;
     };
-    QWidget *area(const char *name, const char *caption, const std::vector<Setting> &settings);
-    Setting setting(const char *name, const char *label, const std::vector<QString> &entries,
+    QWidget *area(const char *name, const QString &caption, const std::vector<Setting> &settings);
+    Setting setting(const char *name, const QString &label, const std::vector<QString> &entries,
                     std::function<int(const CommonSetupRecord &)> position,
                     std::function<void(CommonSetupRecord &, int)> store);
     void applyScanRule();

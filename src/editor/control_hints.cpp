@@ -1,5 +1,6 @@
 #include "editor/control_hints.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 #include <QWidget>
 
@@ -10,6 +11,10 @@ namespace {
 constexpr const char *kHintProperty = "kltHint";
 
 } // namespace
+
+QString HintText(const char *hint) {
+    return QCoreApplication::translate("klt::ControlHints", hint);
+}
 
 void SetHint(QWidget *control, const QString &hint) {
     control->setProperty(kHintProperty, hint);

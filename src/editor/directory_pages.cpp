@@ -26,7 +26,10 @@ constexpr int kNameTwips = 2500;
 constexpr int kMmsiTwips = 2150;
 
 std::vector<RecordGrid::Column> Columns(bool group) {
-    return {{"No.", kNumberTwips}, {group ? "GROUP NAME" : "STATION NAME", kNameTwips}, {"MMSI", kMmsiTwips}};
+    return {
+        {DirectoryTablePage::tr("No."), kNumberTwips},
+        {group ? DirectoryTablePage::tr("GROUP NAME") : DirectoryTablePage::tr("STATION NAME"), kNameTwips},
+        {DirectoryTablePage::tr("MMSI"), kMmsiTwips}};
 }
 
 std::span<DirectoryEntry> DirectoryOf(Configuration &config, int directory) {
@@ -36,8 +39,8 @@ std::span<DirectoryEntry> DirectoryOf(Configuration &config, int directory) {
     return config.Individual;
 }
 
-const char *DirectoryTitle(bool group) {
-    return group ? "Group Directory" : "Individual Directory";
+QString DirectoryTitle(bool group) {
+    return group ? DirectoryEntryPage::tr("Group Directory") : DirectoryEntryPage::tr("Individual Directory");
 }
 
 } // namespace
@@ -64,10 +67,10 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
     setObjectName("pictG");
     nameLabel_ = new QLabel(this);
     nameLabel_->setObjectName("lblTag");
-    name_ = new TextField("txtGPosi", "A maximum of 10 characters.", KeyFilter::Name, kNameLength, this);
-    mmsiLabel_ = new QLabel("MMSI", this);
+    name_ = new TextField("txtGPosi", tr("A maximum of 10 characters."), KeyFilter::Name, kNameLength, this);
+    mmsiLabel_ = new QLabel(tr("MMSI"), this);
     mmsiLabel_->setObjectName("lblMmsi");
-    mmsi_ = new TextField("txtGMMSI", "Numeric Only. Indispensable 9 figures.", KeyFilter::Digits,
+    mmsi_ = new TextField("txtGMMSI", tr("Numeric Only. Indispensable 9 figures."), KeyFilter::Digits,
                           static_cast<int>(kMmsiDigits), this);
     for (TextField *field : {name_, mmsi_}) {
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kNameLength + 1, 'M')));
@@ -82,12 +85,12 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
         checkMmsi(field);
         return std::nullopt;
     });
-    add_ = new QCheckBox("Add", this);
+    add_ = new QCheckBox(tr("Add"), this);
     add_->setObjectName("chkGEnable");
-    delete_ = new QCheckBox("Delete", this);
+    delete_ = new QCheckBox(tr("Delete"), this);
     delete_->setObjectName("chkGDelete");
     for (QCheckBox *box : {add_, delete_}) {
-        SetHint(box, kBoxHint);
+        SetHint(box, HintText(kBoxHint));
     }
     connect(add_, &QCheckBox::clicked, this, [this] { add(); });
     connect(delete_, &QCheckBox::clicked, this, [this] { remove(); });
@@ -131,7 +134,7 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
         return;
     }
     filling_ = true;
-    nameLabel_->setText(group() ? "Group Name" : "Station Name");
+    nameLabel_->setText(group() ? tr("Group Name") : tr("Station Name"));
     // A group's number has eight digits: a ninth could only be refused.
     mmsi_->setMaxLength(static_cast<int>(DigitCount(group() ? NumberKind::GroupMmsi : NumberKind::Mmsi)));
     name_->fill(ToQString(shown->TagName));
@@ -148,7 +151,8 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
     filling_ = false;
     if (state == EntryState::Blocked) {
         // The entry before this one is not complete: nothing can be added after it yet.
-        host_.ui().message(MessageIcon::Warning, "Data Error!!", DirectoryTitle(group()));
+        host_.ui().message(MessageIcon::Warning, tr("Data Error!!").toStdString(),
+                           DirectoryTitle(group()).toStdString());
     }
 }
 
@@ -166,8 +170,8 @@ void DirectoryEntryPage::remove() {
     if (!mayWrite()) {
         return;
     }
-    if (host_.ui().question(MessageIcon::Error, "Are you sure ?", host_.facts().titleText, Buttons::YesNo) !=
-        Answer::Yes) {
+    if (host_.ui().question(MessageIcon::Error, tr("Are you sure ?").toStdString(), host_.facts().titleText,
+                            Buttons::YesNo) != Answer::Yes) {
         delete_->setChecked(false);
         return;
     }

@@ -23,8 +23,8 @@ namespace klt {
 namespace {
 
 // The radio's memory has no place for some settings: they are kept in the settings files only.
-const char *const kFileOnly =
-    "Kept in settings files only: the radio's memory has no place for this setting.";
+const char *const kFileOnly = QT_TRANSLATE_NOOP(
+    "klt::DscPage", "Kept in settings files only: the radio's memory has no place for this setting.");
 
 constexpr int kAllShipsCall = 0;
 constexpr int kGroupCall = 1;
@@ -33,35 +33,51 @@ constexpr int kPosRequestCall = 3;
 constexpr int kPosReportCall = 4;
 constexpr int kMmsiLength = static_cast<int>(kMmsiDigits);
 
-const char *const kTabs[] = {"Basic Setup", "Advanced Setup1", "Advanced Setup2", "Display Setup",
-                             "Auto POS Setup"};
-const char *const kPriorities[] = {"Distress", "Urgency", "Safety", "Routine"};
-const char *const kGroups[] = {"Group1", "Group2", "Group3", "EXP"};
-const char *const kPosRequests[] = {"Distress Cancel Call", "Standby Mode", "POS Request", "POS Reporting"};
-const char *const kBeeps[] = {"Send Distress Alert",    "Received All Ships",  "Received Individual",
-                              "Received Group",         "Received Geographic", "Received POS Request",
-                              "Received POS Reporting", "POS Reporting"};
-const char *const kDisplays[] = {"Individual ACK Menu", "Individual ACK Message Menu",
-                                 "POS Request ACK Menu"};
+const char *const kTabs[] = {
+    QT_TRANSLATE_NOOP("klt::DscPage", "Basic Setup"), QT_TRANSLATE_NOOP("klt::DscPage", "Advanced Setup1"),
+    QT_TRANSLATE_NOOP("klt::DscPage", "Advanced Setup2"), QT_TRANSLATE_NOOP("klt::DscPage", "Display Setup"),
+    QT_TRANSLATE_NOOP("klt::DscPage", "Auto POS Setup")};
+const char *const kPriorities[] = {
+    QT_TRANSLATE_NOOP("klt::DscPage", "Distress"), QT_TRANSLATE_NOOP("klt::DscPage", "Urgency"),
+    QT_TRANSLATE_NOOP("klt::DscPage", "Safety"), QT_TRANSLATE_NOOP("klt::DscPage", "Routine")};
+const char *const kGroups[] = {
+    QT_TRANSLATE_NOOP("klt::DscPage", "Group1"), QT_TRANSLATE_NOOP("klt::DscPage", "Group2"),
+    QT_TRANSLATE_NOOP("klt::DscPage", "Group3"), QT_TRANSLATE_NOOP("klt::DscPage", "EXP")};
+const char *const kPosRequests[] = {QT_TRANSLATE_NOOP("klt::DscPage", "Distress Cancel Call"),
+                                    QT_TRANSLATE_NOOP("klt::DscPage", "Standby Mode"),
+                                    QT_TRANSLATE_NOOP("klt::DscPage", "POS Request"),
+                                    QT_TRANSLATE_NOOP("klt::DscPage", "POS Reporting")};
+const char *const kBeeps[] = {QT_TRANSLATE_NOOP("klt::DscPage", "Send Distress Alert"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received All Ships"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received Individual"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received Group"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received Geographic"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received POS Request"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "Received POS Reporting"),
+                              QT_TRANSLATE_NOOP("klt::DscPage", "POS Reporting")};
+const char *const kDisplays[] = {QT_TRANSLATE_NOOP("klt::DscPage", "Individual ACK Menu"),
+                                 QT_TRANSLATE_NOOP("klt::DscPage", "Individual ACK Message Menu"),
+                                 QT_TRANSLATE_NOOP("klt::DscPage", "POS Request ACK Menu")};
 
 // The clear buttons of "Data Clear", in their order on the page.
 struct LogClear {
     const char *label;
     Operation operation;
 };
-const LogClear kLogClears[] = {{"Individual Directory", Operation::ClearIndividual},
-                               {"Group Directory", Operation::ClearGroup},
-                               {"Waypoint Directory", Operation::ClearWaypoint},
-                               {"Distress Log", Operation::ClearDistressLog},
-                               {"DSC TX Log", Operation::ClearDscTxLog},
-                               {"DSC Log", Operation::ClearDscLog},
-                               {"ALL Clear", Operation::ClearAll}};
+const LogClear kLogClears[] = {
+    {QT_TRANSLATE_NOOP("klt::DscPage", "Individual Directory"), Operation::ClearIndividual},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "Group Directory"), Operation::ClearGroup},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "Waypoint Directory"), Operation::ClearWaypoint},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "Distress Log"), Operation::ClearDistressLog},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "DSC TX Log"), Operation::ClearDscTxLog},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "DSC Log"), Operation::ClearDscLog},
+    {QT_TRANSLATE_NOOP("klt::DscPage", "ALL Clear"), Operation::ClearAll}};
 
 QString Indexed(const QString &name, std::size_t index) {
     return name + "_" + QString::number(index);
 }
 
-QGroupBox *Area(const char *caption, const char *name, QWidget *parent) {
+QGroupBox *Area(const QString &caption, const char *name, QWidget *parent) {
     auto *area = new QGroupBox(caption, parent);
     area->setObjectName(name);
     return area;
@@ -76,13 +92,13 @@ DscPage::DscPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host)
     auto *hiddenTabs = new QTabBar(this);
     hiddenTabs->setObjectName("tbsDSC");
     for (const char *tab : kTabs) {
-        hiddenTabs->addTab(tab);
+        hiddenTabs->addTab(tr(tab));
     }
     hiddenTabs->hide(); // the automatic position settings have no page of their own
     children_ = new QStackedWidget(this);
     const std::array<QWidget *, 4> pages = {basicSetup(), advancedSetup1(), advancedSetup2(), displaySetup()};
     for (std::size_t n = 0; n < pages.size(); ++n) {
-        tabs_->addTab(kTabs[n]);
+        tabs_->addTab(tr(kTabs[n]));
         pages[n]->setObjectName(Indexed("pictDSCChild", n));
         children_->addWidget(pages[n]);
     }
@@ -96,8 +112,8 @@ DscPage::DscPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host)
 QComboBox *DscPage::addList(const QString &name, bool power, Flag flag, QComboBox *powerList) {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
-    list->addItems(power ? QStringList{"Low", "Hi"} : QStringList{"Off", "On"});
-    SetHint(list, kListHint);
+    list->addItems(power ? QStringList{tr("Low"), tr("Hi")} : QStringList{tr("Off"), tr("On")});
+    SetHint(list, HintText(kListHint));
     lists_.push_back({list, flag, powerList});
     connect(list, &QComboBox::activated, this, [this, list, flag, powerList](int position) {
         if (filling_) {
@@ -123,12 +139,12 @@ void DscPage::addRow(QGridLayout *grid, int row, const QString &label, QComboBox
 
 QWidget *DscPage::basicSetup() {
     auto *page = new QWidget(this);
-    QGroupBox *groups = Area("Usable DSC CH Group", "fraUsableDsc", page);
+    QGroupBox *groups = Area(tr("Usable DSC CH Group"), "fraUsableDsc", page);
     auto *groupGrid = new QGridLayout(groups);
     for (std::size_t i = 0; i < std::size(kGroups); ++i) {
         QComboBox *list = addList(Indexed("cmbUsableDsc", i), false,
                                   [i](Configuration &c) -> bool & { return c.DscBasic.Group[i]; });
-        addRow(groupGrid, static_cast<int>(i), kGroups[i], list);
+        addRow(groupGrid, static_cast<int>(i), tr(kGroups[i]), list);
         groupNames_[i] = new QLabel(groups);
         groupNames_[i]->setObjectName(Indexed("lblDscChGrpName", i));
         groupGrid->addWidget(groupNames_[i], static_cast<int>(i), 2);
@@ -136,18 +152,18 @@ QWidget *DscPage::basicSetup() {
     groupGrid->setColumnStretch(2, 1);
 
     auto *mmsi = new QGridLayout;
-    auto *mmsiLabel = new QLabel("UserMMSI", page);
+    auto *mmsiLabel = new QLabel(tr("UserMMSI"), page);
     mmsiLabel->setObjectName("lblUserMMSI");
-    userMmsi_ = new TextField("txtUserMMSI", "Numeric Only. Indispensable 9 figures.", KeyFilter::Digits,
+    userMmsi_ = new TextField("txtUserMMSI", tr("Numeric Only. Indispensable 9 figures."), KeyFilter::Digits,
                               kMmsiLength, page);
-    SetNumberRule(*userMmsi_, host_.ui(), {NumberKind::Mmsi, "User MMSI", [this](const std::string &value) {
-                                               host_.config().DscBasic.UserMmsi = value;
-                                           }});
+    SetNumberRule(*userMmsi_, host_.ui(),
+                  {NumberKind::Mmsi, tr("User MMSI").toStdString(),
+                   [this](const std::string &value) { host_.config().DscBasic.UserMmsi = value; }});
     userMmsi_->setFixedWidth(userMmsi_->fontMetrics().horizontalAdvance("0000000000") + 16);
     connect(userMmsi_, &TextField::edited, this, [this] { host_.markModified(); });
-    auto *clear = new QPushButton("MMSI Clear", page);
+    auto *clear = new QPushButton(tr("MMSI Clear"), page);
     clear->setObjectName("cmdFClear");
-    SetHint(clear, "A Click Inicializes the number of User MMSI setting permission");
+    SetHint(clear, tr("A Click Inicializes the number of User MMSI setting permission"));
     connect(clear, &QPushButton::clicked, this, [this] { runClear(Operation::ClearMmsi); });
     count_ = new QLineEdit(page);
     count_->setObjectName("txtFCount");
@@ -159,7 +175,7 @@ QWidget *DscPage::basicSetup() {
     mmsi->addWidget(clear, 1, 0);
     mmsi->addWidget(count_, 1, 1, Qt::AlignLeft);
 
-    QGroupBox *requests = Area("Position Request", "fraDscPosRequest", page);
+    QGroupBox *requests = Area(tr("Position Request"), "fraDscPosRequest", page);
     auto *requestGrid = new QGridLayout(requests);
     for (std::size_t i = 0; i < std::size(kPosRequests); ++i) {
         QComboBox *power = addList(Indexed("cmbUsableDscPosRequestTX", i), true,
@@ -167,21 +183,21 @@ QWidget *DscPage::basicSetup() {
         QComboBox *value = addList(
             Indexed("cmbUsableDscPosRequest", i), false,
             [i](Configuration &c) -> bool & { return c.DscBasic.PosRequest[i]; }, power);
-        addRow(requestGrid, static_cast<int>(i), kPosRequests[i], value, power);
-        power->setToolTip(kFileOnly);
+        addRow(requestGrid, static_cast<int>(i), tr(kPosRequests[i]), value, power);
+        power->setToolTip(tr(kFileOnly));
         if (i > 0) {
-            value->setToolTip(kFileOnly);
+            value->setToolTip(tr(kFileOnly));
         }
     }
 
-    QGroupBox *beeps = Area("DSC Beep Output", "fraDscBeepOut", page);
+    QGroupBox *beeps = Area(tr("DSC Beep Output"), "fraDscBeepOut", page);
     auto *beepGrid = new QGridLayout(beeps);
     for (std::size_t i = 0; i < std::size(kBeeps); ++i) {
         QComboBox *beep = addList(Indexed("cmbUsableDscBeepOut", i), false,
                                   [i](Configuration &c) -> bool & { return c.DscBasic.BeepOut[i]; });
-        addRow(beepGrid, static_cast<int>(i), kBeeps[i], beep);
+        addRow(beepGrid, static_cast<int>(i), tr(kBeeps[i]), beep);
         if (i + 1 == std::size(kBeeps)) {
-            beep->setToolTip(kFileOnly);
+            beep->setToolTip(tr(kFileOnly));
         }
     }
 
@@ -200,7 +216,7 @@ QWidget *DscPage::basicSetup() {
     return page;
 }
 
-QWidget *DscPage::callArea(const char *caption, const char *name, int call) {
+QWidget *DscPage::callArea(const QString &caption, const char *name, int call) {
     QGroupBox *area = Area(caption, (QString("fra") + name).toLatin1().constData(), this);
     auto *grid = new QGridLayout(area);
     const auto index = static_cast<std::size_t>(call);
@@ -211,7 +227,7 @@ QWidget *DscPage::callArea(const char *caption, const char *name, int call) {
         QComboBox *value = addList(
             Indexed(QString("cmb") + name, i), false,
             [index, i](Configuration &c) -> bool & { return c.DscAdvanced.Calls[index].Value[i]; }, power);
-        addRow(grid, static_cast<int>(i), kPriorities[i], value, power);
+        addRow(grid, static_cast<int>(i), tr(kPriorities[i]), value, power);
     }
     return area;
 }
@@ -219,10 +235,10 @@ QWidget *DscPage::callArea(const char *caption, const char *name, int call) {
 QWidget *DscPage::advancedSetup1() {
     auto *page = new QWidget(this);
     auto *grid = new QGridLayout(page);
-    grid->addWidget(callArea("ALL Ships Call", "UsableDscAllShipsCall", kAllShipsCall), 0, 0);
-    grid->addWidget(callArea("Individual Call", "UsableDscIndividualCall", kIndividualCall), 0, 1);
-    grid->addWidget(callArea("Group Call", "UsableDscGroupCall", kGroupCall), 1, 0);
-    grid->addWidget(callArea("Position Request Call", "UsablePosReqCall", kPosRequestCall), 1, 1);
+    grid->addWidget(callArea(tr("ALL Ships Call"), "UsableDscAllShipsCall", kAllShipsCall), 0, 0);
+    grid->addWidget(callArea(tr("Individual Call"), "UsableDscIndividualCall", kIndividualCall), 0, 1);
+    grid->addWidget(callArea(tr("Group Call"), "UsableDscGroupCall", kGroupCall), 1, 0);
+    grid->addWidget(callArea(tr("Position Request Call"), "UsablePosReqCall", kPosRequestCall), 1, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);
     return page;
@@ -230,19 +246,20 @@ QWidget *DscPage::advancedSetup1() {
 
 QWidget *DscPage::advancedSetup2() {
     auto *page = new QWidget(this);
-    QGroupBox *clears = Area("Data Clear", "fraDataClear", page);
+    QGroupBox *clears = Area(tr("Data Clear"), "fraDataClear", page);
     auto *clearGrid = new QGridLayout(clears);
     for (std::size_t i = 0; i < std::size(kLogClears); ++i) {
-        auto *button = new QPushButton("Clear", clears);
+        auto *button = new QPushButton(tr("Clear"), clears);
         button->setObjectName(Indexed("cmdFclearLog", i));
-        SetHint(button, "A Click Inicializes the log");
+        SetHint(button, tr("A Click Inicializes the log"));
         const Operation operation = kLogClears[i].operation;
         connect(button, &QPushButton::clicked, this, [this, operation] { runClear(operation); });
-        clearGrid->addWidget(new QLabel(kLogClears[i].label, clears), static_cast<int>(i), 0);
+        clearGrid->addWidget(new QLabel(tr(kLogClears[i].label), clears), static_cast<int>(i), 0);
         clearGrid->addWidget(button, static_cast<int>(i), 1);
     }
     auto *grid = new QGridLayout(page);
-    grid->addWidget(callArea("Position Report Call", "UsablePosRepCall", kPosReportCall), 0, 0, Qt::AlignTop);
+    grid->addWidget(callArea(tr("Position Report Call"), "UsablePosRepCall", kPosReportCall), 0, 0,
+                    Qt::AlignTop);
     grid->addWidget(clears, 0, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
@@ -251,14 +268,14 @@ QWidget *DscPage::advancedSetup2() {
 
 QWidget *DscPage::displaySetup() {
     auto *page = new QWidget(this);
-    QGroupBox *area = Area("Display Setup", "fraDscDisplay", page);
+    QGroupBox *area = Area(tr("Display Setup"), "fraDscDisplay", page);
     auto *grid = new QGridLayout(area);
     const std::array<Flag, 3> flags = {
         [](Configuration &c) -> bool & { return c.DscDisplay.IndividualAckMenu; },
         [](Configuration &c) -> bool & { return c.DscDisplay.IndividualAckMessageMenu; },
         [](Configuration &c) -> bool & { return c.DscDisplay.PosRequestAckMenu; }};
     for (std::size_t i = 0; i < flags.size(); ++i) {
-        addRow(grid, static_cast<int>(i), kDisplays[i],
+        addRow(grid, static_cast<int>(i), tr(kDisplays[i]),
                addList(Indexed("cmbDscDisplay", i), false, flags[i]));
     }
     auto *layout = new QVBoxLayout(page);

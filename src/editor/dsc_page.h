@@ -43,7 +43,7 @@ private:
     void addRow(QGridLayout *grid, int row, const QString &label, QComboBox *value,
                 QComboBox *power = nullptr);
     QWidget *basicSetup();
-    QWidget *callArea(const char *caption, const char *name, int call);
+    QWidget *callArea(const QString &caption, const char *name, int call);
     QWidget *advancedSetup1();
     QWidget *advancedSetup2();
     QWidget *displaySetup();

@@ -1,7 +1,6 @@
 #include "editor/editor_actions.h"
 
 #include "app/app_context.h"
-#include "editor/qt_text.h"
 #include "model/model_catalogue.h"
 
 #include <QAction>
@@ -58,7 +57,8 @@ void EditorActions::buildFileMenu(QMainWindow *window) {
     importMenu->setObjectName("mnuFileImport");
     for (const CsvTable table : {CsvTable::IndividualDirectory, CsvTable::GroupDirectory, CsvTable::Expansion,
                                  CsvTable::Weather, CsvTable::Channels}) {
-        const QString caption = QString(CsvTableCaption(table)) + tr(" (CSV)...");
+        // The table's name is the one the CSV files and the import's messages use.
+        const QString caption = tr("%1 (CSV)...").arg(CsvTableCaption(table));
         const QString name = QString(CsvTableName(table));
         exportTable[table] = AddAction(exportMenu, ("mnuFileExport_" + name).toLatin1().constData(), caption);
         importTable[table] = AddAction(importMenu, ("mnuFileImport_" + name).toLatin1().constData(), caption);
@@ -77,6 +77,7 @@ void EditorActions::buildEditMenu(QMainWindow *window) {
     QMenu *model = editMenu->addMenu(tr("&Model"));
     model->setObjectName("mnuEditModel");
     for (int slot = 0; slot < kModelSlotCount; ++slot) {
+        // Placeholders, never shown: offer() names the models the window offers.
         QAction *action = model->addAction("model " + QString::number(slot + 1));
         action->setObjectName("mnuEditModelType" + QString::number(slot));
         action->setCheckable(true);
@@ -91,6 +92,7 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
 
     destinationMenu = AddMenu(window->menuBar(), "mnuDestination", tr("&Destination"));
     for (int slot = 0; slot < DestinationMenu::kSlots; ++slot) {
+        // Placeholders, never shown: the destinations' captions come from the model's files.
         QAction *action = destinationMenu->addAction("DST" + QString::number(slot));
         action->setObjectName("mnuDestinationChild" + QString::number(slot));
         action->setCheckable(true);
@@ -119,9 +121,12 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
 
 void EditorActions::showHistory(const EditorDocument &document) {
     undo->setEnabled(document.canUndo());
-    undo->setText(document.canUndo() ? tr("&Undo %1").arg(ToQString(document.undoName())) : tr("&Undo"));
+    // A step's name is UTF-8: the window names it, with a node's text or a table's caption in it.
+    undo->setText(document.canUndo() ? tr("&Undo %1").arg(QString::fromStdString(document.undoName()))
+                                     : tr("&Undo"));
     redo->setEnabled(document.canRedo());
-    redo->setText(document.canRedo() ? tr("&Redo %1").arg(ToQString(document.redoName())) : tr("&Redo"));
+    redo->setText(document.canRedo() ? tr("&Redo %1").arg(QString::fromStdString(document.redoName()))
+                                     : tr("&Redo"));
 }
 
 void EditorActions::buildToolBar(QMainWindow *window) {

@@ -19,10 +19,15 @@ namespace klt {
 
 namespace {
 
-const char *const kDatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
-const char *const kHexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
-const char *const kCsvFilter = "CSV files(*.csv)|*.csv|All files(*.*)|*.*";
-const char *const kCompareFilter = "Settings and image files(*.dat *.hex)|*.dat|All files(*.*)|*.*";
+// A translation keeps the "|" and the patterns: every second part is the pattern of the name before it.
+const char *const kDatFilter =
+    QT_TRANSLATE_NOOP("klt::FileController", "dat files(*.dat)|*.dat|All files(*.*)|*.*");
+const char *const kHexFilter =
+    QT_TRANSLATE_NOOP("klt::FileController", "hex files(*.hex)|*.hex|All files(*.*)|*.*");
+const char *const kCsvFilter =
+    QT_TRANSLATE_NOOP("klt::FileController", "CSV files(*.csv)|*.csv|All files(*.*)|*.*");
+const char *const kCompareFilter = QT_TRANSLATE_NOOP(
+    "klt::FileController", "Settings and image files(*.dat *.hex)|*.dat|All files(*.*)|*.*");
 constexpr int kNewDelayMs = 100;
 constexpr int kUiPauseMs = 500;
 
@@ -67,7 +72,7 @@ void FileController::startNew(bool newModel) {
         if (newModel) {
             ctx_.startHistory();
         } else {
-            ctx_.commitReplacement("New", true);
+            ctx_.commitReplacement(tr("New").toStdString(), true);
         }
         view_.refreshHexDump();
         view_.setBusy(false);
@@ -78,7 +83,7 @@ void FileController::fileOpen() {
     if (!view_.checkPage() || !view_.changesMayBeLost()) {
         return;
     }
-    const QString file = services_.files.openFile(view_.dialogParent(), kDatFilter, programFolder());
+    const QString file = services_.files.openFile(view_.dialogParent(), tr(kDatFilter), programFolder());
     if (file.isEmpty()) {
         return;
     }
@@ -89,7 +94,7 @@ void FileController::fileOpen() {
     if (OpenSettingsFile(ctx_, file.toStdString(), true, hooks)) {
         // The reset showed the defaults' tree: the file's groups and marks are shown now.
         view_.showReplaced();
-        ctx_.commitReplacement("Open", true);
+        ctx_.commitReplacement(tr("Open").toStdString(), true);
     }
     view_.refreshDestinationMenu();
     view_.refreshHexDump();
@@ -115,7 +120,7 @@ bool FileController::fileSaveAs() {
     if (!view_.checkPage()) {
         return false;
     }
-    const QString file = services_.files.saveFile(view_.dialogParent(), kDatFilter, programFolder());
+    const QString file = services_.files.saveFile(view_.dialogParent(), tr(kDatFilter), programFolder());
     if (file.isEmpty()) {
         return false;
     }
@@ -133,7 +138,7 @@ void FileController::saveHexFile() {
     if (!ctx_.DebugMode || !view_.checkPage()) {
         return;
     }
-    const QString file = services_.files.saveFile(view_.dialogParent(), kHexFilter, programFolder());
+    const QString file = services_.files.saveFile(view_.dialogParent(), tr(kHexFilter), programFolder());
     if (file.isEmpty()) {
         return;
     }
@@ -147,7 +152,7 @@ void FileController::openHexFile() {
     if (!ctx_.DebugMode || !view_.changesMayBeLost()) {
         return;
     }
-    const QString file = services_.files.openFile(view_.dialogParent(), kHexFilter, programFolder());
+    const QString file = services_.files.openFile(view_.dialogParent(), tr(kHexFilter), programFolder());
     if (file.isEmpty()) {
         return;
     }
@@ -155,7 +160,7 @@ void FileController::openHexFile() {
     const bool opened = openImage(file.toStdString());
     ctx_.setModified(false);
     if (opened) {
-        ctx_.commitReplacement("Open", true);
+        ctx_.commitReplacement(tr("Open").toStdString(), true);
     }
     view_.refreshHexDump();
     view_.setBusy(false);
@@ -176,12 +181,13 @@ void FileController::exportTable(CsvTable table) {
     if (!view_.checkPage()) {
         return;
     }
-    const QString path = services_.files.saveFile(view_.dialogParent(), kCsvFilter, QString());
+    const QString path = services_.files.saveFile(view_.dialogParent(), tr(kCsvFilter), QString());
     if (path.isEmpty()) {
         return;
     }
     if (const auto fault = WriteFileAtomically(path.toStdString(), ExportCsvTable(ctx_.Config, table))) {
-        ctx_.ui.message(MessageIcon::Warning, "FileSave Error!!\r\n" + fault->description, ctx_.TitleText);
+        ctx_.ui.message(MessageIcon::Warning,
+                        tr("FileSave Error!!").toStdString() + "\r\n" + fault->description, ctx_.TitleText);
     }
 }
 
@@ -189,22 +195,24 @@ void FileController::importTable(CsvTable table) {
     if (!view_.checkPage()) {
         return;
     }
-    const QString path = services_.files.openFile(view_.dialogParent(), kCsvFilter, QString());
+    const QString path = services_.files.openFile(view_.dialogParent(), tr(kCsvFilter), QString());
     if (path.isEmpty()) {
         return;
     }
     const WholeFile file = ReadWholeFile(path.toStdString());
     if (file.fault) {
-        ctx_.ui.message(MessageIcon::Warning, "FileRead Error!!\r\n" + file.fault->description,
+        ctx_.ui.message(MessageIcon::Warning,
+                        tr("FileRead Error!!").toStdString() + "\r\n" + file.fault->description,
                         ctx_.TitleText);
         return;
     }
     ctx_.commitEdits();
-    const std::string title = std::string("Import ") + CsvTableCaption(table);
+    // The table's caption is the CSV files' own; the problem's description comes from the importer.
+    const std::string title = tr("Import %1").arg(CsvTableCaption(table)).toStdString();
     if (const auto problem = ImportCsvTable(ctx_.Config, table, file.bytes)) {
         ctx_.ui.message(MessageIcon::Warning,
                         QFileInfo(path).fileName().toStdString() + ": " + DescribeCsvProblem(*problem) +
-                            "\r\n\r\nNothing was changed.",
+                            "\r\n\r\n" + tr("Nothing was changed.").toStdString(),
                         title);
         return;
     }
@@ -218,7 +226,7 @@ void FileController::compareWithFile() {
     if (!view_.checkPage()) {
         return;
     }
-    const QString path = services_.files.openFile(view_.dialogParent(), kCompareFilter, QString());
+    const QString path = services_.files.openFile(view_.dialogParent(), tr(kCompareFilter), QString());
     if (path.isEmpty()) {
         return;
     }
@@ -252,7 +260,7 @@ void FileController::showBackups() {
     }
     view_.setBusy(true);
     if (openImage(chosen)) {
-        ctx_.commitReplacement("Open Backup", false);
+        ctx_.commitReplacement(tr("Open Backup").toStdString(), false);
         ctx_.setModified(!ctx_.atSaved()); // a backup is not a file the user saved
     }
     view_.refreshHexDump();

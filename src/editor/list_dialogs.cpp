@@ -2,6 +2,7 @@
 
 #include "editor/qt_text.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -14,22 +15,28 @@
 
 namespace klt {
 
+// The dialogs' texts' translation context.
+class ListDialogs {
+    Q_DECLARE_TR_FUNCTIONS(klt::ListDialogs)
+};
+
 void ShowDifferences(QWidget *parent, const QString &title, const std::vector<std::string> &lines) {
     QDialog dialog(parent);
     dialog.setObjectName("frmCompare");
     dialog.setWindowTitle(title);
     dialog.resize(640, 420);
-    auto *summary =
-        new QLabel(lines.empty() ? "No setting differs."
-                                 : QString::number(lines.size()) + " settings differ: [Section] Key: "
-                                                                   "value here -> value in the file",
-                   &dialog);
+    auto *summary = new QLabel(
+        lines.empty() ? ListDialogs::tr("No setting differs.")
+                      : ListDialogs::tr("%1 settings differ: [Section] Key: value here -> value in the file")
+                            .arg(lines.size()),
+        &dialog);
     auto *list = new QPlainTextEdit(&dialog);
     list->setObjectName("txtCompare");
     list->setReadOnly(true);
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QString text;
+    // The lines name the settings files' sections and keys: they stay as the files write them.
     for (const auto &line : lines) {
         text += QString::fromStdString(line) + '\n';
     }
@@ -46,11 +53,12 @@ void ShowDifferences(QWidget *parent, const QString &title, const std::vector<st
 std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups) {
     QDialog dialog(parent);
     dialog.setObjectName("frmBackups");
-    dialog.setWindowTitle("Backups");
+    dialog.setWindowTitle(ListDialogs::tr("Backups"));
     dialog.resize(720, 400);
     auto *table = new QTableWidget(static_cast<int>(backups.size()), 4, &dialog);
     table->setObjectName("grdBackups");
-    table->setHorizontalHeaderLabels({"Date", "Model", "User MMSI", "Stations"});
+    table->setHorizontalHeaderLabels({ListDialogs::tr("Date"), ListDialogs::tr("Model"),
+                                      ListDialogs::tr("User MMSI"), ListDialogs::tr("Stations")});
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,10 +82,10 @@ std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(backups.empty()
-                                     ? "No read has been kept yet: every Read from Radio keeps one."
-                                     : "Every Read from Radio keeps what it read; the newest 100 stay.",
-                                 &dialog));
+    layout->addWidget(new QLabel(
+        backups.empty() ? ListDialogs::tr("No read has been kept yet: every Read from Radio keeps one.")
+                        : ListDialogs::tr("Every Read from Radio keeps what it read; the newest 100 stay."),
+        &dialog));
     layout->addWidget(table, 1);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || table->currentRow() < 0) {

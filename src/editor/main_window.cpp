@@ -28,7 +28,8 @@ namespace klt {
 namespace {
 
 constexpr int kTreeMinimum = 2500 / 15; // 2500 twips at 96 dots per inch
-const char *const kChangedQuestion = "KLT data has changed.\r\nDo you want to save changes?";
+const char *const kChangedQuestion =
+    QT_TRANSLATE_NOOP("klt::MainWindow", "KLT data has changed.\r\nDo you want to save changes?");
 
 } // namespace
 
@@ -81,7 +82,7 @@ void MainWindow::buildCentre() {
 
     connect(tree_, &NavigationView::nodeChosen, this, &MainWindow::onNodeChanged);
     // A click on the node already shown changes nothing but the hint.
-    connect(tree_, &NavigationView::nodePressed, this, [this] { status_->showHint(kTreeHint); });
+    connect(tree_, &NavigationView::nodePressed, this, [this] { status_->showHint(HintText(kTreeHint)); });
     connect(tree_, &NavigationView::directoryExpanded, this, &MainWindow::directoryNodesChanged);
 }
 
@@ -92,7 +93,7 @@ void MainWindow::load() {
     model_->offer(plan);
     if (plan.offered.empty()) {
         ctx_.ui.setBusyPointer(false);
-        ctx_.ui.message(MessageIcon::Error, "Unknown model!!", ctx_.ProgramTitle);
+        ctx_.ui.message(MessageIcon::Error, tr("Unknown model!!").toStdString(), ctx_.ProgramTitle);
         return;
     }
     actions_->editMenu->menuAction()->setVisible(plan.editMenuVisible);
@@ -147,7 +148,7 @@ bool MainWindow::runOperation(Operation operation) {
 }
 
 void MainWindow::onNodeChanged(QTreeWidgetItem *current) {
-    status_->showHint(kTreeHint);
+    status_->showHint(HintText(kTreeHint));
     const QString key = NavigationView::keyOf(current);
     if (current == nullptr || key == tree_->shownKey()) {
         return;
@@ -171,7 +172,7 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     }
     ctx_.setEditPlace(item->text(0).toStdString());
     pages_->show(NavigationView::targetOf(item));
-    status_->showHint(kTreeHint);
+    status_->showHint(HintText(kTreeHint));
 }
 
 void MainWindow::selectGeneral() {
@@ -184,8 +185,8 @@ bool MainWindow::changesMayBeLost() {
     if (ctx_.isClean()) {
         return true;
     }
-    switch (
-        ctx_.ui.question(MessageIcon::Exclamation, kChangedQuestion, ctx_.TitleText, Buttons::YesNoCancel)) {
+    switch (ctx_.ui.question(MessageIcon::Exclamation, tr(kChangedQuestion).toStdString(), ctx_.TitleText,
+                             Buttons::YesNoCancel)) {
     case Answer::No:
         return true;
     case Answer::Yes:

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kUiPauseMs = 500;
 
-// "COM&1" ... "COM&9", "COM10" ... "COM16", then the device the number stands for on this system.
+// "COM&1" ... "COM&9", "COM10" ... "COM16", then the device the number stands for on this system: the
+// ports' names, which the settings and the help use too, are not translated.
 QString PortCaption(int index, const std::string &device) {
     const QString number = QString::number(index + 1);
     const QString caption = index < 9 ? "COM&" + number : "COM" + number;
@@ -100,8 +101,9 @@ void ModelController::selectModel(int slot) {
         return;
     }
     const Model model = *chosen;
-    if (ctx_.ui.question(MessageIcon::Exclamation,
-                         "Do you want to program the " + ModelName(model) + " series?", ctx_.TitleText,
+    const QString question =
+        tr("Do you want to program the %1 series?").arg(QString::fromStdString(ModelName(model)));
+    if (ctx_.ui.question(MessageIcon::Exclamation, question.toStdString(), ctx_.TitleText,
                          Buttons::OkCancel) != Answer::Ok) {
         return;
     }
@@ -124,8 +126,10 @@ void ModelController::selectDestination(int slot) {
     const bool alreadyChecked = menu.Checked && *menu.Checked == slot;
     refreshDestinationMenu();
     if (!alreadyChecked &&
-        ctx_.ui.question(MessageIcon::Exclamation, "Do you want to change to " + caption + "?",
-                         ctx_.TitleText, Buttons::OkCancel) != Answer::Ok) {
+        ctx_.ui.question(
+            MessageIcon::Exclamation,
+            tr("Do you want to change to %1?").arg(QString::fromStdString(caption)).toStdString(),
+            ctx_.TitleText, Buttons::OkCancel) != Answer::Ok) {
         return;
     }
     if (!view_.checkPage() || !view_.changesMayBeLost()) {
@@ -148,7 +152,7 @@ void ModelController::selectDestination(int slot) {
         ctx_.store.put("IniFilePath", StoredDestinationKey(ctx_.CurrentModel), caption);
         view_.showReplaced();
     } else {
-        ctx_.ui.message(MessageIcon::Exclamation, "IniFileRead Error!!", ctx_.TitleText);
+        ctx_.ui.message(MessageIcon::Exclamation, tr("IniFileRead Error!!").toStdString(), ctx_.TitleText);
         menu.Checked = previous;
     }
     refreshDestinationMenu();

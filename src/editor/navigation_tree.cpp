@@ -2,14 +2,20 @@
 
 #include "model/reference_tables.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace klt {
 
+const char *const kNodeEnableMark = QT_TRANSLATE_NOOP("klt::NavigationTree", "[Enable]");
+
 namespace {
 
 constexpr std::array<const char *, 3> kGroupKeys = {"PU", "PI", "PC"};
-constexpr std::array<const char *, 3> kGroupTexts = {"Group1", "Group2", "Group3"};
+constexpr std::array<const char *, 3> kGroupTexts = {QT_TRANSLATE_NOOP("klt::NavigationTree", "Group1"),
+                                                     QT_TRANSLATE_NOOP("klt::NavigationTree", "Group2"),
+                                                     QT_TRANSLATE_NOOP("klt::NavigationTree", "Group3")};
 constexpr std::array<const char *, 2> kDirectoryKeys = {"SM", "SG"};
 constexpr const char *kExpansionKey = "ExpChannel";
 
@@ -28,18 +34,27 @@ std::string DirectoryKey(int directory) {
     return directory == kGroupDirectory ? kDirectoryKeys[1] : kDirectoryKeys[0];
 }
 
-} // namespace
-
-std::string ChannelNodeText(const ChannelRecord &record) {
+NodeText ChannelNodeParts(const ChannelRecord &record) {
     const auto &master = BuildMasterChannelList();
     const std::string name = record.Position >= 0 && record.Position < kMasterChannelCount
                                  ? master[static_cast<std::size_t>(record.Position)].Label
                                  : "";
-    return "CH" + name + (record.Enable ? "[Enable]" : "");
+    return {QT_TRANSLATE_NOOP("klt::NavigationTree", "CH"), name, record.Enable};
 }
 
-std::string EntryNodeText(const std::string &label, int number, bool enabled) {
-    return label + std::to_string(number) + (enabled ? "[Enable]" : "");
+NodeText EntryNodeParts(const char *word, int number, bool enabled) {
+    return {word, std::to_string(number), enabled};
+}
+
+TreeNode Node(const std::string &parentKey, const std::string &key, NodeText parts, PageTarget target) {
+    std::string text = parts.english();
+    return {parentKey, key, std::move(text), target, std::move(parts)};
+}
+
+} // namespace
+
+std::string NodeText::english() const {
+    return word + detail + (enabled ? kNodeEnableMark : "");
 }
 
 std::string GroupNodeText(const std::string &text, const std::string &statusName) {
@@ -47,71 +62,90 @@ std::string GroupNodeText(const std::string &text, const std::string &statusName
     return statusName.empty() ? base : base + "(" + statusName + ")";
 }
 
-std::string RecordNodeText(const Configuration &config, const PageTarget &target) {
+NodeText GroupNodeParts(int list, const std::string &statusName) {
+    const char *word = list == kExpansionList ? QT_TRANSLATE_NOOP("klt::NavigationTree", "EXP Channel")
+                       : list >= 0 && list < kPlanGroupCount ? kGroupTexts[static_cast<std::size_t>(list)]
+                                                             : "";
+    return {word, statusName.empty() ? std::string() : "(" + statusName + ")", false};
+}
+
+NodeText RecordNodeParts(const Configuration &config, const PageTarget &target) {
     const auto at = [](int i) { return static_cast<std::size_t>(i); };
     if (target.page == Page::ChannelEditor && target.list == kExpansionList) {
-        return EntryNodeText("EXP", target.index, config.Expansion[at(target.index - 1)].Enable);
+        return EntryNodeParts(QT_TRANSLATE_NOOP("klt::NavigationTree", "EXP"), target.index,
+                              config.Expansion[at(target.index - 1)].Enable);
     }
     if (target.page == Page::ChannelEditor) {
-        return ChannelNodeText(PlanTable(config, target.list)[at(target.index)]);
+        return ChannelNodeParts(PlanTable(config, target.list)[at(target.index)]);
     }
     if (target.page == Page::DirectoryEntry && target.list == kGroupDirectory) {
-        return EntryNodeText("Group ID", target.index, config.GroupDirectory[at(target.index - 1)].Enable);
+        return EntryNodeParts(QT_TRANSLATE_NOOP("klt::NavigationTree", "Group ID"), target.index,
+                              config.GroupDirectory[at(target.index - 1)].Enable);
     }
     if (target.page == Page::DirectoryEntry) {
-        return EntryNodeText("Memory ID", target.index, config.Individual[at(target.index - 1)].Enable);
+        return EntryNodeParts(QT_TRANSLATE_NOOP("klt::NavigationTree", "Memory ID"), target.index,
+                              config.Individual[at(target.index - 1)].Enable);
     }
     return {};
 }
 
+std::string RecordNodeText(const Configuration &config, const PageTarget &target) {
+    return RecordNodeParts(config, target).english();
+}
+
 std::vector<TreeNode> BuildNavigationTree(const Configuration &config, bool atis) {
-    std::vector<TreeNode> nodes = {{"", "General", "General", {Page::General}},
-                                   {"General", "Usable", "Usable CH Group Setup", {Page::Usable}},
-                                   {"General", "Common", "Common Setup", {Page::Common}},
-                                   {"General", "DSC", "DSC Setup", {Page::Dsc}}};
+    const auto word = [](const char *text) { return NodeText{text, {}, false}; };
+    std::vector<TreeNode> nodes = {
+        Node("", "General", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "General")), {Page::General}),
+        Node("General", "Usable", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "Usable CH Group Setup")),
+             {Page::Usable}),
+        Node("General", "Common", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "Common Setup")),
+             {Page::Common}),
+        Node("General", "DSC", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "DSC Setup")), {Page::Dsc})};
     if (atis) {
-        nodes.push_back({"General", "ATIS", "ATIS Setup", {Page::Atis}});
+        nodes.push_back(Node("General", "ATIS", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "ATIS Setup")),
+                             {Page::Atis}));
     }
-    nodes.push_back({"", "Program", "Programable Channel", {Page::Grey}});
+    nodes.push_back(Node("", "Program", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "Programable Channel")),
+                         {Page::Grey}));
     for (int g = 0; g < kPlanGroupCount; ++g) {
         const auto &group = config.Groups[static_cast<std::size_t>(g)];
         if (!group.Usable) {
             continue;
         }
         const std::string key = ListKey(g);
-        nodes.push_back({"Program",
-                         key,
-                         GroupNodeText(kGroupTexts[static_cast<std::size_t>(g)], group.StatusName),
-                         {Page::ChannelTable, g}});
+        nodes.push_back(Node("Program", key, GroupNodeParts(g, group.StatusName), {Page::ChannelTable, g}));
         const auto &table = PlanTable(config, g);
         for (std::size_t i = 0; i < table.size(); ++i) {
             const PageTarget target{Page::ChannelEditor, g, static_cast<int>(i)};
-            nodes.push_back({key, NodeKeyOf(target), ChannelNodeText(table[i]), target});
+            nodes.push_back(Node(key, NodeKeyOf(target), ChannelNodeParts(table[i]), target));
         }
     }
-    nodes.push_back({"Program", "PW", "Weather", {Page::Weather}});
-    nodes.push_back({"", "DSCSetting", "DSC", {Page::Grey}});
+    nodes.push_back(
+        Node("Program", "PW", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "Weather")), {Page::Weather}));
+    nodes.push_back(
+        Node("", "DSCSetting", word(QT_TRANSLATE_NOOP("klt::NavigationTree", "DSC")), {Page::Grey}));
     const std::pair<int, int> directories[] = {{kIndividualDirectory, layout::kIndividualDirectoryCount},
                                                {kGroupDirectory, layout::kGroupDirectoryCount}};
     for (const auto &[directory, count] : directories) {
-        nodes.push_back({"DSCSetting",
-                         DirectoryKey(directory),
-                         directory == kGroupDirectory ? "Group Directory" : "Individual Directory",
-                         {Page::DirectoryTable, directory}});
+        nodes.push_back(Node("DSCSetting", DirectoryKey(directory),
+                             word(directory == kGroupDirectory
+                                      ? QT_TRANSLATE_NOOP("klt::NavigationTree", "Group Directory")
+                                      : QT_TRANSLATE_NOOP("klt::NavigationTree", "Individual Directory")),
+                             {Page::DirectoryTable, directory}));
         for (int n = 1; n <= count; ++n) {
             const PageTarget target{Page::DirectoryEntry, directory, n};
             nodes.push_back(
-                {DirectoryKey(directory), NodeKeyOf(target), RecordNodeText(config, target), target});
+                Node(DirectoryKey(directory), NodeKeyOf(target), RecordNodeParts(config, target), target));
         }
     }
     // Every model of the catalogue has expansion channels.
-    nodes.push_back({"",
-                     kExpansionKey,
-                     GroupNodeText("EXP Channel", config.Groups[kExpGroup].StatusName),
-                     {Page::ChannelTable, kExpansionList}});
+    nodes.push_back(Node("", kExpansionKey,
+                         GroupNodeParts(kExpansionList, config.Groups[kExpGroup].StatusName),
+                         {Page::ChannelTable, kExpansionList}));
     for (int n = 1; n <= layout::kExpChannelCount; ++n) {
         const PageTarget target{Page::ChannelEditor, kExpansionList, n};
-        nodes.push_back({kExpansionKey, NodeKeyOf(target), RecordNodeText(config, target), target});
+        nodes.push_back(Node(kExpansionKey, NodeKeyOf(target), RecordNodeParts(config, target), target));
     }
     return nodes;
 }

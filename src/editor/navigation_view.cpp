@@ -3,6 +3,7 @@
 #include "editor/control_hints.h"
 #include "editor/qt_text.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QTreeWidget>
@@ -20,6 +21,15 @@ constexpr int kListRole = Qt::UserRole + 2;
 constexpr int kIndexRole = Qt::UserRole + 3;
 constexpr int kItemPadding = 12;
 
+// The tree's own words translated, the record's part as the records hold it; the keys stay English.
+QString Shown(const NodeText &text) {
+    const auto translated = [](const char *word) {
+        return *word != '\0' ? QCoreApplication::translate("klt::NavigationTree", word) : QString();
+    };
+    return translated(text.word) + ToQString(text.detail) +
+           (text.enabled ? translated(kNodeEnableMark) : QString());
+}
+
 } // namespace
 
 NavigationView::NavigationView(QWidget *parent) : QObject(parent), tree_(new QTreeWidget(parent)) {
@@ -29,7 +39,7 @@ NavigationView::NavigationView(QWidget *parent) : QObject(parent), tree_(new QTr
     QFont bold = tree_->font();
     bold.setBold(true);
     tree_->setFont(bold);
-    SetHint(tree_, kTreeHint);
+    SetHint(tree_, HintText(kTreeHint));
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { emit nodeChosen(current); });
     connect(tree_, &QTreeWidget::itemPressed, this, [this] { emit nodePressed(); });
@@ -77,7 +87,7 @@ void NavigationView::rebuild(const Configuration &config, bool atis, bool keepVi
         QTreeWidgetItem *parent =
             node.parentKey.empty() ? nullptr : nodeByKey(QString::fromStdString(node.parentKey));
         auto *item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-        item->setText(0, ToQString(node.text));
+        item->setText(0, Shown(node.parts));
         item->setData(0, kKeyRole, QString::fromStdString(node.key));
         item->setData(0, kPageRole, static_cast<int>(node.target.page));
         item->setData(0, kListRole, node.target.list);
@@ -134,7 +144,7 @@ void NavigationView::jumpTo(const PageTarget &target) {
 
 void NavigationView::refreshRecordNode(const Configuration &config, const PageTarget &target) {
     if (QTreeWidgetItem *item = nodeOf(target)) {
-        item->setText(0, ToQString(RecordNodeText(config, target)));
+        item->setText(0, Shown(RecordNodeParts(config, target)));
     }
 }
 
@@ -142,7 +152,7 @@ void NavigationView::refreshGroupNodes(const Configuration &config) {
     for (const int list : {0, 1, 2, kExpansionList}) {
         if (QTreeWidgetItem *item = nodeOf({Page::ChannelTable, list})) {
             const std::string &name = config.Groups[static_cast<std::size_t>(list)].StatusName;
-            item->setText(0, ToQString(GroupNodeText(FromQString(item->text(0)), name)));
+            item->setText(0, Shown(GroupNodeParts(list, name)));
         }
     }
 }
@@ -150,7 +160,7 @@ void NavigationView::refreshGroupNodes(const Configuration &config) {
 void NavigationView::refreshDirectoryNodes(const Configuration &config, int directory) {
     QTreeWidgetItem *parent = nodeOf({Page::DirectoryTable, directory});
     for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
-        parent->child(i)->setText(0, ToQString(RecordNodeText(config, targetOf(parent->child(i)))));
+        parent->child(i)->setText(0, Shown(RecordNodeParts(config, targetOf(parent->child(i)))));
     }
 }
 

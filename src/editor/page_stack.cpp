@@ -40,6 +40,7 @@ public:
 
 PageStack::PageStack(PageHost &host, QWidget *parent) : QStackedWidget(parent) {
     setObjectName("pages");
+    // The program's name, as its title bar and its settings folder have it: a name is not translated.
     add(Page::General, new PanelPage("pictGeneral", "KLT Programmer"));
     auto *grey = new PanelPage("pictGrey", "");
     grey->setAutoFillBackground(true);

@@ -63,7 +63,7 @@ void RadioController::read() {
     ctx_.CurrentFilePath.clear();
     view_.showReplaced();
     view_.refreshHexDump();
-    ctx_.commitReplacement("Read from Radio", true);
+    ctx_.commitReplacement(tr("Read from Radio").toStdString(), true);
 }
 
 void RadioController::program() {
@@ -79,16 +79,17 @@ bool RadioController::programDespiteProblems() {
     if (problems.empty()) {
         return true;
     }
-    std::string text = "The radio would not take all of this configuration:\r\n";
+    // The problems are the configuration check's own texts.
+    std::string text = tr("The radio would not take all of this configuration:").toStdString() + "\r\n";
     for (std::size_t i = 0; i < problems.size() && i < kProblemsListed; ++i) {
         text += "\r\n" + problems[i];
     }
     if (problems.size() > kProblemsListed) {
-        text += "\r\n... and " + std::to_string(problems.size() - kProblemsListed) + " more";
+        text += "\r\n" + tr("... and %1 more").arg(problems.size() - kProblemsListed).toStdString();
     }
-    text += "\r\n\r\nProgram the radio anyway?";
-    return ctx_.ui.question(MessageIcon::Exclamation, text, "Program to Radio", Buttons::YesNoDefaultNo) ==
-           Answer::Yes;
+    text += "\r\n\r\n" + tr("Program the radio anyway?").toStdString();
+    return ctx_.ui.question(MessageIcon::Exclamation, text, tr("Program to Radio").toStdString(),
+                            Buttons::YesNoDefaultNo) == Answer::Yes;
 }
 
 } // namespace klt

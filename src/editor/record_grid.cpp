@@ -25,7 +25,7 @@ int Pixels(int twips) {
 
 RecordGrid::RecordGrid(const QString &name, QWidget *parent) : QTableWidget(parent) {
     setObjectName(name);
-    SetHint(this, kGridHint);
+    SetHint(this, HintText(kGridHint));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -10,7 +10,9 @@ namespace klt {
 
 namespace {
 
-const char *const kPdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+// A translation keeps the "|" and the patterns: every second part is the pattern of the name before it.
+const char *const kPdfFilter =
+    QT_TRANSLATE_NOOP("klt::ReportController", "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*");
 
 } // namespace
 
@@ -36,7 +38,8 @@ void ReportController::print() {
     const bool printed = PrintReport(ctx_, printer);
     ctx_.ui.setBusyPointer(false);
     if (!printed) {
-        ctx_.ui.message(MessageIcon::Warning, "The printer could not be started.", ctx_.TitleText);
+        ctx_.ui.message(MessageIcon::Warning, tr("The printer could not be started.").toStdString(),
+                        ctx_.TitleText);
     }
 }
 
@@ -49,7 +52,7 @@ void ReportController::exportPdf() {
     if (!view_.checkPage()) {
         return;
     }
-    const QString path = services_.files.saveFile(view_.dialogParent(), kPdfFilter, QString());
+    const QString path = services_.files.saveFile(view_.dialogParent(), tr(kPdfFilter), QString());
     if (path.isEmpty()) {
         return;
     }
@@ -57,15 +60,18 @@ void ReportController::exportPdf() {
     const bool written = ExportReportPdf(ctx_, path.toStdString());
     ctx_.ui.setBusyPointer(false);
     if (!written) {
-        ctx_.ui.message(MessageIcon::Warning, "FileSave Error!!", ctx_.TitleText);
+        ctx_.ui.message(MessageIcon::Warning, tr("FileSave Error!!").toStdString(), ctx_.TitleText);
     }
 }
 
 void ReportController::showAbout() {
-    ctx_.ui.message(MessageIcon::Information,
-                    ctx_.ProgramTitle + "\r\nVersion " + KLT_VERSION +
-                        "\r\n\r\nProgramming tool for the TQ series of marine VHF radios with DSC.",
-                    "About " + ctx_.ProgramTitle);
+    const QString program = QString::fromStdString(ctx_.ProgramTitle);
+    ctx_.ui.message(
+        MessageIcon::Information,
+        tr("%1\r\nVersion %2\r\n\r\nProgramming tool for the TQ series of marine VHF radios with DSC.")
+            .arg(program, KLT_VERSION)
+            .toStdString(),
+        tr("About %1").arg(program).toStdString());
 }
 
 void ReportController::showHelp() {

@@ -18,7 +18,9 @@ namespace klt {
 
 namespace {
 
-const char *const kTextFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+// A translation keeps the "|" and the patterns: every second part is the pattern of the name before it.
+const char *const kTextFilter =
+    QT_TRANSLATE_NOOP("klt::ReportWindow", "Text files(*.txt)|*.txt|All files(*.*)|*.*");
 constexpr int kComposeDelayMs = 10;
 
 QFont ReportFont() {
@@ -33,19 +35,19 @@ QFont ReportFont() {
 ReportWindow::ReportWindow(AppContext &ctx, GuiServices &services, QWidget *parent)
     : QDialog(parent), ctx_(ctx), services_(services) {
     setObjectName("frmPrn");
-    setWindowTitle("Print to File");
+    setWindowTitle(tr("Print to File"));
     resize(558, 409);
     auto *menu = new QMenuBar(this);
-    QMenu *file = menu->addMenu("&File");
-    QAction *save = file->addAction("&Save As...");
+    QMenu *file = menu->addMenu(tr("&File"));
+    QAction *save = file->addAction(tr("&Save As..."));
     save->setObjectName("mnuFileSave");
-    QAction *exit = file->addAction("&Exit");
+    QAction *exit = file->addAction(tr("&Exit"));
     exit->setObjectName("mnuFileExit");
-    text_ = new QPlainTextEdit("Now, making text image. Please wait...", this);
+    text_ = new QPlainTextEdit(tr("Now, making text image. Please wait..."), this);
     text_->setObjectName("txtPrn");
     text_->setFont(ReportFont());
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto *ok = new QPushButton("OK", this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
@@ -66,6 +68,7 @@ QString ReportWindow::text() const {
 void ReportWindow::compose() {
     ctx_.ui.setBusyPointer(true);
     setEnabled(false);
+    // The report is the core's, in English as the printed report and the saved file are.
     text_->setPlainText(QString::fromLatin1(CurrentReportText(ctx_).c_str()).replace("\r\n", "\n"));
     ctx_.ui.pause(500);
     setEnabled(true);
@@ -73,7 +76,7 @@ void ReportWindow::compose() {
 }
 
 void ReportWindow::saveAs() {
-    const QString path = services_.files.saveFile(this, kTextFilter, QString());
+    const QString path = services_.files.saveFile(this, tr(kTextFilter), QString());
     if (path.isEmpty()) {
         return;
     }

@@ -61,7 +61,7 @@ std::optional<std::string> TextField::runCheck() {
 
 void TextField::refuse(const std::string &title) {
     if (ui_ != nullptr) {
-        ui_->message(MessageIcon::Warning, "Data Error!!", title);
+        ui_->message(MessageIcon::Warning, tr("Data Error!!").toStdString(), title);
     }
     takeFocusBack();
 }

@@ -20,12 +20,13 @@ namespace klt {
 
 namespace {
 
-const char *const kInstructions = "1.Connect the KLT cable between the PC serial port and the radio.\r\n"
-                                  "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\r\n"
-                                  "   turning the power on.\r\n"
-                                  "   The Radio display will show PC CONTROL.\r\n"
-                                  "3.Press the [OK] button to start.";
-const char *const kStopping = "Stopping... please wait.";
+const char *const kInstructions = QT_TRANSLATE_NOOP(
+    "klt::TransferDialog", "1.Connect the KLT cable between the PC serial port and the radio.\r\n"
+                           "2.On the radio, press and hold [DISTRESS] and [CALL] keys while\r\n"
+                           "   turning the power on.\r\n"
+                           "   The Radio display will show PC CONTROL.\r\n"
+                           "3.Press the [OK] button to start.");
+const char *const kStopping = QT_TRANSLATE_NOOP("klt::TransferDialog", "Stopping... please wait.");
 
 } // namespace
 
@@ -38,12 +39,15 @@ void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, 
     const QString path = HelpFilePath(ctx);
     if (!QFileInfo::exists(path)) {
         ctx.ui.message(MessageIcon::Information,
-                       "Unable to display Help Contents. There is no Help associated with this project.",
+                       TransferDialog::tr(
+                           "Unable to display Help Contents. There is no Help associated with this project.")
+                           .toStdString(),
                        title);
     } else if (!services.openHelp || !services.openHelp(path, section)) {
         ctx.ui.message(MessageIcon::Error,
-                       "No program could show the help file " + path.toStdString() +
-                           ". Open it in a web browser.",
+                       TransferDialog::tr("No program could show the help file %1. Open it in a web browser.")
+                           .arg(path)
+                           .toStdString(),
                        title);
     }
 }
@@ -51,10 +55,11 @@ void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, 
 TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, QWidget *parent)
     : QDialog(parent), ctx_(ctx), services_(services), operation_(operation) {
     setObjectName("frmRadio");
+    // The operation's caption is the core's: its messages' boxes carry the same title.
     setWindowTitle(QString::fromStdString(OperationCaption(operation)));
     setModal(true);
     resize(465, 290);
-    message_ = new QLabel(QString(kInstructions).replace("\r\n", "\n"), this);
+    message_ = new QLabel(tr(kInstructions).replace("\r\n", "\n"), this);
     message_->setObjectName("lblmess");
     monitor_ = new QLabel(this);
     monitor_->setObjectName("lblmon");
@@ -67,21 +72,22 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     const std::string device = portNumber >= 1 && devices.size() >= static_cast<std::size_t>(portNumber)
                                    ? devices[portNumber - 1]
                                    : "";
+    // The port's name and device, as the system knows them.
     portLabel->setText("COM" + QString::number(portNumber) +
                        (device.empty() ? QString() : ": " + QString::fromStdString(device)));
     progress_ = new QProgressBar(this);
     progress_->setObjectName("pictProgress");
     progress_->setRange(0, 100);
     progress_->setTextVisible(false);
-    percent_ = new QLabel("0%", this);
+    percent_ = new QLabel(tr("%1%").arg(0), this);
     percent_->setObjectName("lblPercent");
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("cmdOK");
     ok_->setAutoDefault(false);
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("cmdCancel");
     cancel_->setAutoDefault(false);
-    help_ = new QPushButton("Help", this);
+    help_ = new QPushButton(tr("Help"), this);
     help_->setObjectName("cmdHelp");
     help_->setAutoDefault(false);
 
@@ -114,7 +120,7 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::runOperation);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::cancel);
     connect(help_, &QPushButton::clicked, this, &TransferDialog::help);
-    setMonitor("starting at debug mode..");
+    setMonitor(tr("starting at debug mode..").toStdString());
 }
 
 void TransferDialog::setProgress(int percent) {
@@ -123,7 +129,7 @@ void TransferDialog::setProgress(int percent) {
         progress_->setRange(0, 100); // the connection is made: the bar counts from here
     }
     progress_->setValue(shown);
-    percent_->setText(QString::number(shown) + "%");
+    percent_->setText(tr("%1%").arg(shown));
 }
 
 void TransferDialog::setMonitor(const std::string &text) {
@@ -174,7 +180,7 @@ void TransferDialog::cancel() {
     // The operation stops at its next step and closes the dialog itself; until then the dialog stays,
     // so that nothing else can reach the radio.
     worker_->cancel();
-    message_->setText(kStopping);
+    message_->setText(tr(kStopping));
 }
 
 void TransferDialog::help() {

@@ -84,6 +84,7 @@ void DrawRadio(QPainter &painter, const QRectF &area) {
     const QRectF display(body.left() + 6, body.top() + 7, body.width() - 12, 20);
     painter.setBrush(kScreen);
     painter.drawRoundedRect(display, 3, 3);
+    // What the radio's display and keys read, in any language of the window.
     painter.setFont(FittingFont(painter.font(), "PC CONTROL", display.width() - 4, 10));
     painter.setPen(QColor(0x1d, 0x3b, 0x14));
     painter.drawText(display, Qt::AlignCenter, "PC CONTROL");

@@ -74,7 +74,7 @@ void TransferWorker::run() {
     } catch (const std::exception &error) {
         // A fault of the program itself: the port has closed with the object that held it.
         outcome_ = Outcome::Failed;
-        ui.message(MessageIcon::Error, std::string("The operation stopped: ") + error.what(),
+        ui.message(MessageIcon::Error, tr("The operation stopped: %1").arg(error.what()).toStdString(),
                    OperationCaption(job_.operation));
     }
 }

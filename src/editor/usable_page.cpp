@@ -17,7 +17,9 @@ namespace klt {
 
 namespace {
 
-const char *const kRowCaptions[] = {"Group1", "Group2", "Group3", "EXP CH Group"};
+const char *const kRowCaptions[] = {
+    QT_TRANSLATE_NOOP("klt::UsablePage", "Group1"), QT_TRANSLATE_NOOP("klt::UsablePage", "Group2"),
+    QT_TRANSLATE_NOOP("klt::UsablePage", "Group3"), QT_TRANSLATE_NOOP("klt::UsablePage", "EXP CH Group")};
 
 QString Indexed(const char *name, std::size_t index) {
     return QString(name) + "_" + QString::number(index);
@@ -27,17 +29,17 @@ QComboBox *List(const QString &name, QWidget *parent) {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setMinimumContentsLength(5);
-    SetHint(list, kListHint);
+    SetHint(list, HintText(kListHint));
     return list;
 }
 
-QLabel *Label(const QString &name, const char *caption, QWidget *parent) {
+QLabel *Label(const QString &name, const QString &caption, QWidget *parent) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
     return label;
 }
 
-QLabel *Heading(const char *name, const char *caption, QWidget *parent) {
+QLabel *Heading(const char *name, const QString &caption, QWidget *parent) {
     QLabel *heading = Label(name, caption, parent);
     QFont font = heading->font();
     font.setBold(true);
@@ -64,7 +66,7 @@ UsablePage::UsablePage(PageHost &host, QWidget *parent) : QWidget(parent), host_
     for (std::size_t j = 0; j < expansionGroups_.size(); ++j) {
         auto *box = new QCheckBox(area);
         box->setObjectName(Indexed("chkEXP", j));
-        SetHint(box, kBoxHint);
+        SetHint(box, HintText(kBoxHint));
         boxes->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, j](bool on) {
             host_.config().Groups[kExpGroup].ExpChGroup[j] = on;
@@ -77,10 +79,11 @@ UsablePage::UsablePage(PageHost &host, QWidget *parent) : QWidget(parent), host_
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(5, 1);
     int line = 0;
-    grid->addWidget(Heading("lblUsableHead_0", "Usable Channel Groups", this), line++, 0, 1, 6);
+    grid->addWidget(Heading("lblUsableHead_0", tr("Usable Channel Groups"), this), line++, 0, 1, 6);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (i == kExpGroup) {
-            grid->addWidget(Heading("lblUsableHead_1", "Expansion Channel Groups", this), line++, 0, 1, 6);
+            grid->addWidget(Heading("lblUsableHead_1", tr("Expansion Channel Groups"), this), line++, 0, 1,
+                            6);
         }
         const Row &row = rows_[i];
         grid->addWidget(row.usable, line, 0, 1, 2);
@@ -101,17 +104,17 @@ UsablePage::UsablePage(PageHost &host, QWidget *parent) : QWidget(parent), host_
 
 void UsablePage::buildRow(std::size_t i) {
     Row &row = rows_[i];
-    row.usable = new QCheckBox(kRowCaptions[i], this);
+    row.usable = new QCheckBox(tr(kRowCaptions[i]), this);
     row.usable->setObjectName(Indexed("chkUsable", i));
-    SetHint(row.usable, kBoxHint);
-    row.priorityLabel = Label(Indexed("lblUsablePri", i), "Priority CH", this);
+    SetHint(row.usable, HintText(kBoxHint));
+    row.priorityLabel = Label(Indexed("lblUsablePri", i), tr("Priority CH"), this);
     row.priority = List(Indexed("cmbUsablePri", i), this);
     if (i < kPlanGroupCount) {
-        row.secondLabel = Label(Indexed("lblUsableSec", i), "Second CH", this);
+        row.secondLabel = Label(Indexed("lblUsableSec", i), tr("Second CH"), this);
         row.second = List(Indexed("cmbUsableSec", i), this);
     }
-    row.nameLabel = Label(Indexed("lblUsable", i), "Status Name", this);
-    row.name = new TextField(Indexed("txtUsable", i), "max 4 charactors.", KeyFilter::StatusName,
+    row.nameLabel = Label(Indexed("lblUsable", i), tr("Status Name"), this);
+    row.name = new TextField(Indexed("txtUsable", i), tr("max 4 charactors."), KeyFilter::StatusName,
                              static_cast<int>(kStatusNameLength), this);
     row.name->setFixedWidth(row.name->fontMetrics().horizontalAdvance("WWWW") + 16);
 
@@ -226,7 +229,7 @@ void UsablePage::refreshGroupBoxCaptions() {
     const Configuration &config = host_.config();
     for (std::size_t j = 0; j < expansionGroups_.size(); ++j) {
         const std::string &name = config.Groups[j].StatusName;
-        expansionGroups_[j]->setText(QString("Group%1").arg(j + 1) +
+        expansionGroups_[j]->setText(tr("Group%1").arg(j + 1) +
                                      (name.empty() ? QString() : "[" + ToQString(name) + "]"));
     }
 }

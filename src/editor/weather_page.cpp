@@ -29,7 +29,7 @@ QString Indexed(const char *name, std::size_t index) {
 WeatherPage::WeatherPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host) {
     setObjectName("pictD");
     auto *grid = new QGridLayout(this);
-    const char *const headings[] = {"Weather CH", "Enable", "Scan Memory", "CH Name"};
+    const QString headings[] = {tr("Weather CH"), tr("Enable"), tr("Scan Memory"), tr("CH Name")};
     for (int c = 0; c < 4; ++c) {
         auto *heading = new QLabel(headings[c], this);
         heading->setObjectName(Indexed("lblDHead", static_cast<std::size_t>(c)));
@@ -37,15 +37,16 @@ WeatherPage::WeatherPage(PageHost &host, QWidget *parent) : QWidget(parent), hos
     }
     const auto &list = BuildWeatherList();
     for (std::size_t i = 0; i < list.size(); ++i) {
+        // The weather channels' names are the channel table's, as the radio shows them.
         Row row{new QLabel(ToQString(list[i].Label), this), new QCheckBox(kNoMark, this),
                 new QCheckBox(kNoMark, this),
-                new TextField(Indexed("txtDTagName", i), "A maximum of 12 characters", KeyFilter::None,
+                new TextField(Indexed("txtDTagName", i), tr("A maximum of 12 characters"), KeyFilter::None,
                               kNameLength, this)};
         row.label->setObjectName(Indexed("lblWX", i));
         row.enable->setObjectName(Indexed("chkDEnable", i));
         row.scan->setObjectName(Indexed("chkDScan", i));
-        SetHint(row.enable, kWeatherEnableHint);
-        SetHint(row.scan, kBoxHint);
+        SetHint(row.enable, HintText(kWeatherEnableHint));
+        SetHint(row.scan, HintText(kBoxHint));
         const int line = static_cast<int>(i) + 1;
         grid->addWidget(row.label, line, 0);
         grid->addWidget(row.enable, line, 1);

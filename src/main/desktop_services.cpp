@@ -38,6 +38,7 @@ DesktopServices::DesktopServices(const SettingsStore &store)
 
 namespace {
 
+// The program's name, and the name its settings are kept under: never translated.
 constexpr const char *kProgramTitle = "KLT Programmer";
 
 } // namespace
