@@ -227,7 +227,6 @@ void MainWindow::refreshCaption() {
     // Unsaved edits put "*" before the caption, as desktop editors mark them.
     const QString caption =
         QString::fromStdString(WindowCaption(ctx_.TitleText, ctx_.ProgramTitle, ctx_.CurrentFilePath));
-    setWindowModified(!ctx_.isClean());
     setWindowTitle(ctx_.isClean() ? caption : "*" + caption);
     status_->showModel(QString::fromStdString(ctx_.ModelName));
 }

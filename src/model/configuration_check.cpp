@@ -3,6 +3,7 @@
 #include "model/channel_rules.h"
 #include "model/decimal_format.h"
 #include "model/directory_rules.h"
+#include "model/maritime_identity.h"
 #include "model/number_rules.h"
 #include "model/reference_tables.h"
 #include "model/text_format.h"
@@ -79,6 +80,15 @@ void CheckPlanChannels(const Configuration &config, Problems &problems) {
             for (const PlanFeature feature : ForbiddenFeatures(r)) {
                 problems.push_back(where + ": " + WhyNot(feature));
             }
+            // The distress channel of a group the radio uses must be there to call on.
+            if (r.Position == kDistressPosition && config.Groups[static_cast<std::size_t>(g)].Usable) {
+                if (!r.Enable) {
+                    problems.push_back(where + ": the distress channel is disabled");
+                } else if (r.Duplex || !r.TxEnable) {
+                    problems.push_back(where + (r.Duplex ? ": the distress channel is set to duplex"
+                                                         : ": the distress channel is set to receive only"));
+                }
+            }
         }
     }
 }
@@ -110,6 +120,10 @@ void CheckExpansionAndWeather(const Configuration &config, Problems &problems) {
         if (LacksDisplayFigures(r)) {
             problems.push_back(where + "enabled without its two display figures");
         }
+        if (r.Scramble != 0) {
+            // New expansion channels start with the factory's scrambler value: say so, it is seldom meant.
+            problems.push_back(where + "the scrambler is on");
+        }
     }
 }
 
@@ -126,9 +140,14 @@ void CheckDirectory(const std::array<DirectoryEntry, N> &entries, bool group, Pr
         if (i >= used) {
             problems.push_back(where + "in use after an empty entry");
         }
-        if (const NumberKind kind = group ? NumberKind::GroupMmsi : NumberKind::Mmsi;
-            !StoredNumberValid(entry.Mmsid, kind)) {
+        const NumberKind kind = group ? NumberKind::GroupMmsi : NumberKind::Mmsi;
+        if (entry.Mmsid.empty()) {
+            problems.push_back(where + "in use without an MMSI: the radio would not get this station");
+        } else if (!StoredNumberValid(entry.Mmsid, kind)) {
             problems.push_back(where + "the MMSI is not " + std::to_string(DigitCount(kind)) + " digits");
+        } else if (const auto warning = group ? GroupMmsiWarning(MmsiFieldText(entry.Mmsid, true))
+                                              : IndividualMmsiWarning(MmsiForPeople(entry.Mmsid))) {
+            problems.push_back(where + *warning);
         }
         if (const auto problem = NameProblem(entry.TagName, kDirectoryNameLength); !problem.empty()) {
             problems.push_back(where + "the name " + problem);
@@ -137,8 +156,11 @@ void CheckDirectory(const std::array<DirectoryEntry, N> &entries, bool group, Pr
 }
 
 void CheckDscAndAtis(const Configuration &config, bool atis, Problems &problems) {
-    if (!StoredNumberValid(config.DscBasic.UserMmsi, NumberKind::Mmsi)) {
+    const std::string &user = config.DscBasic.UserMmsi;
+    if (!StoredNumberValid(user, NumberKind::Mmsi)) {
         problems.push_back("DSC Setup: the user MMSI is not " + std::to_string(kMmsiDigits) + " digits");
+    } else if (const auto warning = user.empty() ? std::nullopt : UserMmsiWarning(MmsiForPeople(user))) {
+        problems.push_back("DSC Setup: the user MMSI " + *warning);
     }
     if (!atis) {
         return;
@@ -146,6 +168,8 @@ void CheckDscAndAtis(const Configuration &config, bool atis, Problems &problems)
     const std::string &code = config.Atis.AtisCode;
     if (!StoredNumberValid(code, NumberKind::AtisCode)) {
         problems.push_back("ATIS Setup: the ATIS code is not " + std::to_string(kAtisCodeDigits) + " digits");
+    } else if (const auto warning = code.empty() ? std::nullopt : AtisCodeWarning(code)) {
+        problems.push_back("ATIS Setup: the ATIS code " + *warning);
     }
     bool sent = false;
     for (std::size_t g = 0; g < kGroupCount; ++g) {

@@ -136,7 +136,7 @@ TEST(RulesAgree, WhatTheImportTakesTheCheckPasses) {
                                                               "USA,20,1,1,1,1,1,1,3,SIXTEEN LETTERS.\r\n");
     ASSERT_FALSE(ImportCsvTable(config, CsvTable::Channels, channels));
     const std::string expansion =
-        kExpansionHeader + std::string("3,1,2b,A,137.000,174.000,0,0,1,0,,1,0,0\r\n");
+        kExpansionHeader + std::string("3,1,2b,A,137.000,174.000,0,0,1,Off,,1,0,0\r\n");
     ASSERT_FALSE(ImportCsvTable(config, CsvTable::Expansion, expansion));
     ASSERT_FALSE(ImportCsvTable(config, CsvTable::IndividualDirectory,
                                 "Entry,MMSI,Name\r\n1,366100137,ELEVEN CHRS\r\n"));

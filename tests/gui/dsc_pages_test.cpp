@@ -380,11 +380,11 @@ TEST(DscPagesAndTheRadio, EditsSurviveFileAndRadio) {
     gui.select("SG 1");
     gui.box("chkGEnable")->click();
     gui.type("txtGPosi", "FLEET");
-    gui.type("txtGMMSI", "01234567");
+    gui.type("txtGMMSI", "21134567"); // a group of Germany
     gui.select("DSC");
     const Configuration edited = gui.ctx.Config;
     EXPECT_EQ(edited.DscBasic.UserMmsi, "2112345670");
-    EXPECT_EQ(edited.GroupDirectory[0].Mmsid, "0012345670");
+    EXPECT_EQ(edited.GroupDirectory[0].Mmsid, "0211345670");
 
     const QString path = QString::fromStdString((gui.folder.path() / "dsc.dat").string());
     gui.files.answers = {path};

@@ -54,8 +54,33 @@ TEST(ConfigurationCheck, EachKindOfProblemIsNamed) {
          "the name longer than 11 characters"},
         {[](Configuration &c) { c.DscBasic.UserMmsi = "12345"; }, "DSC Setup: the user MMSI is not 9 digits"},
         {[](Configuration &c) { c.Atis.AtisCode = "123"; }, "the ATIS code is not 10 digits"},
-        {[](Configuration &c) { c.Atis.AtisCode = "9123456789", c.Atis.UsableAtisChGroup = {}; },
+        {[](Configuration &c) { c.Atis.AtisCode = "9211234567", c.Atis.UsableAtisChGroup = {}; },
          "an ATIS code is set, but no usable channel group sends ATIS"},
+        // Numbers of the right length, but not the kind of identity their place asks for.
+        {[](Configuration &c) { c.DscBasic.UserMmsi = "0036699990"; },
+         "DSC Setup: the user MMSI 003669999 is not a ship station's MMSI"},
+        {[](Configuration &c) { c.DscBasic.UserMmsi = "2001234560"; }, "200 is no country's"},
+        {[](Configuration &c) { c.Individual[0] = {true, "ODD", "1123456780", {}}; },
+         "Individual Directory, entry 1: 112345678 is neither a ship station's MMSI"},
+        {[](Configuration &c) { c.GroupDirectory[0] = {true, "FLEET", "0999123450", {}}; },
+         "Group Directory, entry 1: 99912345: 999 is no country's"},
+        {[](Configuration &c) { c.Atis.AtisCode = "2111234567"; }, "the ATIS code 2111234567 is not an ATIS code"},
+        // A station in use without its number: the radio would never get it.
+        {[](Configuration &c) { c.Individual[0] = {true, "HARBOUR", "", {}}; },
+         "Individual Directory, entry 1: in use without an MMSI"},
+        // The distress channel of a usable group, and a scrambler nobody meant.
+        {[](Configuration &c) {
+             c.Usa[32].Enable = false;
+             c.Usa[18].Enable = true; // channel 9, the priority channel now
+             c.Groups[0].PriorityCh = 18;
+         },
+         "USA 16: the distress channel is disabled"},
+        {[](Configuration &c) { c.Usa[32].TxEnable = false; }, "USA 16: the distress channel is set to receive only"},
+        {[](Configuration &c) {
+             Expansion(c, "12", 156.025);
+             c.Expansion[2].Scramble = 5;
+         },
+         "EXP Channel 3: the scrambler is on"},
     };
     for (const auto &c : cases) {
         Configuration config = factory;
