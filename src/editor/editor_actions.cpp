@@ -108,6 +108,8 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
         action->setCheckable(true);
         portSlots.push_back(action);
     }
+    verifyAfterProgramming = AddAction(options, "mnuOptionsVerify", tr("&Verify after Programming"));
+    verifyAfterProgramming->setCheckable(true);
     hexDump = AddAction(options, "mnuOptionsHexdump", tr("Hexdump"));
     hexDump->setCheckable(true);
 

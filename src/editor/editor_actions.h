@@ -34,7 +34,7 @@ public:
     std::vector<QAction *> destinationSlots;
     QMenu *portMenu;
     std::vector<QAction *> portSlots;
-    QAction *hexDump, *helpContents, *helpAbout;
+    QAction *verifyAfterProgramming, *hexDump, *helpContents, *helpAbout;
     // The image hex file keys of service staff (debug mode only).
     QShortcut *saveHexFile, *openHexFile;
 

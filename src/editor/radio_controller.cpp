@@ -15,14 +15,19 @@ namespace klt {
 namespace {
 
 constexpr std::size_t kProblemsListed = 12;
+const char *const kVerifyKey = "VerifyAfterProgramming";
 
 } // namespace
 
 RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorView &view,
                                  const EditorActions &actions, QObject *parent)
-    : QObject(parent), ctx_(ctx), services_(services), view_(view) {
+    : QObject(parent), ctx_(ctx), services_(services), view_(view), actions_(actions) {
     connect(actions.transferProgram, &QAction::triggered, this, &RadioController::program);
     connect(actions.transferRead, &QAction::triggered, this, &RadioController::read);
+    // Each user's choice, on unless turned off.
+    actions.verifyAfterProgramming->setChecked(ctx.store.get("Settings", kVerifyKey, "1") != "0");
+    connect(actions.verifyAfterProgramming, &QAction::toggled, this,
+            [this](bool on) { ctx_.store.put("Settings", kVerifyKey, on ? "1" : "0"); });
 }
 
 bool RadioController::runOperation(Operation operation) {
@@ -30,10 +35,12 @@ bool RadioController::runOperation(Operation operation) {
         return false; // one operation at a time on the one port
     }
     ctx_.commitEdits();
-    TransferDialog dialog(ctx_, services_, operation, view_.dialogParent());
+    TransferDialog dialog(ctx_, services_, operation, actions_.verifyAfterProgramming->isChecked(),
+                          view_.dialogParent());
     running_ = &dialog;
     dialog.exec();
     running_ = nullptr;
+    received_ = dialog.received();
     if (dialog.completed() && operation != Operation::Read && operation != Operation::Program) {
         ctx_.commitReplacement(OperationCaption(operation), false); // a clear empties records too
     }
@@ -57,8 +64,9 @@ void RadioController::read() {
     if (!view_.checkPage() || !runOperation(Operation::Read)) {
         return;
     }
-    // The configuration that was in the radio is never lost: the read keeps it among the backups.
-    KeepBackup(BackupFolder(ctx_.ProgramTitle), ctx_.Image, ctx_.CurrentModel,
+    // The configuration that was in the radio is never lost: the read keeps among the backups the memory
+    // exactly as the radio sent it.
+    KeepBackup(BackupFolder(ctx_.ProgramTitle), received_, ctx_.CurrentModel,
                std::chrono::system_clock::now());
     ctx_.CurrentFilePath.clear();
     view_.showReplaced();

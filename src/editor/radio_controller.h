@@ -37,7 +37,9 @@ private:
     AppContext &ctx_;
     GuiServices &services_;
     EditorView &view_;
+    const EditorActions &actions_;
     TransferDialog *running_ = nullptr;
+    RadioImage received_; // the last completed read's memory as the radio sent it
     QWidget *closeAfter_ = nullptr;
 };
 

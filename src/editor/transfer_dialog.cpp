@@ -52,8 +52,9 @@ void ShowHelp(AppContext &ctx, GuiServices &services, const std::string &title, 
     }
 }
 
-TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, QWidget *parent)
-    : QDialog(parent), ctx_(ctx), services_(services), operation_(operation) {
+TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, bool verify,
+                               QWidget *parent)
+    : QDialog(parent), ctx_(ctx), services_(services), operation_(operation), verify_(verify) {
     setObjectName("frmRadio");
     // The operation's caption is the core's: its messages' boxes carry the same title.
     setWindowTitle(QString::fromStdString(OperationCaption(operation)));
@@ -148,9 +149,9 @@ void TransferDialog::runOperation() {
     portSettings.put("ComPath", "ComNum", std::to_string(portNumber));
     const std::string deviceKey = "Device" + std::to_string(portNumber);
     portSettings.put("ComPath", deviceKey, ctx_.store.get("ComPath", deviceKey, ""));
-    worker_ = new TransferWorker(
-        {operation_, LinkSettingsOf(ctx_), ErrorLogOf(ctx_), ctx_.Image, ctx_.Config, ctx_.CurrentModel},
-        services_, std::move(portSettings), ctx_.ui, this);
+    worker_ = new TransferWorker({operation_, LinkSettingsOf(ctx_), ErrorLogOf(ctx_), ctx_.Image, ctx_.Config,
+                                  ctx_.CurrentModel, WriteCheckOf(ctx_, verify_)},
+                                 services_, std::move(portSettings), ctx_.ui, this);
     connect(worker_, &TransferWorker::progressed, this, &TransferDialog::setProgress);
     connect(worker_, &TransferWorker::monitored, this,
             [this](const QString &line) { monitor_->setText(line); });
@@ -162,6 +163,7 @@ void TransferDialog::finishOperation() {
     // The exchange worked on a copy; the window's configuration takes what it left, as if in place.
     ctx_.Image = worker_->job().image;
     ctx_.Config = worker_->job().config;
+    received_ = worker_->job().received;
     completed_ = worker_->outcome() == Outcome::Done;
     worker_->deleteLater();
     worker_ = nullptr;

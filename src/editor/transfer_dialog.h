@@ -18,10 +18,13 @@ class TransferWorker;
 class TransferDialog final : public QDialog {
     Q_OBJECT
 public:
-    TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, QWidget *parent);
+    // verify: a write reads back what it wrote.
+    TransferDialog(AppContext &ctx, GuiServices &services, Operation operation, bool verify, QWidget *parent);
 
     // Whether the operation ran to its end ("Complete!!").
     bool completed() const { return completed_; }
+    // After a completed read: the memory exactly as the radio sent it.
+    const RadioImage &received() const { return received_; }
     // From OK until the operation has ended; Cancel, Escape and closing then ask it to stop.
     bool running() const { return running_; }
     void cancel();
@@ -42,6 +45,8 @@ private:
     GuiServices &services_;
     Operation operation_;
     bool completed_ = false;
+    bool verify_ = true;
+    RadioImage received_;
     bool running_ = false;
     TransferWorker *worker_ = nullptr;
     QLabel *message_;

@@ -12,6 +12,7 @@
 #include "link/operation.h"
 #include "link/outcome.h"
 #include "link/radio_link.h"
+#include "link/transfer_flows.h"
 #include "model/model_catalogue.h"
 #include "model/radio_image.h"
 #include "model/records.h"
@@ -31,6 +32,8 @@ struct TransferJob {
     RadioImage image;
     Configuration config;
     Model model;
+    WriteCheck check;
+    RadioImage received{}; // a read's memory as the radio sent it
 };
 
 class TransferWorker final : public QObject {

@@ -2,6 +2,7 @@
 // Edit menu work from the first keystroke.
 
 #include "gui/gui_fixture.h"
+#include "model/image_layout.h"
 #include "model/image_mapping.h"
 #include "support/random_config.h"
 
@@ -115,6 +116,29 @@ TEST(Messages, NonAsciiFileNamesAndCellsReachTheBoxIntact) {
     EXPECT_TRUE(boxText.startsWith(QString::fromUtf8("Stationen-K\u00fcste.csv: line 2")))
         << boxText.toStdString();
     EXPECT_TRUE(boxText.contains(QString::fromUtf8("\"\u00f6\""))) << boxText.toStdString();
+}
+
+// Program to Radio proves itself when Options > Verify after Programming is on (each user's choice,
+// kept): it says so, or names the setting a lying radio did not keep.
+TEST(Transfer, AVerifiedWriteSaysSoAndALyingRadioIsCaught) {
+    Gui gui;
+    QAction *verify = gui.find("mnuOptionsVerify");
+    verify->trigger();
+    EXPECT_TRUE(verify->isChecked());
+    EXPECT_EQ(gui.store.get("Settings", "VerifyAfterProgramming", ""), "1");
+    gui.ctx.Config.Usa[32].ChTag = "MAYDAY";
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    EXPECT_EQ(gui.texts(),
+              (std::vector<std::string>{"Complete!!\r\nVerified: the radio holds every byte that "
+                                        "was written."}));
+    gui.ui.messages.clear();
+    gui.radio = sim::SimulatedRadio(RadioMemory(1), {.dropWritesAt = {layout::kPlanTables[0].Name(32)}});
+    gui.pressOkInDialog();
+    gui.find("mnuTransferProgram")->trigger();
+    ASSERT_EQ(gui.texts().size(), 1u);
+    EXPECT_TRUE(gui.texts()[0].starts_with("Verify Error!!\r\n")) << gui.texts()[0];
+    EXPECT_NE(gui.texts()[0].find("[CHUSA32] ChTag: MAYDAY -> "), std::string::npos) << gui.texts()[0];
 }
 
 } // namespace

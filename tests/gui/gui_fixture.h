@@ -101,6 +101,9 @@ struct Gui {
             std::filesystem::copy_file(std::filesystem::path(KLT_BUILD_BIN_DIR) / file, folder.path() / file);
         }
         ui.onWait = [this](int ms) { clock.advance(ms); };
+        // Writes end without their read-back unless a test asks for it (Options > Verify after
+        // Programming), so that a test's exchanges stay those it counts.
+        store.put("Settings", "VerifyAfterProgramming", "0");
         start(switches);
     }
     void start(Switches switches = {}) {

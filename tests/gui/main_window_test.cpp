@@ -287,7 +287,8 @@ TEST(Transfer, CancelDuringAReadChangesNothing) {
     const Configuration before = gui.ctx.Config;
     gui.whenRadio([&gui] { return gui.radio.framedCommands() == 100; },
                   [] {
-                      if (auto *cancel = QApplication::activeModalWidget()->findChild<QPushButton *>("cmdCancel")) {
+                      if (auto *cancel =
+                              QApplication::activeModalWidget()->findChild<QPushButton *>("cmdCancel")) {
                           cancel->click();
                       }
                   });
@@ -308,15 +309,16 @@ TEST(Transfer, CancelWhileConnectingStopsTheWriteAndTheDialogWaitsForIt) {
     const auto memory = gui.radio.memory();
     bool stayed = false;
     QString shown;
-    gui.whenRadio([] { return true; }, [&] {
-        auto *dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) {
-            return;
-        }
-        dialog->findChild<QPushButton *>("cmdCancel")->click();
-        stayed = dialog->isVisible();
-        shown = dialog->findChild<QLabel *>("lblmess")->text();
-    });
+    gui.whenRadio([] { return true; },
+                  [&] {
+                      auto *dialog = QApplication::activeModalWidget();
+                      if (dialog == nullptr) {
+                          return;
+                      }
+                      dialog->findChild<QPushButton *>("cmdCancel")->click();
+                      stayed = dialog->isVisible();
+                      shown = dialog->findChild<QLabel *>("lblmess")->text();
+                  });
     gui.pressOkInDialog();
     gui.find("mnuTransferProgram")->trigger();
     EXPECT_TRUE(stayed);
@@ -332,12 +334,13 @@ TEST(Transfer, OneAtATimeAndClosingTheWindowStopsIt) {
     Gui gui;
     QWidget *running = nullptr;
     bool closed = true;
-    gui.whenRadio([&gui] { return gui.radio.framedCommands() == 50; }, [&] {
-        running = QApplication::activeModalWidget();
-        gui.find("mnuTransferProgram")->trigger();
-        EXPECT_EQ(QApplication::activeModalWidget(), running);
-        closed = gui.window->close();
-    });
+    gui.whenRadio([&gui] { return gui.radio.framedCommands() == 50; },
+                  [&] {
+                      running = QApplication::activeModalWidget();
+                      gui.find("mnuTransferProgram")->trigger();
+                      EXPECT_EQ(QApplication::activeModalWidget(), running);
+                      closed = gui.window->close();
+                  });
     gui.pressOkInDialog();
     gui.find("mnuTransferRead")->trigger();
     EXPECT_FALSE(closed); // not while the transfer ran ...
