@@ -81,10 +81,8 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
         checkName(field);
         return std::nullopt;
     });
-    mmsi_->setLeaveCheck(host_.ui(), [this](TextField &field) {
-        checkMmsi(field);
-        return std::nullopt;
-    });
+    // A number of the wrong length is refused, never dropped: the station would not reach the radio.
+    mmsi_->setLeaveCheck(host_.ui(), [this](TextField &field) { return checkMmsi(field); });
     add_ = new QCheckBox(tr("Add"), this);
     add_->setObjectName("chkGEnable");
     delete_ = new QCheckBox(tr("Delete"), this);
@@ -135,6 +133,8 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
     }
     filling_ = true;
     nameLabel_->setText(group() ? tr("Group Name") : tr("Station Name"));
+    mmsi_->setRefusalNote(group() ? tr("A group's MMSI has 8 digits (the radio adds the 0 before them).")
+                                  : tr("A station's MMSI has 9 digits."));
     // A group's number has eight digits: a ninth could only be refused.
     mmsi_->setMaxLength(static_cast<int>(DigitCount(group() ? NumberKind::GroupMmsi : NumberKind::Mmsi)));
     name_->fill(ToQString(shown->TagName));
@@ -192,17 +192,21 @@ void DirectoryEntryPage::checkName(TextField &field) {
     }
 }
 
-void DirectoryEntryPage::checkMmsi(TextField &field) {
+std::optional<std::string> DirectoryEntryPage::checkMmsi(TextField &field) {
     DirectoryEntry *edited = entry();
     const NumberKind kind = group() ? NumberKind::GroupMmsi : NumberKind::Mmsi;
     const std::optional<std::string> value = FixedLengthValue(FromQString(field.text()), kind);
-    if (edited == nullptr || !value) {
-        return; // a wrong length is not stored, and the page may be left
+    if (edited == nullptr) {
+        return std::nullopt;
+    }
+    if (!value) {
+        return DirectoryTitle(group()).toStdString();
     }
     edited->Mmsid = *value;
     if (value->empty()) {
         deleteEntry(); // an entry without a number is no entry
     }
+    return std::nullopt;
 }
 
 bool DirectoryEntryPage::validate() {

@@ -7,7 +7,9 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -53,7 +55,8 @@ private:
     void remove();
     void deleteEntry();
     void checkName(TextField &field);
-    void checkMmsi(TextField &field);
+    // Nothing when the number was taken (or emptied), else the title of its refusal.
+    std::optional<std::string> checkMmsi(TextField &field);
 
     PageHost &host_;
     int directory_ = kIndividualDirectory;

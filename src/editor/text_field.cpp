@@ -61,7 +61,9 @@ std::optional<std::string> TextField::runCheck() {
 
 void TextField::refuse(const std::string &title) {
     if (ui_ != nullptr) {
-        ui_->message(MessageIcon::Warning, tr("Data Error!!").toStdString(), title);
+        const QString text =
+            refusalNote_.isEmpty() ? tr("Data Error!!") : tr("Data Error!!") + "\r\n" + refusalNote_;
+        ui_->message(MessageIcon::Warning, text.toStdString(), title);
     }
     takeFocusBack();
 }

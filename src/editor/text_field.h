@@ -24,6 +24,8 @@ public:
 
     // ui shows the refusals.
     void setLeaveCheck(Ui &ui, LeaveCheck check);
+    // The line under "Data Error!!" that says what the field expects ("A station's MMSI has 9 digits.").
+    void setRefusalNote(const QString &note) { refusalNote_ = note; }
     // Shows a stored value: nothing the user typed is pending any more.
     void fill(const QString &text);
     // True while the field holds a change that has not been taken.
@@ -55,6 +57,7 @@ private:
     KeyFilter filter_;
     Ui *ui_ = nullptr;
     LeaveCheck check_;
+    QString refusalNote_;
     bool dirty_ = false;
     bool refused_ = false; // the last check refused the text, which is still in the field
     bool checking_ = false;

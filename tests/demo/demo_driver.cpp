@@ -73,7 +73,10 @@ int main(int argc, char **argv) {
     ctx.Config.Individual[1].TagName = "DEMO EDIT";
     window.setModified(true);
     window.transferProgram();
-    passed &= Expect(driver.takeMessage() == "Complete!!", "Program to Radio: Complete!!");
+    // A write proves itself (Options > Verify after Programming is on for a new user).
+    passed &=
+        Expect(driver.takeMessage() == "Complete!!\nVerified: the radio holds every byte that was written.",
+               "Program to Radio: Complete!! and verified");
     window.setModified(false);
     return passed ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // transfer dialog against the simulated radio, and their edits through a file and through the radio.
 
 #include "gui/gui_fixture.h"
+#include "model/configuration_check.h"
 #include "model/image_layout.h"
 
 #include <QCheckBox>
@@ -300,17 +301,25 @@ TEST(Directory, EntriesAreAddedInOrderAndDeletedWithoutGaps) {
     EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "HARBOUR MAS");
     EXPECT_EQ(gui.ctx.Config.Individual[2].Mmsid, "2333333330");
 
-    // A blank name and a wrong-length number are not stored, and say nothing.
+    // A blank name is not stored and says nothing; a wrong-length number is refused, saying what is
+    // expected, and never stored: the station would not reach the radio.
     const std::size_t boxes = gui.ui.messages.size();
     gui.select("SM 2");
     gui.field("txtGPosi")->selectAll();
     gui.type("txtGPosi", "   ");
     gui.tab("txtGPosi");
+    EXPECT_EQ(gui.ui.messages.size(), boxes);
     gui.type("txtGMMSI", "1234");
     gui.tab("txtGMMSI");
     EXPECT_EQ(gui.ctx.Config.Individual[1].TagName, "TUG");
     EXPECT_EQ(gui.ctx.Config.Individual[1].Mmsid, "2222222220");
-    EXPECT_EQ(gui.ui.messages.size(), boxes);
+    ASSERT_EQ(gui.ui.messages.size(), boxes + 1);
+    EXPECT_EQ(gui.ui.messages.back().text, "Data Error!!\r\nA station's MMSI has 9 digits.");
+    EXPECT_EQ(gui.ui.messages.back().title, "Individual Directory");
+    EXPECT_FALSE(gui.select("SM 1")); // not left with the number refused
+    gui.field("txtGMMSI")->selectAll();
+    gui.type("txtGMMSI", "222222222");
+    gui.tab("txtGMMSI");
 
     // Deleting entry 1 moves 2 and 3 up; "No" keeps it.
     gui.select("SM 1");
@@ -336,6 +345,30 @@ TEST(Directory, EntriesAreAddedInOrderAndDeletedWithoutGaps) {
     EXPECT_TRUE(gui.select("SM 2"));
     EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "PILOT");
     EXPECT_FALSE(gui.ctx.Config.Individual[1].Enable);
+}
+
+// A station added with a number one digit short: refused on the page with what is expected, never
+// kept as an enabled entry without a number behind a "Complete!!".
+TEST(Directory, AStationWithAShortNumberIsRefusedNotDropped) {
+    DscGui gui;
+    gui.activate();
+    gui.select("SM 1");
+    gui.box("chkGEnable")->click();
+    gui.type("txtGPosi", "HARBOUR");
+    gui.tab("txtGPosi");
+    gui.type("txtGMMSI", "36612345");
+    gui.tab("txtGMMSI");
+    ASSERT_FALSE(gui.texts().empty());
+    EXPECT_EQ(gui.texts().back(), "Data Error!!\r\nA station's MMSI has 9 digits.");
+    EXPECT_FALSE(gui.select("SM 2"));
+    EXPECT_EQ(gui.window->shownNodeKey(), "SM 1");
+    EXPECT_EQ(gui.ctx.Config.Individual[0].Mmsid, "");
+    // The check before programming names an enabled entry without a number, whatever made it.
+    const auto problems = CheckConfiguration(gui.ctx.Config, gui.ctx.CurrentModel, gui.ctx.AtisAvailable);
+    EXPECT_NE(std::ranges::find(problems,
+                                "Individual Directory, entry 1: in use without an MMSI: the radio would "
+                                "not get this station"),
+              problems.end());
 }
 
 TEST(Directory, GroupNumbersAndTheLastEntry) {
