@@ -15,9 +15,10 @@ LinkSettings LinkSettingsOf(const AppContext &ctx) {
     return settings;
 }
 
-WriteCheck WriteCheckOf(const AppContext &ctx, bool verify) {
+WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity) {
     WriteCheck check;
     check.verify = verify;
+    check.identity = identity;
     check.describe = [config = ctx.Config, model = ctx.CurrentModel, name = ctx.ModelName,
                       atis = ctx.AtisAvailable](const RadioImage &sent, const RadioImage &held) {
         Configuration written = config;
@@ -36,7 +37,8 @@ Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, 
     ctx.Cancel.requested = false;
     RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
     return RunTransfer(link, operation,
-                       {ctx.Image, ctx.Config, ctx.CurrentModel, WriteCheckOf(ctx, options.verify), options.received});
+                       {ctx.Image, ctx.Config, ctx.CurrentModel,
+                        WriteCheckOf(ctx, options.verify, options.identity), options.received});
 }
 
 } // namespace klt

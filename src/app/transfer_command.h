@@ -18,10 +18,12 @@ LinkSettings LinkSettingsOf(const AppContext &ctx);
 
 // How a write of this context proves itself: read back when verify is on, the differences named by
 // the settings file's own sections and keys.
-WriteCheck WriteCheckOf(const AppContext &ctx, bool verify);
+// identity: the radio's user MMSI is read first, and a write that would change it asks.
+WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity = true);
 
 struct TransferOptions {
     bool verify = true;             // a write reads back what it wrote
+    bool identity = true;           // a write that would change the radio's MMSI asks first
     RadioImage *received = nullptr; // a read leaves here the memory as the radio sent it
 };
 

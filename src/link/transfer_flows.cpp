@@ -90,10 +90,41 @@ Outcome VerifyFlow(RadioLink &link, const TransferData &data) {
     return Outcome::Failed;
 }
 
+// The radio's identity before it is changed: when the write would change it the user is asked, and
+// No (the default) writes nothing.
+Outcome IdentityFlow(RadioLink &link, const TransferData &data) {
+    link.ShowMonitor("identity check...");
+    std::optional<std::string> held;
+    const Outcome read = GuardPortFaults(link, "frmRadio.ReadIdentity", [&] {
+        Outcome outcome = Outcome::Done;
+        held = ReadRadioMmsi(link, outcome);
+        if (outcome == Outcome::Cancelled) {
+            AbortTransfer(link); // the read owes the radio its abort
+        }
+        return outcome;
+    });
+    if (read != Outcome::Done) {
+        FinishTransfer(link, read, "Program to Radio");
+        return read;
+    }
+    const auto question = IdentityQuestion(*held, data.config.DscBasic.UserMmsi);
+    if (question && link.ui().question(MessageIcon::Exclamation, *question, link.caption(),
+                                       Buttons::YesNoDefaultNo) != Answer::Yes) {
+        FinishTransfer(link, Outcome::Cancelled, "Program to Radio");
+        return Outcome::Cancelled;
+    }
+    return Outcome::Done;
+}
+
 Outcome WriteFlow(RadioLink &link, const TransferData &data) {
     PrepareImageForWrite(data.image, data.config);
     if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
         return ready;
+    }
+    if (data.check.identity) {
+        if (const Outcome same = IdentityFlow(link, data); same != Outcome::Done) {
+            return same;
+        }
     }
     link.ShowMonitor("radio writing...");
     const std::size_t before = link.Sends();

@@ -20,6 +20,9 @@ namespace klt {
 // written -> held"), and without it the addresses are named.
 struct WriteCheck {
     bool verify = false;
+    // Before writing, the radio's user MMSI is read; when it has one and the configuration would make
+    // it another, the user is asked (No the default) and No writes nothing.
+    bool identity = false;
     std::function<std::vector<std::string>(const RadioImage &sent, const RadioImage &held)> describe;
 };
 

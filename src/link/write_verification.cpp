@@ -2,6 +2,9 @@
 
 #include "link/block_transfer.h"
 #include "link/handshake.h"
+#include "model/digits_codec.h"
+#include "model/maritime_identity.h"
+#include "model/number_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +23,31 @@ std::vector<layout::Range> WrittenRanges() {
         }
     }
     return ranges;
+}
+
+std::optional<std::string> ReadRadioMmsi(RadioLink &link, Outcome &outcome) {
+    RadioImage held;
+    const Address block = layout::kUserMmsi - layout::kUserMmsi % kBlockLength;
+    outcome = ReadBlock(link, held.bytes(), block, kBlockLength);
+    if (outcome != Outcome::Done) {
+        return std::nullopt;
+    }
+    return MmsiForPeople(Bcd5ToDigits(held, layout::kUserMmsi));
+}
+
+std::optional<std::string> IdentityQuestion(const std::string &radioMmsi, const std::string &configuredMmsi) {
+    const std::string configured = MmsiForPeople(configuredMmsi);
+    if (radioMmsi.size() != kMmsiDigits || radioMmsi == configured) {
+        return std::nullopt;
+    }
+    const auto withCountry = [](const std::string &mmsi) {
+        const auto country = CountryOfMmsi(mmsi);
+        return country ? mmsi + " (" + std::string(*country) + ")" : mmsi;
+    };
+    const std::string becomes = configured.empty() ? "would leave it without one"
+                                                   : "would make it " + withCountry(configured);
+    return "This radio's MMSI is " + withCountry(radioMmsi) + "; the configuration " + becomes +
+           ".\r\nProgram anyway?";
 }
 
 Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,

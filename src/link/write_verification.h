@@ -7,12 +7,22 @@
 #include "model/image_layout.h"
 #include "model/radio_image.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace klt {
 
 // The bytes a write sends, in its order: the single-byte runs and the whole blocks.
 std::vector<layout::Range> WrittenRanges();
+
+// The user MMSI the radio holds now (its nine digits; empty when it has none), read with one block
+// read. Nothing when the read did not complete.
+std::optional<std::string> ReadRadioMmsi(RadioLink &link, Outcome &outcome);
+
+// The question before a write that would change the radio's identity; nothing when it would not
+// (the radio has none, or the configuration keeps it).
+std::optional<std::string> IdentityQuestion(const std::string &radioMmsi, const std::string &configuredMmsi);
 
 // Reads back the blocks the write touched into held (which starts as a copy of what was sent) and
 // lists the written addresses whose byte differs. A cancelled read-back tells the radio to stop, as a

@@ -43,7 +43,8 @@ TEST(VerifiedWrite, ReadsBackEveryBlockTheWriteTouchedAndSaysSo) {
     // One block read for each step the write sent, at the step's block, after the last write.
     const auto reads = Lines(bench, "#CEPRD\t");
     const auto ranges = WrittenRanges();
-    ASSERT_EQ(reads.size(), 3 + ranges.size()); // the identity checks read three times first
+    // The model and product checks read three times first, then the radio's MMSI once.
+    ASSERT_EQ(reads.size(), 3 + 1 + ranges.size());
     const auto &all = bench.radio.linesFromPc();
     const auto lastWrite = std::find_if(all.rbegin(), all.rend(), [](const std::string &l) {
                                return l.starts_with("#CEPWR");
@@ -124,6 +125,40 @@ TEST(VerifiedWrite, CancelAndSilenceDuringTheReadBackEndItAsDuringTheWrite) {
     EXPECT_EQ(silent.messages(),
               (std::vector<std::string>{"Program to Radio: Communication Error!!" + test::kStoppedAnswering +
                                         test::kPartlyProgrammed}));
+}
+
+// A radio with an MMSI of its own is asked about before the write would give it another; No, the
+// default, sends no write.
+TEST(IdentityBeforeWrite, AnotherMmsiIsAskedAboutAndNoWritesNothing) {
+    auto memory = test::RadioMemory(1);
+    const std::array<std::uint8_t, 5> radioMmsi = {0x36, 0x61, 0x23, 0x45, 0x60}; // 366123456
+    std::copy(radioMmsi.begin(), radioMmsi.end(), memory.begin() + layout::kUserMmsi);
+    const auto run = [&memory](const std::string &configured, std::vector<Answer> answers) {
+        auto bench = std::make_unique<LinkBench>(1, memory, sim::FaultPlan{});
+        bench->ctx.Config.DscBasic.UserMmsi = configured;
+        bench->ui.answers = std::move(answers);
+        Program(*bench);
+        return bench;
+    };
+    const auto declined = run("2112345600", {});
+    ASSERT_EQ(declined->ui.messages.size(), 1u);
+    EXPECT_EQ(declined->ui.messages[0].text,
+              "This radio's MMSI is 366123456 (United States of America); the configuration would make it "
+              "211234560 (Germany (Federal Republic of)).\r\nProgram anyway?");
+    EXPECT_EQ(declined->ui.messages[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_TRUE(Lines(*declined, "#CEPWR").empty());
+    EXPECT_EQ(declined->radio.memory(), memory);
+    EXPECT_FALSE(declined->port.isOpen());
+
+    const auto accepted = run("2112345600", {Answer::Yes});
+    EXPECT_FALSE(Lines(*accepted, "#CEPWR").empty());
+    EXPECT_EQ(accepted->radio.memory()[layout::kUserMmsi], 0x21);
+    // The same MMSI, or a radio without one, is no question.
+    EXPECT_EQ(run("3661234560", {})->messages().size(), 1u); // "Complete!!" alone
+    auto blank = test::RadioMemory(1);
+    LinkBench fresh(1, blank, {});
+    fresh.ctx.Config.DscBasic.UserMmsi = "2112345600";
+    EXPECT_EQ(Program(fresh), Outcome::Done);
 }
 
 } // namespace

@@ -40,8 +40,9 @@ const std::vector<Verb> &Verbs() {
         {"write",
          "write --model N --port DEVICE [--slow] [--debug] [--yes] [--force] [--no-verify] "
          "[--program-folder DIR] [--destination NAME | --no-destination] [--atis | --no-atis] IN.dat|IN.hex",
-         "program the radio with a settings or image file, after its check (--force: despite the problems), "
-         "then read back what was written and compare (--no-verify: skip that)",
+         "program the radio with a settings or image file, after its check and when it keeps the radio's "
+         "MMSI (--force: despite the problems, or another MMSI), then read back what was written and "
+         "compare (--no-verify: skip that)",
          RunWrite},
         {"clear",
          "clear --model N --port DEVICE [--slow] [--debug] [--yes] [...] "

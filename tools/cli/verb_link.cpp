@@ -56,8 +56,8 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    const Outcome outcome =
-        RunTransferCommand(session.ctx, port, clock, operation, {!args.has("--no-verify"), received});
+    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation,
+                                               {!args.has("--no-verify"), !args.has("--force"), received});
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }
