@@ -3,11 +3,13 @@
 #include "base/user_data_folder.h"
 #include "files/hex_file.h"
 #include "model/image_mapping.h"
+#include "model/number_rules.h"
 #include "model/text_format.h"
 
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <regex>
 #include <system_error>
 
 namespace klt {
@@ -16,18 +18,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "-YYYYMMDD-HHMMSS.hex"
-constexpr std::size_t kStampLength = 20;
 constexpr std::size_t kNamesShown = 3;
+constexpr std::string_view kBefore = "-before-";
+
+// A backup's file name: MODEL-YYYYMMDD-HHMMSS.hex, or MODEL-YYYYMMDD-HHMMSS-before-AREA.hex for the
+// memory a clear erased.
+struct BackupName {
+    std::string model;
+    std::string stamp; // "YYYYMMDD-HHMMSS"
+    std::optional<Operation> beforeClear;
+};
+
+std::optional<BackupName> ParseBackupName(const std::string &name) {
+    static const std::regex pattern("^(.+)-([0-9]{8}-[0-9]{6})(-before-([a-z-]+))?\\.hex$");
+    std::smatch match;
+    if (!std::regex_match(name, match, pattern)) {
+        return std::nullopt;
+    }
+    BackupName parsed{match[1].str(), match[2].str(), std::nullopt};
+    if (match[4].matched) {
+        parsed.beforeClear = ClearNamed(match[4].str());
+        if (!parsed.beforeClear) {
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
 
 bool IsBackupName(const std::string &name) {
-    if (name.size() <= kStampLength || !name.ends_with(".hex")) {
-        return false;
-    }
-    const std::string stamp = name.substr(name.size() - kStampLength, 16);
-    return stamp[0] == '-' && stamp[9] == '-' &&
-           std::all_of(stamp.begin() + 1, stamp.begin() + 9, [](char c) { return std::isdigit(c) != 0; }) &&
-           std::all_of(stamp.begin() + 10, stamp.end(), [](char c) { return std::isdigit(c) != 0; });
+    return ParseBackupName(name).has_value();
 }
 
 // Oldest first: the time stamp, then the name.
@@ -41,16 +60,23 @@ std::vector<fs::path> BackupFiles(const fs::path &folder) {
     }
     const auto stamp = [](const fs::path &path) {
         const std::string name = path.filename().string();
-        return name.substr(name.size() - kStampLength) + name;
+        return ParseBackupName(name)->stamp + name;
     };
     std::sort(files.begin(), files.end(),
               [&](const fs::path &a, const fs::path &b) { return stamp(a) < stamp(b); });
     return files;
 }
 
-std::optional<Model> ModelNamed(const std::string &name) {
+// A model's name as a file name may hold it: "TQ-400E/TQ-450" would be a folder and a file.
+std::string FileSafeName(Model model) {
+    std::string name = ModelName(model);
+    std::replace(name.begin(), name.end(), '/', '_');
+    return name;
+}
+
+std::optional<Model> ModelNamed(const std::string &fileSafeName) {
     for (const Model model : CatalogueModels()) {
-        if (ModelName(model) == name) {
+        if (FileSafeName(model) == fileSafeName) {
             return model;
         }
     }
@@ -64,7 +90,8 @@ fs::path BackupFolder(const std::string &programTitle) {
 }
 
 std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &image, Model model,
-                                   std::chrono::system_clock::time_point when) {
+                                   std::chrono::system_clock::time_point when,
+                                   std::optional<Operation> beforeClear) {
     std::error_code error;
     fs::create_directories(folder, error);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
@@ -72,7 +99,8 @@ std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &ima
     ::localtime_r(&seconds, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const fs::path path = folder / (ModelName(model) + "-" + stamp + ".hex");
+    const std::string kind = beforeClear ? std::string(kBefore) + ClearAreaName(*beforeClear) : std::string();
+    const fs::path path = folder / (FileSafeName(model) + "-" + stamp + kind + ".hex");
     if (WriteImageFile(path, image)) {
         return std::nullopt;
     }
@@ -83,32 +111,40 @@ std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &ima
     return path;
 }
 
+std::optional<BackupInfo> DescribeBackup(const fs::path &path) {
+    const auto parsed = ParseBackupName(path.filename().string());
+    if (!parsed) {
+        return std::nullopt;
+    }
+    const std::string &stamp = parsed->stamp;
+    BackupInfo info;
+    info.path = path;
+    info.date = stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
+                stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" + stamp.substr(13, 2);
+    const auto model = ModelNamed(parsed->model);
+    info.model = model ? ModelName(*model) : parsed->model;
+    info.beforeClear = parsed->beforeClear;
+    info.kind = parsed->beforeClear ? "before " + OperationCaption(*parsed->beforeClear) : "read";
+    const ImageFileBytes file = ReadImageFile(path);
+    if (model && !file.fault && file.bytes.size() == RadioImage::kSize) {
+        RadioImage image;
+        std::copy(file.bytes.begin(), file.bytes.end(), image.bytes().begin());
+        Configuration config;
+        DecodeImage(image, config, *model);
+        info.userMmsi = MmsiForPeople(config.DscBasic.UserMmsi);
+        for (std::size_t i = 0; i < kNamesShown && config.Individual[i].Enable; ++i) {
+            info.names += (i > 0 ? ", " : "") + Utf8FromLatin1(config.Individual[i].TagName);
+        }
+    }
+    return info;
+}
+
 std::vector<BackupInfo> ListBackups(const fs::path &folder) {
     std::vector<BackupInfo> backups;
     auto files = BackupFiles(folder);
     std::reverse(files.begin(), files.end());
     for (const fs::path &path : files) {
-        const std::string name = path.filename().string();
-        const std::string stamp = name.substr(name.size() - kStampLength + 1, 15);
-        BackupInfo info{path,
-                        stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
-                            stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" + stamp.substr(13, 2),
-                        name.substr(0, name.size() - kStampLength),
-                        {},
-                        {}};
-        const auto model = ModelNamed(info.model);
-        const ImageFileBytes file = ReadImageFile(path);
-        if (model && !file.fault && file.bytes.size() == RadioImage::kSize) {
-            RadioImage image;
-            std::copy(file.bytes.begin(), file.bytes.end(), image.bytes().begin());
-            Configuration config;
-            DecodeImage(image, config, *model);
-            info.userMmsi = config.DscBasic.UserMmsi.substr(0, 9);
-            for (std::size_t i = 0; i < kNamesShown && config.Individual[i].Enable; ++i) {
-                info.names += (i > 0 ? ", " : "") + Utf8FromLatin1(config.Individual[i].TagName);
-            }
-        }
-        backups.push_back(std::move(info));
+        backups.push_back(*DescribeBackup(path));
     }
     return backups;
 }

@@ -1,5 +1,6 @@
 #include "app/transfer_command.h"
 
+#include "app/backups.h"
 #include "app/startup.h"
 #include "files/settings_diff.h"
 #include "link/transfer_flows.h"
@@ -30,15 +31,25 @@ WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity) {
     return check;
 }
 
+std::optional<std::filesystem::path> KeepBackupBeforeClear(const AppContext &ctx, Operation operation,
+                                                           const RadioImage &backup) {
+    return KeepBackup(BackupFolder(ctx.ProgramTitle), backup, ctx.CurrentModel,
+                      std::chrono::system_clock::now(), operation);
+}
+
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
                            TransferOptions options) {
     // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
     // is honoured.
     ctx.Cancel.requested = false;
     RadioLink link(port, ctx.ui, clock, ctx.Cancel, ErrorLogOf(ctx), LinkSettingsOf(ctx));
-    return RunTransfer(link, operation,
-                       {ctx.Image, ctx.Config, ctx.CurrentModel,
-                        WriteCheckOf(ctx, options.verify, options.identity), options.received});
+    TransferData data{ctx.Image, ctx.Config, ctx.CurrentModel,
+                      WriteCheckOf(ctx, options.verify, options.identity), options.received};
+    data.restoreCleared = options.restoreCleared;
+    if (IsClear(operation) && !options.restoreCleared) {
+        data.keepBeforeClear = options.keepBeforeClear;
+    }
+    return RunTransfer(link, operation, data);
 }
 
 } // namespace klt

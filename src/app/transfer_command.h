@@ -10,6 +10,10 @@
 #include "link/serial_port.h"
 #include "link/transfer_flows.h"
 
+#include <filesystem>
+#include <functional>
+#include <optional>
+
 namespace klt {
 
 // The link as the preferences and the program's mode set it up: the stored port, the line speed,
@@ -25,7 +29,16 @@ struct TransferOptions {
     bool verify = true;             // a write reads back what it wrote
     bool identity = true;           // a write that would change the radio's MMSI asks first
     RadioImage *received = nullptr; // a read leaves here the memory as the radio sent it
+    // A clear hands here what it is about to erase, to be kept (false when it could not be).
+    std::function<bool(const RadioImage &backup)> keepBeforeClear = {};
+    // The clear puts back instead what it erased, from the context's image (a backup made before it).
+    bool restoreCleared = false;
 };
+
+// The backup before a clear, among the per-user backups; its path, or nothing when it could not be
+// written.
+std::optional<std::filesystem::path> KeepBackupBeforeClear(const AppContext &ctx, Operation operation,
+                                                           const RadioImage &backup);
 
 // Done when the operation completed ("Complete!!" was shown).
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,

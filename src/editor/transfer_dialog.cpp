@@ -149,9 +149,15 @@ void TransferDialog::runOperation() {
     portSettings.put("ComPath", "ComNum", std::to_string(portNumber));
     const std::string deviceKey = "Device" + std::to_string(portNumber);
     portSettings.put("ComPath", deviceKey, ctx_.store.get("ComPath", deviceKey, ""));
-    worker_ = new TransferWorker({operation_, LinkSettingsOf(ctx_), ErrorLogOf(ctx_), ctx_.Image, ctx_.Config,
-                                  ctx_.CurrentModel, WriteCheckOf(ctx_, verify_)},
-                                 services_, std::move(portSettings), ctx_.ui, this);
+    TransferJob job{operation_,  LinkSettingsOf(ctx_), ErrorLogOf(ctx_),           ctx_.Image,
+                    ctx_.Config, ctx_.CurrentModel,    WriteCheckOf(ctx_, verify_)};
+    if (IsClear(operation_)) {
+        // Nothing a clear erases is lost: the worker keeps it among the backups first.
+        job.keepBeforeClear = [&ctx = ctx_, operation = operation_](const RadioImage &backup) {
+            return KeepBackupBeforeClear(ctx, operation, backup).has_value();
+        };
+    }
+    worker_ = new TransferWorker(std::move(job), services_, std::move(portSettings), ctx_.ui, this);
     connect(worker_, &TransferWorker::progressed, this, &TransferDialog::setProgress);
     connect(worker_, &TransferWorker::monitored, this,
             [this](const QString &line) { monitor_->setText(line); });

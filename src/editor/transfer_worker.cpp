@@ -70,8 +70,9 @@ void TransferWorker::run() {
     try {
         const auto port = services_.makePort(portSettings_);
         RadioLink link(*port, ui, services_.clock, cancel_, job_.log, job_.settings);
-        outcome_ = RunTransfer(link, job_.operation,
-                               {job_.image, job_.config, job_.model, job_.check, &job_.received});
+        TransferData data{job_.image, job_.config, job_.model, job_.check, &job_.received};
+        data.keepBeforeClear = job_.keepBeforeClear;
+        outcome_ = RunTransfer(link, job_.operation, data);
     } catch (const std::exception &error) {
         // A fault of the program itself: the port has closed with the object that held it.
         outcome_ = Outcome::Failed;

@@ -19,6 +19,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -34,6 +35,8 @@ struct TransferJob {
     Model model;
     WriteCheck check;
     RadioImage received{}; // a read's memory as the radio sent it
+    // A clear's backup of what it erases, kept by the worker before anything is erased.
+    std::function<bool(const RadioImage &backup)> keepBeforeClear = {};
 };
 
 class TransferWorker final : public QObject {

@@ -171,6 +171,35 @@ void ApplyClearToImage(RadioImage &image, Operation operation) {
     }
 }
 
+std::vector<Range> ClearedRanges(Operation operation) {
+    switch (operation) {
+    case Operation::ClearMmsi:
+        return {kMmsiClearBytes};
+    case Operation::ClearAtis:
+        return {kAtisClearBytes};
+    case Operation::Read:
+    case Operation::Program:
+        return {};
+    default:
+        break;
+    }
+    std::vector<Range> blocks;
+    const Range sent = operation == Operation::ClearAll
+                           ? Range{kIndividualDirectoryArea.first, kClearAllLastBlock}
+                           : SentBlocks(operation);
+    for (Address step = sent.first; step <= sent.last; step += kBlockLength) {
+        if (operation != Operation::ClearAll || !Contains(kClearAllSkipped, step)) {
+            blocks.push_back({step, step + kBlockLength - 1});
+        }
+    }
+    return blocks;
+}
+
+Outcome RestoreCleared(RadioLink &link, Operation operation, const RadioImage &image) {
+    link.ShowMonitor("radio restore...");
+    return Send(link, image, operation);
+}
+
 Outcome RunClear(RadioLink &link, Operation operation, RadioImage &image) {
     link.ShowMonitor(MonitorText(operation));
     const RadioImage before = image;

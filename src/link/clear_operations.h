@@ -5,7 +5,10 @@
 #include "link/operation.h"
 #include "link/outcome.h"
 #include "link/radio_link.h"
+#include "model/image_layout.h"
 #include "model/radio_image.h"
+
+#include <vector>
 
 namespace klt {
 
@@ -16,5 +19,12 @@ Outcome RunClear(RadioLink &link, Operation operation, RadioImage &image);
 // The image changes of a clear, alone (what RunClear sends afterwards). Read and Program change
 // nothing.
 void ApplyClearToImage(RadioImage &image, Operation operation);
+
+// What a clear sends, in its order: its single-byte run, or its blocks.
+std::vector<layout::Range> ClearedRanges(Operation operation);
+
+// Puts back what a clear erased: the clear's own writes, with the bytes of the image (a backup made
+// before the clear). The image is not changed.
+Outcome RestoreCleared(RadioLink &link, Operation operation, const RadioImage &image);
 
 } // namespace klt

@@ -1,5 +1,7 @@
 #include "link/operation.h"
 
+#include <utility>
+
 namespace klt {
 
 std::optional<Operation> OperationFromCode(int code) {
@@ -35,6 +37,40 @@ std::string OperationCaption(Operation operation) {
         return "Clear ATIS Data";
     }
     return {};
+}
+
+namespace {
+
+constexpr std::pair<Operation, const char *> kAreaNames[] = {
+    {Operation::ClearMmsi, "mmsi"},
+    {Operation::ClearDscLog, "dsc-log"},
+    {Operation::ClearDistressLog, "distress-log"},
+    {Operation::ClearIndividual, "individual-directory"},
+    {Operation::ClearGroup, "group-directory"},
+    {Operation::ClearWaypoint, "waypoint-directory"},
+    {Operation::ClearDscTxLog, "dsc-tx-log"},
+    {Operation::ClearAll, "all"},
+    {Operation::ClearAtis, "atis"},
+};
+
+} // namespace
+
+std::string ClearAreaName(Operation operation) {
+    for (const auto &[clear, name] : kAreaNames) {
+        if (clear == operation) {
+            return name;
+        }
+    }
+    return {};
+}
+
+std::optional<Operation> ClearNamed(const std::string &name) {
+    for (const auto &[clear, areaName] : kAreaNames) {
+        if (name == areaName) {
+            return clear;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace klt

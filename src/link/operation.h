@@ -27,6 +27,11 @@ std::optional<Operation> OperationFromCode(int code);
 // The caption of the transfer dialog.
 std::string OperationCaption(Operation operation);
 
+// The area a clear erases, as the command line and the backups' file names write it ("dsc-log"), and
+// back; nothing for a name that names no clear.
+std::string ClearAreaName(Operation operation);
+std::optional<Operation> ClearNamed(const std::string &name);
+
 inline bool IsClear(Operation operation) {
     return operation != Operation::Read && operation != Operation::Program;
 }

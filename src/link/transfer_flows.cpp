@@ -138,9 +138,65 @@ Outcome WriteFlow(RadioLink &link, const TransferData &data) {
     return VerifyFlow(link, data);
 }
 
+// What the clear is about to erase, kept first: nothing a clear erases is lost.
+Outcome BackupBeforeClear(RadioLink &link, Operation operation, const TransferData &data) {
+    link.ShowMonitor("radio backup...");
+    RadioImage backup = data.image;
+    std::vector<layout::Range> ranges = ClearedRanges(operation);
+    ranges.push_back(layout::kMmsiClearBytes); // whose radio it was
+    const Outcome read =
+        GuardPortFaults(link, "frmRadio.BackupBeforeClear", [&] { return ReadRanges(link, ranges, backup); });
+    if (read != Outcome::Done) {
+        FinishTransfer(link, read, link.caption());
+        return read;
+    }
+    if (!data.keepBeforeClear(backup) &&
+        link.ui().question(MessageIcon::Exclamation,
+                           "The memory this clear erases could not be kept as a backup.\r\nClear anyway?",
+                           link.caption(), Buttons::YesNoDefaultNo) != Answer::Yes) {
+        FinishTransfer(link, Outcome::Cancelled, link.caption());
+        return Outcome::Cancelled;
+    }
+    return Outcome::Done;
+}
+
+// A clear undone: its own writes with the backup's bytes, then read back.
+Outcome RestoreFlow(RadioLink &link, Operation operation, const TransferData &data) {
+    const Outcome sent = RestoreCleared(link, operation, data.image);
+    if (sent != Outcome::Done) {
+        return sent;
+    }
+    link.ShowMonitor("radio verifying...");
+    RadioImage held = data.image;
+    std::vector<Address> differing;
+    const Outcome read = GuardPortFaults(link, "frmRadio.VerifyData", [&] {
+        return VerifyRanges(link, ClearedRanges(operation), data.image, held, differing);
+    });
+    link.ClosePort();
+    if (read != Outcome::Done) {
+        FinishTransfer(link, read, link.caption(), RadioChange::Cleared);
+        return read;
+    }
+    if (!differing.empty()) {
+        link.ui().message(MessageIcon::Error, VerifyErrorText(Differences(data, held, differing)),
+                          link.caption());
+        return Outcome::Failed;
+    }
+    link.setCompletionNote(kVerifiedNote);
+    return Outcome::Done;
+}
+
 Outcome ClearFlow(RadioLink &link, Operation operation, const TransferData &data) {
     if (const Outcome ready = CommonSteps(link, data); ready != Outcome::Done) {
         return ready;
+    }
+    if (data.restoreCleared) {
+        return RestoreFlow(link, operation, data);
+    }
+    if (data.keepBeforeClear) {
+        if (const Outcome kept = BackupBeforeClear(link, operation, data); kept != Outcome::Done) {
+            return kept;
+        }
     }
     const Outcome cleared = RunClear(link, operation, data.image);
     if (cleared != Outcome::Done) {
@@ -175,7 +231,7 @@ void PrepareImageForWrite(RadioImage &image, const Configuration &config) {
 }
 
 Outcome RunTransfer(RadioLink &link, Operation operation, const TransferData &data) {
-    link.setCaption(OperationCaption(operation));
+    link.setCaption(data.restoreCleared ? "Restore" : OperationCaption(operation));
     link.setCompletionNote({});
     link.ShowMonitor("startsync...");
     const Outcome outcome = GuardPortFaults(link, "frmRadio.PortInit", [&] {

@@ -35,6 +35,13 @@ struct TransferData {
     // A completed read leaves here the memory exactly as the radio sent it, before the image takes
     // it over (the backup of a read keeps that).
     RadioImage *received = nullptr;
+    // Before a clear erases anything, the memory it erases (and the radio's MMSI) is read over a copy
+    // of the image and handed here to be kept; false when it could not be, and the user is asked
+    // whether to clear all the same, No being the default.
+    std::function<bool(const RadioImage &backup)> keepBeforeClear = {};
+    // The clear operation puts back instead, from the image (a backup made before that clear), what
+    // that clear erased, with the clear's own writes; then reads it back.
+    bool restoreCleared = false;
 };
 
 // Done when the operation completed: the user has then been told "Complete!!" (a verified write adds

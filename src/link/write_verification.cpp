@@ -44,39 +44,60 @@ std::optional<std::string> IdentityQuestion(const std::string &radioMmsi, const 
         const auto country = CountryOfMmsi(mmsi);
         return country ? mmsi + " (" + std::string(*country) + ")" : mmsi;
     };
-    const std::string becomes = configured.empty() ? "would leave it without one"
-                                                   : "would make it " + withCountry(configured);
+    const std::string becomes =
+        configured.empty() ? "would leave it without one" : "would make it " + withCountry(configured);
     return "This radio's MMSI is " + withCountry(radioMmsi) + "; the configuration " + becomes +
            ".\r\nProgram anyway?";
 }
 
-Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,
-                    std::vector<Address> &differing) {
+Outcome ReadRanges(RadioLink &link, const std::vector<layout::Range> &ranges, RadioImage &held) {
     if (!link.PortOpen()) {
         return Outcome::Failed;
     }
-    const std::vector<layout::Range> ranges = WrittenRanges();
     auto buffer = held.bytes();
     link.ui().progress(0);
+    Address last = layout::kImageSize; // no block read yet
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         link.ui().progress(static_cast<int>(std::lround(100.0 * static_cast<double>(i) / ranges.size())));
-        // The whole block that holds the range, as a read asks for it.
-        const Address block = ranges[i].first - ranges[i].first % kBlockLength;
-        const Outcome read = ReadBlock(link, buffer, block, kBlockLength);
-        if (read == Outcome::Cancelled) {
-            AbortTransfer(link);
-        }
-        if (read != Outcome::Done) {
-            return read;
-        }
-        for (Address a = ranges[i].first; a <= ranges[i].last; ++a) {
-            if (held.at(a) != sent.at(a)) {
-                differing.push_back(a);
+        // The whole blocks that hold the range, as a read asks for them, each once.
+        for (Address block = ranges[i].first - ranges[i].first % kBlockLength; block <= ranges[i].last;
+             block += kBlockLength) {
+            if (block == last) {
+                continue;
+            }
+            last = block;
+            const Outcome read = ReadBlock(link, buffer, block, kBlockLength);
+            if (read == Outcome::Cancelled) {
+                AbortTransfer(link);
+            }
+            if (read != Outcome::Done) {
+                return read;
             }
         }
     }
     link.ui().progress(100);
     return Outcome::Done;
+}
+
+Outcome VerifyRanges(RadioLink &link, const std::vector<layout::Range> &ranges, const RadioImage &sent,
+                     RadioImage &held, std::vector<Address> &differing) {
+    const Outcome read = ReadRanges(link, ranges, held);
+    if (read != Outcome::Done) {
+        return read;
+    }
+    for (const layout::Range &range : ranges) {
+        for (Address a = range.first; a <= range.last; ++a) {
+            if (held.at(a) != sent.at(a)) {
+                differing.push_back(a);
+            }
+        }
+    }
+    return Outcome::Done;
+}
+
+Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,
+                    std::vector<Address> &differing) {
+    return VerifyRanges(link, WrittenRanges(), sent, held, differing);
 }
 
 } // namespace klt

@@ -24,9 +24,16 @@ std::optional<std::string> ReadRadioMmsi(RadioLink &link, Outcome &outcome);
 // (the radio has none, or the configuration keeps it).
 std::optional<std::string> IdentityQuestion(const std::string &radioMmsi, const std::string &configuredMmsi);
 
-// Reads back the blocks the write touched into held (which starts as a copy of what was sent) and
-// lists the written addresses whose byte differs. A cancelled read-back tells the radio to stop, as a
+// Reads the blocks that hold the ranges into held. A cancelled read tells the radio to stop, as a
 // cancelled read does.
+Outcome ReadRanges(RadioLink &link, const std::vector<layout::Range> &ranges, RadioImage &held);
+
+// Reads back the blocks that hold the ranges into held (which starts as a copy of what was sent) and
+// lists the addresses of the ranges whose byte differs.
+Outcome VerifyRanges(RadioLink &link, const std::vector<layout::Range> &ranges, const RadioImage &sent,
+                     RadioImage &held, std::vector<Address> &differing);
+
+// VerifyRanges over what the write sends.
 Outcome VerifyWrite(RadioLink &link, const RadioImage &sent, RadioImage &held,
                     std::vector<Address> &differing);
 

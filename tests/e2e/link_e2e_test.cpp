@@ -3,6 +3,7 @@
 
 #include "line_harness.h"
 #include "model/image_layout.h"
+#include "support/test_program.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,13 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
     ASSERT_EQ(write.status, 0) << write.err;
     const auto clear = Cli(folder, "clear --model 3 --port " + link.string() + " waypoint-directory");
     ASSERT_EQ(clear.status, 0) << clear.err;
-    EXPECT_EQ(clear.err, "Clear WayPoint Directory: Complete!!\n");
+    // What the clear erased was kept first, as the radio held it.
+    const std::string said = "backup: ";
+    ASSERT_TRUE(clear.err.starts_with(said)) << clear.err;
+    const std::size_t lineEnd = clear.err.find('\n');
+    const std::string backup = clear.err.substr(said.size(), lineEnd - said.size());
+    EXPECT_TRUE(backup.ends_with("-before-waypoint-directory.hex")) << backup;
+    EXPECT_EQ(clear.err.substr(lineEnd + 1), "Clear WayPoint Directory: Complete!!\n");
     ASSERT_EQ(sim.stop(), 0);
 
     const std::string memory = test::ReadFile(saved);
@@ -84,6 +91,12 @@ TEST(LinkEndToEnd, WriteProgramsTheRadioAndClearErases) {
     EXPECT_EQ(memory.substr(layout::kPlanTables[0].Name(32), 6), "MAYDAY");
     EXPECT_EQ(memory[0x5100], 0x00);
     EXPECT_EQ(static_cast<unsigned char>(memory[0x5164]), 0xFF);
+    const auto factory = test::FactoryMemory<std::array<std::uint8_t, 32768>>(3);
+    const std::string kept = test::ReadFile(backup);
+    ASSERT_EQ(kept.size(), 32768u);
+    for (Address a = layout::kWaypointDirectory.first; a <= layout::kWaypointDirectory.last; ++a) {
+        ASSERT_EQ(static_cast<std::uint8_t>(kept[a]), factory[a]) << a;
+    }
 }
 
 TEST(LinkEndToEnd, WriteRefusesAFileTheCheckFindsFaultIn) {

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstdlib>
 #include <deque>
 #include <ostream>
 
@@ -101,6 +102,8 @@ struct Gui {
             std::filesystem::copy_file(std::filesystem::path(KLT_BUILD_BIN_DIR) / file, folder.path() / file);
         }
         ui.onWait = [this](int ms) { clock.advance(ms); };
+        // Each test keeps its backups apart: tests running at once would otherwise share them.
+        ::setenv("XDG_DATA_HOME", (folder.path() / "user-data").c_str(), 1);
         // Writes end without their read-back unless a test asks for it (Options > Verify after
         // Programming), so that a test's exchanges stay those it counts.
         store.put("Settings", "VerifyAfterProgramming", "0");

@@ -45,11 +45,18 @@ const std::vector<Verb> &Verbs() {
          "compare (--no-verify: skip that)",
          RunWrite},
         {"clear",
-         "clear --model N --port DEVICE [--slow] [--debug] [--yes] [...] "
+         "clear --model N --port DEVICE [--slow] [--debug] [--yes] [--no-backup] [...] "
          "mmsi|dsc-log|distress-log|individual-directory|group-directory|waypoint-directory|dsc-tx-log|all|"
          "atis "
          "[IN.dat|IN.hex]",
-         "erase an area of the radio's memory", RunClear},
+         "erase an area of the radio's memory, after keeping what it erases among the backups "
+         "(--no-backup: not)",
+         RunClear},
+        {"restore",
+         "restore --model N --port DEVICE [--slow] [--debug] [--force] [--no-verify] [...] BACKUP.hex",
+         "put back what a clear erased, from the backup kept before it, or program a read's backup; asks "
+         "first (--force: restore)",
+         RunRestore},
         {"export",
          "export --model N --table individual-directory|group-directory|expansion|weather|channels [...] "
          "IN.dat|IN.hex OUT.csv",

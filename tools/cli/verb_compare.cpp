@@ -58,14 +58,15 @@ int RunCheck(const std::vector<std::string> &argv) {
     return problems.empty() ? kExitOk : kExitFailed;
 }
 
-// The automatic backups of the reads, newest first: date, model, user MMSI, first stations, file.
+// The automatic backups of reads and before clears, newest first: date, model, kind, user MMSI, first
+// stations, file.
 int RunBackups(const std::vector<std::string> &argv) {
     const ParsedArgs args = ParseArgs(argv, OptionTable{});
     if (!args.positional.empty()) {
         throw UsageError{"backups takes no arguments"};
     }
     for (const BackupInfo &backup : ListBackups(BackupFolder("KLT Programmer"))) {
-        std::cout << backup.date << "  " << backup.model << "  "
+        std::cout << backup.date << "  " << backup.model << "  " << backup.kind << "  "
                   << (backup.userMmsi.empty() ? "-" : backup.userMmsi) << "  "
                   << (backup.names.empty() ? "-" : backup.names) << "  " << backup.path.string() << '\n';
     }

@@ -20,23 +20,6 @@ namespace klt::cli {
 
 namespace {
 
-struct Area {
-    std::string_view name;
-    Operation operation;
-};
-
-constexpr std::array<Area, 9> kAreas = {{
-    {"mmsi", Operation::ClearMmsi},
-    {"dsc-log", Operation::ClearDscLog},
-    {"distress-log", Operation::ClearDistressLog},
-    {"individual-directory", Operation::ClearIndividual},
-    {"group-directory", Operation::ClearGroup},
-    {"waypoint-directory", Operation::ClearWaypoint},
-    {"dsc-tx-log", Operation::ClearDscTxLog},
-    {"all", Operation::ClearAll},
-    {"atis", Operation::ClearAtis},
-}};
-
 OptionTable LinkOptions() {
     OptionTable options = ConfigurationOptions();
     options.withValue.insert("--port");
@@ -44,10 +27,10 @@ OptionTable LinkOptions() {
     return options;
 }
 
-// Runs one operation on the device; true when it completed. A read leaves in received the memory as
-// the radio sent it.
+// Runs one operation on the device; true when it completed. A read leaves in options.received the
+// memory as the radio sent it.
 bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
-              RadioImage *received = nullptr) {
+              TransferOptions options = {}) {
     InterruptWatch watch(session.ctx.Cancel);
     int argc = 1;
     char name[] = "klt-cli";
@@ -56,8 +39,9 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
     const std::string device = *args.value("--port");
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
-    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation,
-                                               {!args.has("--no-verify"), !args.has("--force"), received});
+    options.verify = !args.has("--no-verify");
+    options.identity = !args.has("--force");
+    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation, options);
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }
@@ -90,7 +74,7 @@ int RunRead(const std::vector<std::string> &argv) {
     auto &ctx = session->ctx;
     RadioImage received;
     if (!CheckOutput(*session, *out) || !ResetForCli(*session, args) ||
-        !Transfer(*session, args, Operation::Read, &received)) {
+        !Transfer(*session, args, Operation::Read, {.received = &received})) {
         return kExitFailed;
     }
     // The backup keeps the memory exactly as the radio sent it, the areas the program keeps of its own
@@ -141,22 +125,71 @@ int RunWrite(const std::vector<std::string> &argv) {
 }
 
 int RunClear(const std::vector<std::string> &argv) {
-    const ParsedArgs args = ParseArgs(argv, LinkOptions());
+    OptionTable table = LinkOptions();
+    table.flags.insert("--no-backup");
+    const ParsedArgs args = ParseArgs(argv, table);
     if (args.positional.empty() || args.positional.size() > 2 || args.has("-o")) {
         throw UsageError{"AREA [IN] is required"};
     }
-    const auto area = std::ranges::find(kAreas, args.positional[0], &Area::name);
-    if (area == kAreas.end()) {
+    const auto area = ClearNamed(args.positional[0]);
+    if (!area) {
         throw UsageError{"unknown area " + args.positional[0]};
     }
-    const Operation operation = area->operation;
+    const Operation operation = *area;
     if (args.positional.size() == 2) {
         RequireExtension(args.positional[1], {".dat", ".hex"});
     }
     auto session = OpenLinkSession(args);
     const bool loaded = args.positional.size() == 2 ? LoadInput(*session, args, args.positional[1])
                                                     : ResetForCli(*session, args);
-    return loaded && Transfer(*session, args, operation) ? kExitOk : kExitFailed;
+    TransferOptions options;
+    // What the clear erases is kept first, unless told not to; a backup that fails stops the clear.
+    if (!args.has("--no-backup")) {
+        options.keepBeforeClear = [&session, operation](const RadioImage &backup) {
+            const auto kept = KeepBackupBeforeClear(session->ctx, operation, backup);
+            if (kept) {
+                std::cerr << "backup: " << kept->string() << '\n';
+            } else {
+                std::cerr << "klt-cli clear: the backup could not be written to "
+                          << BackupFolder(session->ctx.ProgramTitle).string() << '\n';
+            }
+            return kept.has_value();
+        };
+    }
+    return loaded && Transfer(*session, args, operation, std::move(options)) ? kExitOk : kExitFailed;
+}
+
+int RunRestore(const std::vector<std::string> &argv) {
+    OptionTable options = LinkOptions();
+    options.flags.insert({"--force", "--no-verify"});
+    const ParsedArgs args = ParseArgs(argv, options);
+    if (args.positional.size() != 1 || args.has("-o")) {
+        throw UsageError{"one BACKUP is required"};
+    }
+    const std::filesystem::path path = args.positional[0];
+    const auto backup = DescribeBackup(path);
+    if (!backup) {
+        throw UsageError{"not a backup of this program: " + path.string()};
+    }
+    auto session = OpenLinkSession(args);
+    if (!ResetForCli(*session, args) || !LoadInput(*session, args, path.string())) {
+        return kExitFailed;
+    }
+    // Asked first, No the default: the command line restores only with --force.
+    const std::string what = backup->beforeClear
+                                 ? "Put back what " + OperationCaption(*backup->beforeClear) +
+                                       " erased, from the backup of " + backup->date + "?"
+                                 : "Program the radio with the backup of " + backup->date + "?";
+    if (!args.has("--force")) {
+        std::cerr << "Restore: " << what << "\n";
+        std::cerr << "klt-cli restore: nothing was sent to the radio; --force restores it\n";
+        return kExitFailed;
+    }
+    if (backup->beforeClear) {
+        return Transfer(*session, args, *backup->beforeClear, {.restoreCleared = true}) ? kExitOk
+                                                                                        : kExitFailed;
+    }
+    return Transfer(*session, args, Operation::Program) ? kExitOk : kExitFailed;
 }
 
 } // namespace klt::cli

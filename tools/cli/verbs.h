@@ -31,6 +31,7 @@ int RunReport(const std::vector<std::string> &args);
 int RunRead(const std::vector<std::string> &args);
 int RunWrite(const std::vector<std::string> &args);
 int RunClear(const std::vector<std::string> &args);
+int RunRestore(const std::vector<std::string> &args);
 int RunExport(const std::vector<std::string> &args);
 int RunImport(const std::vector<std::string> &args);
 int RunDiff(const std::vector<std::string> &args);
