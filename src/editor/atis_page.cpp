@@ -1,5 +1,7 @@
 #include "editor/atis_page.h"
 
+#include "editor/identity_note.h"
+
 #include "editor/control_hints.h"
 #include "editor/number_field.h"
 #include "editor/qt_text.h"
@@ -71,8 +73,11 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
                           kAtisCodeLength, this);
     code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
     SetNumberRule(*code_, host_.ui(),
-                  {NumberKind::AtisCode, tr("ATISNo").toStdString(),
-                   [this](const std::string &value) { host_.config().Atis.AtisCode = value; }});
+                  {NumberKind::AtisCode, tr("ATISNo").toStdString(), [this](const std::string &value) {
+                       host_.config().Atis.AtisCode = value;
+                       codeNote_->showNumber(value);
+                   }});
+    codeNote_ = new IdentityNote("lblATIScodeCountry", IdentityPlace::AtisCode, this);
     connect(code_, &TextField::edited, this, [this] { host_.markModified(); });
     auto *clear = new QPushButton(tr("ATIS Clear"), this);
     clear->setObjectName("cmdAtisClear");
@@ -99,6 +104,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     auto *code = new QGridLayout;
     code->addWidget(codeLabel_, 0, 0);
     code->addWidget(code_, 0, 1);
+    code->addWidget(codeNote_, 0, 2);
     code->addWidget(clear, 1, 0);
     code->addWidget(count_, 1, 1, Qt::AlignLeft);
     code->setColumnStretch(2, 1);
@@ -119,6 +125,7 @@ void AtisPage::fill(const PageTarget &) {
         anyUsable = anyUsable || config.Groups[k].Usable;
     }
     code_->fill(ToQString(config.Atis.AtisCode));
+    codeNote_->showNumber(config.Atis.AtisCode);
     code_->setEnabled(anyUsable);
     codeLabel_->setEnabled(anyUsable);
     showCount();

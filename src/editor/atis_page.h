@@ -15,6 +15,7 @@ class QLineEdit;
 
 namespace klt {
 
+class IdentityNote;
 class TextField;
 
 class AtisPage final : public QWidget, public EditorPage {
@@ -36,6 +37,7 @@ private:
     std::array<QCheckBox *, kGroupCount> killers_{};
     QLabel *codeLabel_ = nullptr;
     TextField *code_ = nullptr;
+    IdentityNote *codeNote_ = nullptr;
     QLineEdit *count_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "editor/directory_pages.h"
 
+#include "editor/identity_note.h"
+
 #include "editor/control_hints.h"
 #include "editor/directory_rules.h"
 #include "editor/navigation_tree.h"
@@ -98,6 +100,8 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
     grid->addWidget(name_, 0, 1);
     grid->addWidget(mmsiLabel_, 1, 0);
     grid->addWidget(mmsi_, 1, 1);
+    mmsiNote_ = new IdentityNote("lblGMMSICountry", IdentityPlace::Station, this);
+    grid->addWidget(mmsiNote_, 1, 2);
     auto *boxes = new QHBoxLayout;
     boxes->addWidget(add_);
     boxes->addWidget(delete_);
@@ -139,6 +143,8 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
     mmsi_->setMaxLength(static_cast<int>(DigitCount(group() ? NumberKind::GroupMmsi : NumberKind::Mmsi)));
     name_->fill(ToQString(shown->TagName));
     mmsi_->fill(ToQString(MmsiFieldText(shown->Mmsid, group())));
+    mmsiNote_->setPlace(group() ? IdentityPlace::Group : IdentityPlace::Station);
+    mmsiNote_->showNumber(shown->Mmsid);
     const EntryState state = StateOfEntry(entries(), number_);
     const bool inUse = state == EntryState::InUse;
     add_->setChecked(inUse);
@@ -203,6 +209,7 @@ std::optional<std::string> DirectoryEntryPage::checkMmsi(TextField &field) {
         return DirectoryTitle(group()).toStdString();
     }
     edited->Mmsid = *value;
+    mmsiNote_->showNumber(*value);
     if (value->empty()) {
         deleteEntry(); // an entry without a number is no entry
     }

@@ -17,6 +17,7 @@ class QLabel;
 namespace klt {
 
 class RecordGrid;
+class IdentityNote;
 class TextField;
 
 class DirectoryTablePage final : public QWidget, public EditorPage {
@@ -66,6 +67,7 @@ private:
     TextField *name_ = nullptr;
     QLabel *mmsiLabel_ = nullptr;
     TextField *mmsi_ = nullptr;
+    IdentityNote *mmsiNote_ = nullptr;
     QCheckBox *add_ = nullptr;
     QCheckBox *delete_ = nullptr;
 };

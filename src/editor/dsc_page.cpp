@@ -1,5 +1,7 @@
 #include "editor/dsc_page.h"
 
+#include "editor/identity_note.h"
+
 #include "editor/control_hints.h"
 #include "editor/number_field.h"
 #include "editor/qt_text.h"
@@ -157,8 +159,11 @@ QWidget *DscPage::basicSetup() {
     userMmsi_ = new TextField("txtUserMMSI", tr("Numeric Only. Indispensable 9 figures."), KeyFilter::Digits,
                               kMmsiLength, page);
     SetNumberRule(*userMmsi_, host_.ui(),
-                  {NumberKind::Mmsi, tr("User MMSI").toStdString(),
-                   [this](const std::string &value) { host_.config().DscBasic.UserMmsi = value; }});
+                  {NumberKind::Mmsi, tr("User MMSI").toStdString(), [this](const std::string &value) {
+                       host_.config().DscBasic.UserMmsi = value;
+                       userMmsiNote_->showNumber(value);
+                   }});
+    userMmsiNote_ = new IdentityNote("lblUserMMSICountry", IdentityPlace::UserMmsi, page);
     userMmsi_->setFixedWidth(userMmsi_->fontMetrics().horizontalAdvance("0000000000") + 16);
     connect(userMmsi_, &TextField::edited, this, [this] { host_.markModified(); });
     auto *clear = new QPushButton(tr("MMSI Clear"), page);
@@ -172,6 +177,7 @@ QWidget *DscPage::basicSetup() {
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);
     mmsi->addWidget(mmsiLabel, 0, 0);
     mmsi->addWidget(userMmsi_, 0, 1, Qt::AlignLeft);
+    mmsi->addWidget(userMmsiNote_, 0, 2);
     mmsi->addWidget(clear, 1, 0);
     mmsi->addWidget(count_, 1, 1, Qt::AlignLeft);
 
@@ -306,6 +312,7 @@ void DscPage::fillValues() {
         groupNames_[i]->setText(name.empty() ? QString() : "[" + ToQString(name) + "]");
     }
     userMmsi_->fill(ToQString(NumberFieldText(config.DscBasic.UserMmsi, NumberKind::Mmsi)));
+    userMmsiNote_->showNumber(config.DscBasic.UserMmsi);
     showCount();
     filling_ = false;
 }

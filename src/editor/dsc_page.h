@@ -19,6 +19,7 @@ class QTabBar;
 
 namespace klt {
 
+class IdentityNote;
 class TextField;
 
 class DscPage final : public QWidget, public EditorPage {
@@ -57,6 +58,7 @@ private:
     QTabBar *tabs_ = nullptr;
     QStackedWidget *children_ = nullptr;
     std::array<QLabel *, kGroupCount> groupNames_{};
+    IdentityNote *userMmsiNote_ = nullptr;
     TextField *userMmsi_ = nullptr;
     QLineEdit *count_ = nullptr;
 };

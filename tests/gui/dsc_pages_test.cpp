@@ -371,6 +371,25 @@ TEST(Directory, AStationWithAShortNumberIsRefusedNotDropped) {
               problems.end());
 }
 
+// Beside each number the page names the country its MID stands for, or what is odd about it.
+TEST(Directory, NumbersShowTheirCountryOrAWarning) {
+    DscGui gui;
+    gui.activate();
+    gui.ctx.Config.Individual[0] = {true, "HARBOUR", "0036699990", {}};
+    gui.ctx.Config.GroupDirectory[0] = {true, "FLEET", "0211345670", {}};
+    gui.ctx.Config.DscBasic.UserMmsi = "0036699990";
+    gui.select("SM 1");
+    EXPECT_EQ(gui.find<QLabel>("lblGMMSICountry")->text(), "003669999 - United States of America");
+    gui.select("SG 1");
+    EXPECT_EQ(gui.find<QLabel>("lblGMMSICountry")->text(), "021134567 - Germany (Federal Republic of)");
+    gui.select("DSC");
+    EXPECT_EQ(gui.find<QLabel>("lblUserMMSICountry")->text(),
+              "Check: 003669999 is not a ship station's MMSI (they begin with 2 to 7)");
+    gui.type("txtUserMMSI", "366123456");
+    gui.tab("txtUserMMSI");
+    EXPECT_EQ(gui.find<QLabel>("lblUserMMSICountry")->text(), "366123456 - United States of America");
+}
+
 TEST(Directory, GroupNumbersAndTheLastEntry) {
     DscGui gui;
     gui.activate();
