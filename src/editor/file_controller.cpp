@@ -34,8 +34,9 @@ constexpr int kUiPauseMs = 500;
 } // namespace
 
 FileController::FileController(AppContext &ctx, GuiServices &services, EditorView &view,
-                               const EditorActions &actions, QObject *parent)
-    : QObject(parent), ctx_(ctx), services_(services), view_(view) {
+                               const EditorActions &actions, std::function<void(const BackupInfo &)> restore,
+                               QObject *parent)
+    : QObject(parent), ctx_(ctx), services_(services), view_(view), restore_(std::move(restore)) {
     connect(actions.fileNew, &QAction::triggered, this, &FileController::fileNew);
     connect(actions.fileOpen, &QAction::triggered, this, &FileController::fileOpen);
     connect(actions.fileSave, &QAction::triggered, this, [this] { fileSave(); });
@@ -254,12 +255,20 @@ void FileController::showBackups() {
     if (!view_.checkPage()) {
         return;
     }
-    const auto chosen = ChooseBackup(view_.dialogParent(), ListBackups(BackupFolder(ctx_.ProgramTitle)));
-    if (chosen.empty() || !view_.changesMayBeLost()) {
+    const BackupChoice chosen =
+        ChooseBackup(view_.dialogParent(), ListBackups(BackupFolder(ctx_.ProgramTitle)));
+    if (!chosen.backup) {
+        return;
+    }
+    if (chosen.restore) {
+        restore_(*chosen.backup);
+        return;
+    }
+    if (!view_.changesMayBeLost()) {
         return;
     }
     view_.setBusy(true);
-    if (openImage(chosen)) {
+    if (openImage(chosen.backup->path)) {
         ctx_.commitReplacement(tr("Open Backup").toStdString(), false);
         ctx_.setModified(!ctx_.atSaved()); // a backup is not a file the user saved
     }

@@ -3,6 +3,7 @@
 // mode, the spreadsheet tables, Compare with... and the backups.
 
 #include "app/app_context.h"
+#include "app/backups.h"
 #include "editor/editor_actions.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
@@ -11,14 +12,16 @@
 #include <QObject>
 
 #include <filesystem>
+#include <functional>
 
 namespace klt {
 
 class FileController final : public QObject {
     Q_OBJECT
 public:
+    // restore: puts a backup back on the radio (Restore in the backups' list).
     FileController(AppContext &ctx, GuiServices &services, EditorView &view, const EditorActions &actions,
-                   QObject *parent);
+                   std::function<void(const BackupInfo &)> restore, QObject *parent);
 
     void fileNew();
     void fileOpen();
@@ -41,6 +44,7 @@ private:
     AppContext &ctx_;
     GuiServices &services_;
     EditorView &view_;
+    std::function<void(const BackupInfo &)> restore_;
 };
 
 } // namespace klt

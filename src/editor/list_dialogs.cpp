@@ -50,15 +50,17 @@ void ShowDifferences(QWidget *parent, const QString &title, const std::vector<st
     dialog.exec();
 }
 
-std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups) {
+BackupChoice ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups) {
     QDialog dialog(parent);
     dialog.setObjectName("frmBackups");
     dialog.setWindowTitle(ListDialogs::tr("Backups"));
     dialog.resize(720, 400);
-    auto *table = new QTableWidget(static_cast<int>(backups.size()), 4, &dialog);
+    auto *table = new QTableWidget(static_cast<int>(backups.size()), 5, &dialog);
     table->setObjectName("grdBackups");
+    table->setAccessibleName(ListDialogs::tr("Backups"));
     table->setHorizontalHeaderLabels({ListDialogs::tr("Date"), ListDialogs::tr("Model"),
-                                      ListDialogs::tr("User MMSI"), ListDialogs::tr("Stations")});
+                                      ListDialogs::tr("Kind"), ListDialogs::tr("User MMSI"),
+                                      ListDialogs::tr("Stations")});
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -67,7 +69,8 @@ std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo
     for (int row = 0; row < table->rowCount(); ++row) {
         const BackupInfo &backup = backups[static_cast<std::size_t>(row)];
         int column = 0;
-        for (const std::string &cell : {backup.date, backup.model, backup.userMmsi, backup.names}) {
+        for (const std::string &cell :
+             {backup.date, backup.model, backup.kind, backup.userMmsi, backup.names}) {
             table->setItem(row, column++, new QTableWidgetItem(QString::fromStdString(cell)));
         }
     }
@@ -78,20 +81,32 @@ std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Open)->setObjectName("cmdOpen");
     buttons->button(QDialogButtonBox::Open)->setEnabled(!backups.empty());
+    // Restore: what a clear erased goes back to the radio, a read's backup is programmed.
+    QPushButton *restore =
+        buttons->addButton(ListDialogs::tr("&Restore to Radio..."), QDialogButtonBox::ActionRole);
+    restore->setObjectName("cmdRestore");
+    restore->setEnabled(!backups.empty());
+    bool restoring = false;
+    QObject::connect(restore, &QPushButton::clicked, &dialog, [&dialog, &restoring] {
+        restoring = true;
+        dialog.accept();
+    });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(
-        backups.empty() ? ListDialogs::tr("No read has been kept yet: every Read from Radio keeps one.")
-                        : ListDialogs::tr("Every Read from Radio keeps what it read; the newest 100 stay."),
+        backups.empty()
+            ? ListDialogs::tr("No backup has been kept yet: every read and every clear keeps one.")
+            : ListDialogs::tr("Every read keeps what it read, every clear what it erased; the newest "
+                              "100 stay."),
         &dialog));
     layout->addWidget(table, 1);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || table->currentRow() < 0) {
         return {};
     }
-    return backups[static_cast<std::size_t>(table->currentRow())].path;
+    return {backups[static_cast<std::size_t>(table->currentRow())], restoring};
 }
 
 } // namespace klt

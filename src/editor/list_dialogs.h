@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,13 @@ namespace klt {
 // One line per difference, or a line saying there is none; closed with OK.
 void ShowDifferences(QWidget *parent, const QString &title, const std::vector<std::string> &lines);
 
-// The backups, newest first; the one to open, or an empty path when the user cancelled.
-std::filesystem::path ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups);
+// What the user chose in the backups' list: a backup to open, or to restore to the radio.
+struct BackupChoice {
+    std::optional<BackupInfo> backup; // nothing when the user cancelled
+    bool restore = false;
+};
+
+// The backups, newest first, with what each is (a read, or what a clear erased).
+BackupChoice ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups);
 
 } // namespace klt

@@ -36,7 +36,9 @@ const char *const kChangedQuestion =
 MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches, QWidget *parent)
     : QMainWindow(parent), ctx_(ctx), services_(services), switches_(switches),
       actions_(new EditorActions(this)), status_(new StatusPanels(this)),
-      files_(new FileController(ctx, services, *this, *actions_, this)),
+      files_(new FileController(
+          ctx, services, *this, *actions_, [this](const BackupInfo &backup) { radio_->restore(backup); },
+          this)),
       radio_(new RadioController(ctx, services, *this, *actions_, this)),
       model_(new ModelController(
           ctx, services, *this, *actions_, [this] { files_->startNew(true); }, this)),
@@ -108,14 +110,6 @@ void MainWindow::load() {
     refreshHexDump();
     setBusy(false);
     started_ = true;
-}
-
-QString MainWindow::shownNodeKey() const {
-    return tree_->shownKey();
-}
-
-QTreeWidgetItem *MainWindow::nodeByKey(const QString &key) const {
-    return tree_->nodeByKey(key);
 }
 
 void MainWindow::nodeEnableChanged(const PageTarget &target) {

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
+#include "editor/navigation_view.h"
 #include "editor/page_host.h"
 
 #include <QMainWindow>
@@ -19,7 +20,6 @@ class EditorActions;
 class FileController;
 class HexList;
 class ModelController;
-class NavigationView;
 class PageStack;
 class RadioController;
 class ReportController;
@@ -35,8 +35,8 @@ public:
     bool modified() const { return !ctx_.isClean(); }
     void setModified(bool modified) { ctx_.setModified(modified); }
     // The tree's own key of the node whose page is shown (empty after a reset), and a node by its key.
-    QString shownNodeKey() const;
-    QTreeWidgetItem *nodeByKey(const QString &key) const;
+    QString shownNodeKey() const { return tree_->shownKey(); }
+    QTreeWidgetItem *nodeByKey(const QString &key) const { return tree_->nodeByKey(key); }
 
     // Commands that scripts and tests run as the menus do.
     void saveHexFile();

@@ -2,7 +2,9 @@
 
 #include "app/backups.h"
 #include "editor/transfer_dialog.h"
+#include "files/hex_file.h"
 #include "model/configuration_check.h"
+#include "model/image_mapping.h"
 
 #include <QAction>
 #include <QTimer>
@@ -31,17 +33,25 @@ RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorV
 }
 
 bool RadioController::runOperation(Operation operation) {
+    return runOperation(operation, {});
+}
+
+bool RadioController::runOperation(Operation operation,
+                                   const std::function<void(TransferDialog &)> &prepare) {
     if (running_ != nullptr) {
         return false; // one operation at a time on the one port
     }
     ctx_.commitEdits();
     TransferDialog dialog(ctx_, services_, operation, actions_.verifyAfterProgramming->isChecked(),
                           view_.dialogParent());
+    if (prepare) {
+        prepare(dialog);
+    }
     running_ = &dialog;
     dialog.exec();
     running_ = nullptr;
     received_ = dialog.received();
-    if (dialog.completed() && operation != Operation::Read && operation != Operation::Program) {
+    if (dialog.completed() && IsClear(operation) && !prepare) {
         ctx_.commitReplacement(OperationCaption(operation), false); // a clear empties records too
     }
     if (closeAfter_ != nullptr) {
@@ -58,6 +68,31 @@ bool RadioController::stopBeforeClosing(QWidget *window) {
     closeAfter_ = window;
     running_->cancel();
     return true;
+}
+
+void RadioController::restore(const BackupInfo &backup) {
+    const QString question =
+        backup.beforeClear
+            ? tr("Put back on the radio what %1 erased, from the backup of %2?")
+                  .arg(QString::fromStdString(OperationCaption(*backup.beforeClear)),
+                       QString::fromStdString(backup.date))
+            : tr("Program the radio with the backup of %1?").arg(QString::fromStdString(backup.date));
+    if (ctx_.ui.question(MessageIcon::Exclamation, question.toStdString(), tr("Restore").toStdString(),
+                         Buttons::YesNoDefaultNo) != Answer::Yes) {
+        return;
+    }
+    const ImageFileBytes file = ReadImageFile(backup.path);
+    if (file.fault || file.bytes.size() != RadioImage::kSize ||
+        ModelName(ctx_.CurrentModel) != backup.model) {
+        ctx_.ui.message(MessageIcon::Error, tr("FileRead Error!!").toStdString(), ctx_.TitleText);
+        return;
+    }
+    RadioImage image;
+    std::copy(file.bytes.begin(), file.bytes.end(), image.bytes().begin());
+    Configuration config = ctx_.Config;
+    DecodeImage(image, config, ctx_.CurrentModel);
+    runOperation(backup.beforeClear.value_or(Operation::Program),
+                 [&image, &config](TransferDialog &dialog) { dialog.useBackup(image, config); });
 }
 
 void RadioController::read() {

@@ -3,12 +3,15 @@
 // the transfer dialog, one at a time; a read keeps what it brought among the backups.
 
 #include "app/app_context.h"
+#include "app/backups.h"
 #include "editor/editor_actions.h"
 #include "editor/editor_view.h"
 #include "editor/gui_services.h"
 #include "link/operation.h"
 
 #include <QObject>
+
+#include <functional>
 
 class QWidget;
 
@@ -26,6 +29,10 @@ public:
     void program();
     // Runs an exchange through the transfer dialog; true when it completed.
     bool runOperation(Operation operation);
+    bool runOperation(Operation operation, const std::function<void(TransferDialog &)> &prepare);
+    // Puts a backup back on the radio, after asking (No the default): what a clear erased, with the
+    // clear's own writes, or a read's configuration, programmed; both verified.
+    void restore(const BackupInfo &backup);
     // Whether an exchange is under way: it stops before the window may close, which then closes.
     bool stopBeforeClosing(QWidget *window);
 

@@ -149,9 +149,15 @@ void TransferDialog::runOperation() {
     portSettings.put("ComPath", "ComNum", std::to_string(portNumber));
     const std::string deviceKey = "Device" + std::to_string(portNumber);
     portSettings.put("ComPath", deviceKey, ctx_.store.get("ComPath", deviceKey, ""));
-    TransferJob job{operation_,  LinkSettingsOf(ctx_), ErrorLogOf(ctx_),           ctx_.Image,
-                    ctx_.Config, ctx_.CurrentModel,    WriteCheckOf(ctx_, verify_)};
-    if (IsClear(operation_)) {
+    TransferJob job{operation_,
+                    LinkSettingsOf(ctx_),
+                    ErrorLogOf(ctx_),
+                    backup_ ? backup_->first : ctx_.Image,
+                    backup_ ? backup_->second : ctx_.Config,
+                    ctx_.CurrentModel,
+                    WriteCheckOf(ctx_, verify_)};
+    job.restoreCleared = backup_.has_value() && IsClear(operation_);
+    if (IsClear(operation_) && !job.restoreCleared) {
         // Nothing a clear erases is lost: the worker keeps it among the backups first.
         job.keepBeforeClear = [&ctx = ctx_, operation = operation_](const RadioImage &backup) {
             return KeepBackupBeforeClear(ctx, operation, backup).has_value();
@@ -165,10 +171,18 @@ void TransferDialog::runOperation() {
     worker_->start();
 }
 
+void TransferDialog::useBackup(const RadioImage &image, const Configuration &config) {
+    backup_.emplace(image, config);
+    setWindowTitle(tr("Restore"));
+}
+
 void TransferDialog::finishOperation() {
-    // The exchange worked on a copy; the window's configuration takes what it left, as if in place.
-    ctx_.Image = worker_->job().image;
-    ctx_.Config = worker_->job().config;
+    // The exchange worked on a copy; the window's configuration takes what it left, as if in place
+    // (a backup put back leaves the configuration as it is).
+    if (!backup_) {
+        ctx_.Image = worker_->job().image;
+        ctx_.Config = worker_->job().config;
+    }
     received_ = worker_->job().received;
     completed_ = worker_->outcome() == Outcome::Done;
     worker_->deleteLater();

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <utility>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -23,6 +26,9 @@ public:
 
     // Whether the operation ran to its end ("Complete!!").
     bool completed() const { return completed_; }
+    // The exchange works on a backup instead of the configuration, which it leaves as it is: a clear's
+    // operation puts back what that clear erased, Program to Radio programs the backup.
+    void useBackup(const RadioImage &image, const Configuration &config);
     // After a completed read: the memory exactly as the radio sent it.
     const RadioImage &received() const { return received_; }
     // From OK until the operation has ended; Cancel, Escape and closing then ask it to stop.
@@ -46,6 +52,7 @@ private:
     Operation operation_;
     bool completed_ = false;
     bool verify_ = true;
+    std::optional<std::pair<RadioImage, Configuration>> backup_;
     RadioImage received_;
     bool running_ = false;
     TransferWorker *worker_ = nullptr;

@@ -72,6 +72,7 @@ void TransferWorker::run() {
         RadioLink link(*port, ui, services_.clock, cancel_, job_.log, job_.settings);
         TransferData data{job_.image, job_.config, job_.model, job_.check, &job_.received};
         data.keepBeforeClear = job_.keepBeforeClear;
+        data.restoreCleared = job_.restoreCleared;
         outcome_ = RunTransfer(link, job_.operation, data);
     } catch (const std::exception &error) {
         // A fault of the program itself: the port has closed with the object that held it.

@@ -37,6 +37,7 @@ struct TransferJob {
     RadioImage received{}; // a read's memory as the radio sent it
     // A clear's backup of what it erases, kept by the worker before anything is erased.
     std::function<bool(const RadioImage &backup)> keepBeforeClear = {};
+    bool restoreCleared = false; // the clear puts back, from the image, what it erased
 };
 
 class TransferWorker final : public QObject {

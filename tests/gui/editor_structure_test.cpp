@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
@@ -139,6 +141,49 @@ TEST(Transfer, AVerifiedWriteSaysSoAndALyingRadioIsCaught) {
     ASSERT_EQ(gui.texts().size(), 1u);
     EXPECT_TRUE(gui.texts()[0].starts_with("Verify Error!!\r\n")) << gui.texts()[0];
     EXPECT_NE(gui.texts()[0].find("[CHUSA32] ChTag: MAYDAY -> "), std::string::npos) << gui.texts()[0];
+}
+
+// Nothing a clear erases is lost: the clear keeps it among the backups first, and File > Backups...
+// puts it back on the radio (after asking), verified.
+TEST(Transfer, AClearKeepsWhatItErasesAndRestorePutsItBack) {
+    Gui gui;
+    auto memory = RadioMemory(1);
+    for (Address a = layout::kIndividualDirectoryArea.first; a <= layout::kIndividualDirectoryArea.last;
+         ++a) {
+        memory[a] = static_cast<std::uint8_t>(a * 13);
+    }
+    gui.radio = sim::SimulatedRadio(memory, {});
+    ASSERT_TRUE(gui.select("DSC"));
+    gui.pressOkInDialog();
+    gui.find<QPushButton>("cmdFclearLog_0")->click(); // Clear Individual Directory
+    ASSERT_EQ(gui.texts().back(), "Complete!!");
+    ASSERT_NE(gui.radio.memory(), memory);
+
+    // The backups' list: the newest is what the clear erased; Restore, Yes, then OK.
+    QString kind;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&kind] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == "frmBackups") {
+            kind = modal->findChild<QTableWidget *>("grdBackups")->item(0, 2)->text();
+            modal->findChild<QPushButton *>("cmdRestore")->click();
+        } else if (modal != nullptr && modal->objectName() == "frmRadio") {
+            if (auto *ok = modal->findChild<QPushButton *>("cmdOK"); ok->isEnabled()) {
+                ok->click();
+            }
+        }
+    });
+    driver.start(5);
+    gui.ui.answers = {Answer::Yes};
+    gui.find("mnuFileBackups")->trigger();
+    driver.stop();
+    EXPECT_EQ(kind, "before Clear Individual Directory");
+    EXPECT_TRUE(
+        gui.ui.messages[gui.ui.messages.size() - 2].text.starts_with("Put back on the radio what Clear "
+                                                                     "Individual Directory erased"));
+    EXPECT_EQ(gui.ui.messages[gui.ui.messages.size() - 2].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(gui.texts().back(), "Complete!!\r\nVerified: the radio holds every byte that was written.");
+    EXPECT_EQ(gui.radio.memory(), memory);
 }
 
 } // namespace
