@@ -52,6 +52,8 @@ struct Case {
     const char *name;
     Operation operation;
     std::vector<std::string> verb; // klt-cli's arguments after the verb's model and port
+    bool verify = false;           // a write reads back what it wrote
+    bool backup = false;           // a clear reads what it erases first
 };
 
 struct Message {
@@ -82,7 +84,13 @@ Virtual RunInMemory(const Case &kase, bool slow, const Sample &sample) {
         program.ctx.Config = sample.config;
         program.ctx.Image = sample.image;
     }
-    RunTransfer(link, kase.operation, {program.ctx.Image, program.ctx.Config, program.ctx.CurrentModel});
+    WriteCheck check;
+    check.verify = kase.verify;
+    TransferData data{program.ctx.Image, program.ctx.Config, program.ctx.CurrentModel, check};
+    if (kase.backup) {
+        data.keepBeforeClear = [](const RadioImage &) { return true; };
+    }
+    RunTransfer(link, kase.operation, data);
     const auto &sleeps = program.ui.sleeps;
     result.waits = std::accumulate(sleeps.begin(), sleeps.end(), 0.0) / 1000.0;
     return result;
@@ -232,10 +240,12 @@ int main(int argc, char **argv) {
     }
     const std::vector<Case> cases = {
         {"read", Operation::Read, {"read", "-o", (work / "read.hex").string()}},
-        {"write", Operation::Program, {"write", full.string()}},
-        {"clear all", Operation::ClearAll, {"clear", "all"}},
+        {"write", Operation::Program, {"write", "--no-verify", "--force", full.string()}},
+        {"write+verify", Operation::Program, {"write", "--force", full.string()}, true},
+        {"clear all", Operation::ClearAll, {"clear", "--no-backup", "all"}},
+        {"clear+backup", Operation::ClearAll, {"clear", "all"}, false, true},
     };
-    std::printf("%-10s %6s %9s %9s %10s %8s %9s %9s %9s %8s\n", "case", "bit/s", "wall [s]", "floor [s]",
+    std::printf("%-12s %6s %9s %9s %10s %8s %9s %9s %9s %8s\n", "case", "bit/s", "wall [s]", "floor [s]",
                 "wall/floor", "CPU [s]", "CPU/wall", "waits [s]", "wire [s]", "bytes");
     int failures = 0;
     const std::string only = argc == 4 ? argv[3] : "";
@@ -267,7 +277,7 @@ int main(int argc, char **argv) {
             const FloorParts floor = Floor(run, LoggedMessages(log));
             const bool ok = WIFEXITED(timed.status) && WEXITSTATUS(timed.status) == 0;
             failures += ok ? 0 : 1;
-            std::printf("%-10s %6d %9.2f %9.2f %10.4f %8.3f %8.2f%% %9.2f %9.2f %8zu%s%s\n", kase.name,
+            std::printf("%-12s %6d %9.2f %9.2f %10.4f %8.3f %8.2f%% %9.2f %9.2f %8zu%s%s\n", kase.name,
                         slow ? 19200 : 57600, timed.wall, floor.total(), timed.wall / floor.total(),
                         timed.cpu, 100.0 * timed.cpu / timed.wall, floor.waits, floor.wire, floor.bytes,
                         floor.matched ? "" : "  (log differs from the run in memory)", ok ? "" : "  FAILED");
