@@ -220,6 +220,15 @@ void FileController::importTable(CsvTable table) {
     view_.showChanged();
     ctx_.setModified(true);
     ctx_.commitReplacement(title, false);
+    // Numbers of the right length but odd for their place are taken, and said.
+    if (const auto warnings = CheckOfTable(ctx_.Config, ctx_.CurrentModel, ctx_.AtisAvailable, table);
+        !warnings.empty()) {
+        std::string text = tr("Imported. Check these before programming:").toStdString();
+        for (const std::string &warning : warnings) {
+            text += "\r\n" + warning;
+        }
+        ctx_.ui.message(MessageIcon::Warning, text, title);
+    }
     view_.refreshHexDump();
 }
 

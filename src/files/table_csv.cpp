@@ -1,5 +1,7 @@
 #include "files/table_csv.h"
 
+#include "model/configuration_check.h"
+
 #include "files/csv.h"
 #include "files/table_csv_columns.h"
 
@@ -152,6 +154,21 @@ const char *CsvTableName(CsvTable table) {
         break;
     }
     return "channels";
+}
+
+std::vector<std::string> CheckOfTable(const Configuration &config, Model model, bool atis, CsvTable table) {
+    const char *prefix = table == CsvTable::IndividualDirectory ? "Individual Directory,"
+                         : table == CsvTable::GroupDirectory    ? "Group Directory,"
+                         : table == CsvTable::Expansion         ? "EXP Channel "
+                         : table == CsvTable::Weather           ? "Weather,"
+                                                                : "Programable Channel,";
+    std::vector<std::string> said;
+    for (std::string &problem : CheckConfiguration(config, model, atis)) {
+        if (problem.starts_with(prefix)) {
+            said.push_back(std::move(problem));
+        }
+    }
+    return said;
 }
 
 const char *CsvTableCaption(CsvTable table) {

@@ -329,6 +329,32 @@ TEST(CliCheck, NamesWhatTheRadioWouldNotTake) {
 }
 
 // The core is standard C++: the tools built on it alone link nothing of Qt.
+// A station's number of the right length but a MID no country holds is taken, and said; a refused row
+// writes nothing and exits 1.
+TEST(CliImport, OddNumbersAreTakenAndSaidARefusedRowWritesNothing) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    folder.write("ok.csv", "Entry,MMSI,Name\r\n1,366123456,HARBOUR\r\n2,200123456,ODD\r\n");
+    const auto taken = RunCli("import --model 1 --table individual-directory " + dir + "a.dat " + dir +
+                              "ok.csv " + dir + "b.dat");
+    EXPECT_EQ(taken.status, 0) << taken.err;
+    EXPECT_EQ(taken.err, "klt-cli import: warning: Individual Directory, entry 2: 200123456: 200 is no "
+                         "country's Maritime Identification Digits\n");
+    const auto exported =
+        RunCli("export --model 1 --table individual-directory " + dir + "b.dat " + dir + "c.csv");
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(test::ReadFile(folder.path() / "c.csv"),
+              "Entry,MMSI,Name\r\n1,366123456,HARBOUR\r\n2,200123456,ODD\r\n");
+
+    folder.write("bad.csv", "Entry,MMSI,Name\r\n1,36612345,SHORT\r\n");
+    const auto refused = RunCli("import --model 1 --table individual-directory " + dir + "a.dat " + dir +
+                                "bad.csv " + dir + "d.dat");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("line 2"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "d.dat"));
+}
+
 TEST(Core, LinksWithoutQt) {
     for (const std::string tool : {"klt-make-model-file", "klt-radio-sim"}) {
         const std::string command = "ldd " + (BinDir() / tool).string();

@@ -75,6 +75,11 @@ int RunImport(const std::vector<std::string> &argv) {
         std::cerr << csv << ": " << DescribeCsvProblem(*problem) << "; nothing was written\n";
         return kExitFailed;
     }
+    // Numbers of the right length but odd for their place are taken, and said.
+    const auto &ctx = session->ctx;
+    for (const std::string &warning : CheckOfTable(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable, table)) {
+        std::cerr << "klt-cli import: warning: " << warning << '\n';
+    }
     return WriteOutput(*session, args.positional[2]) ? kExitOk : kExitFailed;
 }
 
