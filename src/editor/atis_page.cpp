@@ -72,6 +72,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     code_ = new TextField("txtATIScode", tr("Numeric Only. Indispensable 10 figures."), KeyFilter::Digits,
                           kAtisCodeLength, this);
     code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
+    code_->setRefusalNote(tr("An ATIS code has 10 digits: 9, the country's three, and six more."));
     SetNumberRule(*code_, host_.ui(),
                   {NumberKind::AtisCode, tr("ATISNo").toStdString(), [this](const std::string &value) {
                        host_.config().Atis.AtisCode = value;

@@ -165,6 +165,7 @@ QWidget *DscPage::basicSetup() {
                    }});
     userMmsiNote_ = new IdentityNote("lblUserMMSICountry", IdentityPlace::UserMmsi, page);
     userMmsi_->setFixedWidth(userMmsi_->fontMetrics().horizontalAdvance("0000000000") + 16);
+    userMmsi_->setRefusalNote(tr("An MMSI has 9 digits."));
     connect(userMmsi_, &TextField::edited, this, [this] { host_.markModified(); });
     auto *clear = new QPushButton(tr("MMSI Clear"), page);
     clear->setObjectName("cmdFClear");

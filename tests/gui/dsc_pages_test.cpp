@@ -98,7 +98,7 @@ TEST(DscPage, GroupLabelsAndTheUserMmsi) {
     gui.type("txtUserMMSI", "12345678");
     EXPECT_EQ(gui.hint(), "Numeric Only. Indispensable 9 figures.");
     gui.tab("txtUserMMSI");
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!\r\nAn MMSI has 9 digits."}));
     EXPECT_EQ(gui.ui.messages.back().title, "User MMSI");
     EXPECT_TRUE(gui.field("txtUserMMSI")->hasFocus());
     // A clear button checks the page first: the dialog does not open.
@@ -122,7 +122,7 @@ TEST(DscPage, GroupLabelsAndTheUserMmsi) {
     QTest::mouseClick(gui.button("cmdFClear"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(gui.texts().size(), 3u);
-    EXPECT_EQ(gui.texts().back(), "Data Error!!");
+    EXPECT_EQ(gui.texts().back(), "Data Error!!\r\nAn MMSI has 9 digits.");
     EXPECT_TRUE(gui.field("txtUserMMSI")->hasFocus());
     EXPECT_EQ(gui.radio.framedCommands(), 0);
     EXPECT_EQ(gui.ctx.Config.DscBasic.UserMmsi, "");
@@ -195,7 +195,9 @@ TEST(AtisPage, BoxesCodeAndClear) {
 
     gui.type("txtATIScode", "123456789");
     gui.tab("txtATIScode");
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.texts(),
+              (std::vector<std::string>{"Data Error!!\r\nAn ATIS code has 10 digits: 9, the country's "
+                                        "three, and six more."}));
     EXPECT_EQ(gui.ui.messages.back().title, "ATISNo");
     gui.type("txtATIScode", "0");
     gui.tab("txtATIScode");
