@@ -6,6 +6,8 @@
 #include "model/name_rules.h"
 #include "model/text_format.h"
 
+#include <string_view>
+
 namespace klt {
 
 namespace {
@@ -65,11 +67,26 @@ CellRefusal ReadFrequencyCell(const std::string &text, double &mhz) {
     return std::nullopt;
 }
 
-std::string NameCell(const std::string &latin1) {
-    return Utf8FromLatin1(latin1);
+namespace {
+
+// What a spreadsheet would run as a formula when a cell starts with it ("+DOCK" is a name the radio
+// shows): such a cell is written behind an apostrophe, which no name holds, and read without it.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+bool StartsAFormula(std::string_view text) {
+    return !text.empty() && kFormulaStarts.find(text.front()) != std::string_view::npos;
 }
 
-CellRefusal ReadNameCell(const std::string &text, std::size_t length, std::string &latin1) {
+} // namespace
+
+std::string NameCell(const std::string &latin1) {
+    const std::string utf8 = Utf8FromLatin1(latin1);
+    return StartsAFormula(utf8) ? "'" + utf8 : utf8;
+}
+
+CellRefusal ReadNameCell(const std::string &cell, std::size_t length, std::string &latin1) {
+    const std::string text =
+        cell.starts_with('\'') && StartsAFormula(std::string_view(cell).substr(1)) ? cell.substr(1) : cell;
     const auto converted = Latin1FromUtf8(text);
     latin1 = converted.value_or(std::string());
     if (!converted) {

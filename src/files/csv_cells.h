@@ -22,7 +22,8 @@ CellRefusal ReadScramblerCell(const std::string &text, int &code);
 std::string FrequencyCell(double mhz);
 CellRefusal ReadFrequencyCell(const std::string &text, double &mhz);
 
-// A name in UTF-8; stored in the radio's single-byte characters.
+// A name in UTF-8; stored in the radio's single-byte characters. A name a spreadsheet would take for a
+// formula ("+DOCK", "-ONE") is written behind an apostrophe and read without it.
 std::string NameCell(const std::string &latin1);
 CellRefusal ReadNameCell(const std::string &text, std::size_t length, std::string &latin1);
 

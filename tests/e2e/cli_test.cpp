@@ -355,6 +355,23 @@ TEST(CliImport, OddNumbersAreTakenAndSaidARefusedRowWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "d.dat"));
 }
 
+// An option given twice, or a program folder that is not there, is refused: the program does not
+// guess which was meant, nor write a memory without its destination.
+TEST(CliArguments, AnOptionTwiceOrAMissingProgramFolderIsRefused) {
+    test::TempFolder folder;
+    const auto out = folder.path() / "x.hex";
+    const auto twice = RunCli("new --model 1 --model 3 -o " + out.string());
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("--model is given twice"), std::string::npos) << twice.err;
+    const auto flags = RunCli("new --model 1 --no-destination --no-destination -o " + out.string());
+    EXPECT_EQ(flags.status, 2);
+    const auto missing =
+        RunCli("new --model 1 --program-folder " + (folder.path() / "none").string() + " -o " + out.string());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("is no folder"), std::string::npos) << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST(Core, LinksWithoutQt) {
     for (const std::string tool : {"klt-make-model-file", "klt-radio-sim"}) {
         const std::string command = "ldd " + (BinDir() / tool).string();

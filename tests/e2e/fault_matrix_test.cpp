@@ -24,9 +24,10 @@ struct Case {
     std::string command;                // "read", "write" or "clear AREA", with its options
     std::vector<std::string> simulator; // the simulator's faults
     bool succeeds = false;
-    std::string message;  // what standard error must hold
-    std::string cancelAt; // Ctrl+C once the simulator's log holds this
-    std::string killAt;   // the simulator ends at once when its log holds this
+    std::string message;       // what standard error must hold
+    std::string cancelAt;      // Ctrl+C once the simulator's log holds this
+    int cancelSignal = SIGINT; // ... or a hang-up or a request to terminate, which cancel alike
+    std::string killAt;        // the simulator ends at once when its log holds this
     std::string output = "r.hex";
     std::string port;                    // the device named; the simulator's link when empty
     std::optional<std::size_t> liesAt{}; // the one byte a lying radio does not keep as written
@@ -158,7 +159,7 @@ TEST_P(FaultMatrix, EndsAsItShould) {
         command, [&] { return !when.empty() && test::ReadFile(log).find(when) != std::string::npos; },
         [&](pid_t cli) {
             if (!c.cancelAt.empty()) {
-                ::kill(cli, SIGINT);
+                ::kill(cli, c.cancelSignal);
             } else {
                 sim.kill();
             }
@@ -226,8 +227,9 @@ Case Lies(Case c, std::size_t address, std::string setting) {
     return c;
 }
 
-Case CancelledAt(Case c, std::string logged) {
+Case CancelledAt(Case c, std::string logged, int signal = SIGINT) {
     c.cancelAt = std::move(logged);
+    c.cancelSignal = signal;
     return c;
 }
 
@@ -314,6 +316,10 @@ std::vector<Case> Cases() {
         CancelledAt(Fails("ReadCancelledWhileConnecting", "read", {}, kCancelled), "#CMDSY"),
         CancelledAt(Fails("ReadCancelledAtTheStatus", "read", {}, kCancelled), "#CEPSR"),
         CancelledAt(Fails("ReadCancelledInTheBlocks", "read", {}, kCancelled), "#CEPRD\\t1000"),
+        // A closed terminal or a request to terminate cancels as Ctrl+C does: the radio gets its abort.
+        CancelledAt(Fails("ReadHungUpInTheBlocks", "read", {}, kCancelled), "#CEPRD\\t1000", SIGHUP),
+        CancelledAt(Fails("WriteTerminatedInTheBlocks", "write", {}, "Programming was cancelled."),
+                    "#CEPWR\\t1000", SIGTERM),
         CancelledAt(Fails("WriteCancelledInTheBlocks", "write", {}, "Programming was cancelled."),
                     "#CEPWR\\t1000"),
         CancelledAt(Fails("WriteCancelledInTheReadBack", "write", {}, "Programming was cancelled."),

@@ -329,5 +329,24 @@ TEST(Csv, QuotesLineBreaksAndTheRadiosCharacters) {
     EXPECT_FALSE(Latin1FromUtf8("\xE2\x82\xAC")); // the euro sign has no place in the radio's characters
 }
 
+// A name a spreadsheet would run as a formula goes out behind an apostrophe and comes back without it.
+TEST(CsvTables, NamesThatLookLikeFormulasAreNotRunByASpreadsheet) {
+    Configuration config;
+    config.Individual[0] = {true, "+MARINA", "3661234560", {}};
+    config.Individual[1] = {true, "-DOCK", "2111111110", {}};
+    config.Individual[2] = {true, "PIER-7", "2571234560", {}};
+    const std::string csv = ExportCsvTable(config, CsvTable::IndividualDirectory);
+    EXPECT_EQ(csv, "Entry,MMSI,Name\r\n1,366123456,'+MARINA\r\n2,211111111,'-DOCK\r\n3,257123456,PIER-7\r\n");
+    Configuration read;
+    ASSERT_FALSE(ImportCsvTable(read, CsvTable::IndividualDirectory, csv));
+    EXPECT_EQ(read.Individual[0].TagName, "+MARINA");
+    EXPECT_EQ(read.Individual[1].TagName, "-DOCK");
+    EXPECT_EQ(read.Individual[2].TagName, "PIER-7");
+    // Typed without the apostrophe, the name reads as it stands.
+    ASSERT_FALSE(
+        ImportCsvTable(read, CsvTable::IndividualDirectory, "Entry,MMSI,Name\r\n1,366123456,+MARINA\r\n"));
+    EXPECT_EQ(read.Individual[0].TagName, "+MARINA");
+}
+
 } // namespace
 } // namespace klt

@@ -11,13 +11,19 @@ ParsedArgs ParseArgs(const std::vector<std::string> &args, const OptionTable &op
     ParsedArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
+        // An option given twice is refused: which of the two was meant is not for the program to guess.
         if (options.withValue.contains(arg)) {
             if (i + 1 >= args.size()) {
                 throw UsageError{arg + " needs a value"};
             }
-            parsed.values[arg] = args[++i];
+            if (!parsed.values.emplace(arg, args[i + 1]).second) {
+                throw UsageError{arg + " is given twice"};
+            }
+            ++i;
         } else if (options.flags.contains(arg)) {
-            parsed.flags.insert(arg);
+            if (!parsed.flags.insert(arg).second) {
+                throw UsageError{arg + " is given twice"};
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option " + arg};
         } else {

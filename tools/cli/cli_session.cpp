@@ -64,6 +64,10 @@ std::unique_ptr<CliSession> OpenSession(const ParsedArgs &args) {
         throw UsageError{"--atis and --no-atis exclude each other"};
     }
     const auto explicitFolder = args.value("--program-folder");
+    // A folder that is not there would silently give the memory without its destination.
+    if (std::error_code error; explicitFolder && !std::filesystem::is_directory(*explicitFolder, error)) {
+        throw UsageError{"--program-folder " + *explicitFolder + " is no folder"};
+    }
     auto folder = LocateProgramFolder(explicitFolder ? std::optional<std::filesystem::path>(*explicitFolder)
                                                      : std::nullopt,
                                       std::getenv("KLT_PROGRAM_FOLDER"), ExecutableFolder());

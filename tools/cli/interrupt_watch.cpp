@@ -15,6 +15,8 @@ sigset_t Interrupts() {
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
+    sigaddset(&set, SIGTERM);
     return set;
 }
 
