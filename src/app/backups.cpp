@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <ctime>
 #include <regex>
 #include <system_error>
@@ -27,17 +28,20 @@ struct BackupName {
     std::string model;
     std::string stamp; // "YYYYMMDD-HHMMSS"
     std::optional<Operation> beforeClear;
+    int sequence = 1; // the how-manieth backup of that second
 };
 
 std::optional<BackupName> ParseBackupName(const std::string &name) {
-    static const std::regex pattern("^(.+)-([0-9]{8}-[0-9]{6})(-before-([a-z-]+))?\\.hex$");
+    // A second backup in the same second gets "-2", "-3"... after its time stamp.
+    static const std::regex pattern("^(.+)-([0-9]{8}-[0-9]{6})(-([0-9]{1,3}))?(-before-([a-z-]+))?\\.hex$");
     std::smatch match;
     if (!std::regex_match(name, match, pattern)) {
         return std::nullopt;
     }
     BackupName parsed{match[1].str(), match[2].str(), std::nullopt};
-    if (match[4].matched) {
-        parsed.beforeClear = ClearNamed(match[4].str());
+    parsed.sequence = match[4].matched ? std::stoi(match[4].str()) : 1;
+    if (match[6].matched) {
+        parsed.beforeClear = ClearNamed(match[6].str());
         if (!parsed.beforeClear) {
             return std::nullopt;
         }
@@ -49,18 +53,22 @@ bool IsBackupName(const std::string &name) {
     return ParseBackupName(name).has_value();
 }
 
-// Oldest first: the time stamp, then the name.
+// The program's own backups, oldest first: its exact names and a whole memory each; anything else in
+// the folder is the user's and left alone.
 std::vector<fs::path> BackupFiles(const fs::path &folder) {
     std::vector<fs::path> files;
     std::error_code error;
     for (const auto &entry : fs::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error) && IsBackupName(entry.path().filename().string())) {
+        if (entry.is_regular_file(error) && IsBackupName(entry.path().filename().string()) &&
+            entry.file_size(error) == RadioImage::kSize) {
             files.push_back(entry.path());
         }
     }
     const auto stamp = [](const fs::path &path) {
-        const std::string name = path.filename().string();
-        return ParseBackupName(name)->stamp + name;
+        const auto parsed = *ParseBackupName(path.filename().string());
+        char sequence[8];
+        std::snprintf(sequence, sizeof sequence, "%03d", parsed.sequence);
+        return parsed.stamp + sequence + path.filename().string();
     };
     std::sort(files.begin(), files.end(),
               [&](const fs::path &a, const fs::path &b) { return stamp(a) < stamp(b); });
@@ -86,12 +94,32 @@ std::optional<Model> ModelNamed(const std::string &fileSafeName) {
 } // namespace
 
 fs::path BackupFolder(const std::string &programTitle) {
-    return UserDataFolder(programTitle) / "backups";
+    const fs::path data = UserDataFolder(programTitle);
+    return data.empty() ? fs::path() : data / "backups";
+}
+
+std::string BackupPlaceText(const fs::path &folder) {
+    return folder.empty() ? "nowhere: neither XDG_DATA_HOME nor HOME is set" : folder.string();
+}
+
+std::optional<std::string> BackupFolderProblem(const fs::path &folder) {
+    if (folder.empty()) {
+        return "there is no per-user data folder: neither XDG_DATA_HOME nor HOME is set";
+    }
+    std::error_code error;
+    fs::directory_iterator(folder, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        return folder.string() + ": " + error.message();
+    }
+    return std::nullopt;
 }
 
 std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &image, Model model,
                                    std::chrono::system_clock::time_point when,
                                    std::optional<Operation> beforeClear) {
+    if (folder.empty()) {
+        return std::nullopt; // nowhere to keep it: never the current folder
+    }
     std::error_code error;
     fs::create_directories(folder, error);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
@@ -100,13 +128,29 @@ std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &ima
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string kind = beforeClear ? std::string(kBefore) + ClearAreaName(*beforeClear) : std::string();
-    const fs::path path = folder / (FileSafeName(model) + "-" + stamp + kind + ".hex");
-    if (WriteImageFile(path, image)) {
+    // Two backups in one second never replace each other.
+    fs::path path;
+    for (int sequence = 1; sequence < 1000; ++sequence) {
+        const std::string counted = sequence == 1 ? std::string() : "-" + std::to_string(sequence);
+        path = folder / (FileSafeName(model) + "-" + stamp + counted + kind + ".hex");
+        if (!fs::exists(path, error)) {
+            break;
+        }
+    }
+    if (fs::exists(path, error) || WriteImageFile(path, image)) {
         return std::nullopt;
     }
+    // The oldest beyond the newest 100 go; the one just kept never does, whatever dates other files
+    // carry (a file stamped in the future would otherwise hold its place for ever).
     auto files = BackupFiles(folder);
+    const std::string now = stamp;
+    std::stable_partition(files.begin(), files.end(), [&now](const fs::path &file) {
+        return ParseBackupName(file.filename().string())->stamp > now; // the future ones count as oldest
+    });
     for (std::size_t i = 0; i + kBackupsKept < files.size(); ++i) {
-        fs::remove(files[i], error);
+        if (files[i] != path) {
+            fs::remove(files[i], error);
+        }
     }
     return path;
 }

@@ -17,7 +17,8 @@ namespace klt {
 
 constexpr std::size_t kBackupsKept = 100;
 
-// <per-user data folder>/backups.
+// <per-user data folder>/backups; an empty path when there is no per-user data folder (neither
+// XDG_DATA_HOME nor HOME set): then no backup is kept anywhere odd.
 std::filesystem::path BackupFolder(const std::string &programTitle);
 
 // Writes the image and removes the oldest backups beyond the newest 100. The backup's path, or
@@ -39,6 +40,13 @@ struct BackupInfo {
 
 // One backup, as the list shows it; nothing for a file that is not a backup of this program.
 std::optional<BackupInfo> DescribeBackup(const std::filesystem::path &path);
+
+// Where a backup that could not be kept was to go, or why there was nowhere: for the message.
+std::string BackupPlaceText(const std::filesystem::path &folder);
+
+// Why the folder's backups cannot be listed ("Permission denied"); nothing when they can, or when
+// there is no folder yet (no backup kept so far).
+std::optional<std::string> BackupFolderProblem(const std::filesystem::path &folder);
 
 // The backups, newest first; files that are not backups are left out.
 std::vector<BackupInfo> ListBackups(const std::filesystem::path &folder);

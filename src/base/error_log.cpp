@@ -24,7 +24,8 @@ std::filesystem::path ErrorLog::path() const {
     if (::access(programFolder_.c_str(), W_OK) == 0) {
         return programFolder_ / "err.log";
     }
-    return UserDataFolder(programTitle_) / "err.log";
+    const auto folder = UserDataFolder(programTitle_);
+    return folder.empty() ? programFolder_ / "err.log" : folder / "err.log";
 }
 
 void ErrorLog::append(const std::string &operation, const std::string &failureText) const {

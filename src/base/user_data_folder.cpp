@@ -9,7 +9,10 @@ std::filesystem::path UserDataFolder(const std::string &programTitle) {
         return std::filesystem::path(data) / programTitle;
     }
     const char *home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / programTitle;
+    if (home == nullptr || *home == '\0') {
+        return {};
+    }
+    return std::filesystem::path(home) / ".local" / "share" / programTitle;
 }
 
 } // namespace klt

@@ -101,8 +101,14 @@ void RadioController::read() {
     }
     // The configuration that was in the radio is never lost: the read keeps among the backups the memory
     // exactly as the radio sent it.
-    KeepBackup(BackupFolder(ctx_.ProgramTitle), received_, ctx_.CurrentModel,
-               std::chrono::system_clock::now());
+    const auto folder = BackupFolder(ctx_.ProgramTitle);
+    if (!KeepBackup(folder, received_, ctx_.CurrentModel, std::chrono::system_clock::now())) {
+        ctx_.ui.message(MessageIcon::Warning,
+                        tr("The memory read could not be kept among the backups (%1).")
+                            .arg(QString::fromStdString(BackupPlaceText(folder)))
+                            .toStdString(),
+                        OperationCaption(Operation::Read));
+    }
     ctx_.CurrentFilePath.clear();
     view_.showReplaced();
     view_.refreshHexDump();

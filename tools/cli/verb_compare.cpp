@@ -65,7 +65,12 @@ int RunBackups(const std::vector<std::string> &argv) {
     if (!args.positional.empty()) {
         throw UsageError{"backups takes no arguments"};
     }
-    for (const BackupInfo &backup : ListBackups(BackupFolder("KLT Programmer"))) {
+    const auto folder = BackupFolder("KLT Programmer");
+    if (const auto problem = BackupFolderProblem(folder)) {
+        std::cerr << "klt-cli backups: " << *problem << '\n';
+        return kExitFailed;
+    }
+    for (const BackupInfo &backup : ListBackups(folder)) {
         std::cout << backup.date << "  " << backup.model << "  " << backup.kind << "  "
                   << (backup.userMmsi.empty() ? "-" : backup.userMmsi) << "  "
                   << (backup.names.empty() ? "-" : backup.names) << "  " << backup.path.string() << '\n';

@@ -84,8 +84,8 @@ int RunRead(const std::vector<std::string> &argv) {
                                          std::chrono::system_clock::now())) {
             std::cerr << "backup: " << kept->string() << '\n';
         } else {
-            std::cerr << "klt-cli read: the backup could not be written to " << BackupFolder(ctx.ProgramTitle)
-                      << '\n';
+            std::cerr << "klt-cli read: the backup could not be written to "
+                      << BackupPlaceText(BackupFolder(ctx.ProgramTitle)) << '\n';
         }
     }
     // The program's image after the read (the radio's memory but for the areas the program keeps of
@@ -151,7 +151,7 @@ int RunClear(const std::vector<std::string> &argv) {
                 std::cerr << "backup: " << kept->string() << '\n';
             } else {
                 std::cerr << "klt-cli clear: the backup could not be written to "
-                          << BackupFolder(session->ctx.ProgramTitle).string() << '\n';
+                          << BackupPlaceText(BackupFolder(session->ctx.ProgramTitle)) << '\n';
             }
             return kept.has_value();
         };
