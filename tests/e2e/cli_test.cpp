@@ -372,6 +372,27 @@ TEST(CliArguments, AnOptionTwiceOrAMissingProgramFolderIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// A name in a file may hold terminal control bytes; what klt-cli prints of it must not reach the
+// terminal as a command (here: clear the screen), in either the 7-bit or the 8-bit form.
+TEST(CliOutput, ControlBytesFromAFileArePrintedEscaped) {
+    test::TempFolder folder;
+    const auto plain = folder.path() / "a.dat";
+    ASSERT_EQ(RunCli("new --model 1 -o " + plain.string()).status, 0);
+    std::string text = test::ReadFile(plain);
+    const auto at = text.find("ChTag=#VTS");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 10, std::string("ChTag=#V\x1B[2J\xC2\x9B") + "2J");
+    const auto hostile = folder.write("b.dat", text);
+    for (const std::string &verb :
+         {"diff --model 1 " + plain.string() + " ", std::string("check --model 1 ")}) {
+        const auto result = RunCli(verb + hostile.string());
+        EXPECT_EQ(result.status, 1) << verb;
+        EXPECT_EQ(result.out.find('\x1B'), std::string::npos) << result.out;
+        EXPECT_EQ(result.out.find("\xC2\x9B"), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("\\x1B"), std::string::npos) << result.out;
+    }
+}
+
 TEST(Core, LinksWithoutQt) {
     for (const std::string tool : {"klt-make-model-file", "klt-radio-sim"}) {
         const std::string command = "ldd " + (BinDir() / tool).string();

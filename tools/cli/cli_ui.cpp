@@ -1,5 +1,7 @@
 #include "cli_ui.h"
 
+#include "terminal_text.h"
+
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -8,22 +10,6 @@
 namespace klt::cli {
 
 namespace {
-
-// Message texts use CR LF or CR between lines; a terminal wants LF.
-std::string ForTerminal(const std::string &text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out.push_back('\n');
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
 
 Answer Affirmative(Buttons buttons) {
     switch (buttons) {
@@ -67,7 +53,7 @@ void CliUi::progress(int percent) {
 }
 
 void CliUi::monitor(const std::string &line) {
-    std::cerr << "monitor: " << line << '\n';
+    std::cerr << "monitor: " << Printable(line) << '\n';
 }
 
 void CliUi::sleep(int milliseconds) {

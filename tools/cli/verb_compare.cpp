@@ -5,6 +5,7 @@
 #include "cli_session.h"
 #include "files/settings_diff.h"
 #include "model/configuration_check.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <iostream>
@@ -28,7 +29,7 @@ int RunDiff(const std::vector<std::string> &argv) {
     const auto lines = SettingsDifferences(ctx.Config, second->ctx.Config, ctx.CurrentModel, ctx.ModelName,
                                            ctx.AtisAvailable);
     for (const auto &line : lines) {
-        std::cout << line << '\n';
+        std::cout << Printable(line) << '\n';
     }
     if (!StandardOutputWritten("diff")) {
         return kExitUsage;
@@ -50,7 +51,7 @@ int RunCheck(const std::vector<std::string> &argv) {
     const auto &ctx = session->ctx;
     const auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
     for (const auto &problem : problems) {
-        std::cout << problem << '\n';
+        std::cout << Printable(problem) << '\n';
     }
     if (!StandardOutputWritten("check")) {
         return kExitUsage;
@@ -71,9 +72,10 @@ int RunBackups(const std::vector<std::string> &argv) {
         return kExitFailed;
     }
     for (const BackupInfo &backup : ListBackups(folder)) {
-        std::cout << backup.date << "  " << backup.model << "  " << backup.kind << "  "
-                  << (backup.userMmsi.empty() ? "-" : backup.userMmsi) << "  "
-                  << (backup.names.empty() ? "-" : backup.names) << "  " << backup.path.string() << '\n';
+        std::cout << Printable(backup.date + "  " + backup.model + "  " + backup.kind + "  " +
+                               (backup.userMmsi.empty() ? "-" : backup.userMmsi) + "  " +
+                               (backup.names.empty() ? "-" : backup.names) + "  " + backup.path.string())
+                  << '\n';
     }
     return StandardOutputWritten("backups") ? kExitOk : kExitFailed;
 }

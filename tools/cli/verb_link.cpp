@@ -6,6 +6,7 @@
 #include "cli_session.h"
 #include "files/hex_file.h"
 #include "interrupt_watch.h"
+#include "terminal_text.h"
 #include "model/configuration_check.h"
 #include "qt/qt_serial_port.h"
 #include "verbs.h"
@@ -116,7 +117,7 @@ int RunWrite(const std::vector<std::string> &argv) {
     if (const auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
         !problems.empty() && !args.has("--force")) {
         for (const auto &problem : problems) {
-            std::cerr << "klt-cli write: " << problem << '\n';
+            std::cerr << "klt-cli write: " << Printable(problem) << '\n';
         }
         std::cerr << "klt-cli write: nothing was sent to the radio; --force programs it anyway\n";
         return kExitFailed;

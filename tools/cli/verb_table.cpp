@@ -5,6 +5,7 @@
 #include "files/atomic_write.h"
 #include "files/table_csv.h"
 #include "files/whole_file.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <iostream>
@@ -78,7 +79,7 @@ int RunImport(const std::vector<std::string> &argv) {
     // Numbers of the right length but odd for their place are taken, and said.
     const auto &ctx = session->ctx;
     for (const std::string &warning : CheckOfTable(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable, table)) {
-        std::cerr << "klt-cli import: warning: " << warning << '\n';
+        std::cerr << "klt-cli import: warning: " << Printable(warning) << '\n';
     }
     return WriteOutput(*session, args.positional[2]) ? kExitOk : kExitFailed;
 }
