@@ -372,8 +372,8 @@ TEST(CliArguments, AnOptionTwiceOrAMissingProgramFolderIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
-// A name in a file may hold terminal control bytes; what klt-cli prints of it must not reach the
-// terminal as a command (here: clear the screen), in either the 7-bit or the 8-bit form.
+// A name in a file, or a file's own name, may hold terminal control bytes; what klt-cli prints of it must
+// not reach the terminal as a command (here: clear the screen), in either the 7-bit or the 8-bit form.
 TEST(CliOutput, ControlBytesFromAFileArePrintedEscaped) {
     test::TempFolder folder;
     const auto plain = folder.path() / "a.dat";
@@ -391,6 +391,10 @@ TEST(CliOutput, ControlBytesFromAFileArePrintedEscaped) {
         EXPECT_EQ(result.out.find("\xC2\x9B"), std::string::npos) << result.out;
         EXPECT_NE(result.out.find("\\x1B"), std::string::npos) << result.out;
     }
+    const auto named = RunCli("info '" + (folder.path() / "x\x1B[2J.hex").string() + "'");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_EQ(named.err.find('\x1B'), std::string::npos) << named.err;
+    EXPECT_NE(named.err.find("x\\x1B[2J.hex"), std::string::npos) << named.err;
 }
 
 TEST(Core, LinksWithoutQt) {

@@ -6,6 +6,7 @@
 #include "model/image_layout.h"
 #include "model/model_catalogue.h"
 #include "model/radio_image.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <algorithm>
@@ -34,12 +35,12 @@ int RunInfo(const std::vector<std::string> &argv) {
     }
     const std::string &path = args.positional.front();
     if (const auto fault = NotARegularFile(path)) {
-        std::cerr << "info: FileRead Error!! (" << path << ": " << fault->description << ")\n";
+        std::cerr << "info: FileRead Error!! (" << Printable(path) << ": " << fault->description << ")\n";
         return kExitFailed;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::cerr << "info: FileRead Error!! (" << path << " cannot be opened)\n";
+        std::cerr << "info: FileRead Error!! (" << Printable(path) << " cannot be opened)\n";
         return kExitFailed;
     }
     // An image is 32 KiB; reading one byte more is enough to tell a longer file.
@@ -49,7 +50,8 @@ int RunInfo(const std::vector<std::string> &argv) {
     std::error_code error;
     const auto length = std::filesystem::file_size(path, error);
 
-    std::cout << "file: " << path << '\n' << "length: " << (error ? bytes.size() : length) << " bytes\n";
+    std::cout << "file: " << Printable(path) << '\n'
+              << "length: " << (error ? bytes.size() : length) << " bytes\n";
     std::cout << "model code at 0x" << HexDigits(layout::kModelCodeHead, 4) << ": "
               << CodeAt(bytes, layout::kModelCodeHead) << '\n';
     std::cout << "model code at 0x" << HexDigits(layout::kModelCodeTail, 4) << ": "

@@ -6,9 +6,9 @@
 #include "cli_session.h"
 #include "files/hex_file.h"
 #include "interrupt_watch.h"
-#include "terminal_text.h"
 #include "model/configuration_check.h"
 #include "qt/qt_serial_port.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <QCoreApplication>
@@ -83,7 +83,7 @@ int RunRead(const std::vector<std::string> &argv) {
     if (!args.has("--no-backup")) {
         if (const auto kept = KeepBackup(BackupFolder(ctx.ProgramTitle), received, ctx.CurrentModel,
                                          std::chrono::system_clock::now())) {
-            std::cerr << "backup: " << kept->string() << '\n';
+            std::cerr << "backup: " << Printable(kept->string()) << '\n';
         } else {
             std::cerr << "klt-cli read: the backup could not be written to "
                       << BackupPlaceText(BackupFolder(ctx.ProgramTitle)) << '\n';
@@ -149,7 +149,7 @@ int RunClear(const std::vector<std::string> &argv) {
         options.keepBeforeClear = [&session, operation](const RadioImage &backup) {
             const auto kept = KeepBackupBeforeClear(session->ctx, operation, backup);
             if (kept) {
-                std::cerr << "backup: " << kept->string() << '\n';
+                std::cerr << "backup: " << Printable(kept->string()) << '\n';
             } else {
                 std::cerr << "klt-cli clear: the backup could not be written to "
                           << BackupPlaceText(BackupFolder(session->ctx.ProgramTitle)) << '\n';

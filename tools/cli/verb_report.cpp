@@ -4,6 +4,7 @@
 #include "app/report_file.h"
 #include "cli_session.h"
 #include "print/report_painting.h"
+#include "terminal_text.h"
 #include "verbs.h"
 
 #include <QGuiApplication>
@@ -27,7 +28,7 @@ bool WritePdf(const AppContext &ctx, const std::string &path) {
                        ReportPageHeader(ctx.ModelName), ReportPageSize(QLocale::system()))) {
         return true;
     }
-    std::cerr << "klt-cli report: cannot write " << path << '\n';
+    std::cerr << "klt-cli report: cannot write " << Printable(path) << '\n';
     return false;
 }
 

@@ -46,8 +46,8 @@ int RunExport(const std::vector<std::string> &argv) {
     }
     if (const auto fault =
             WriteFileAtomically(args.positional[1], ExportCsvTable(session->ctx.Config, table))) {
-        std::cerr << "klt-cli export: cannot write " << args.positional[1] << ": " << fault->description
-                  << '\n';
+        std::cerr << "klt-cli export: cannot write " << Printable(args.positional[1]) << ": "
+                  << fault->description << '\n';
         return kExitFailed;
     }
     return kExitOk;
@@ -69,11 +69,12 @@ int RunImport(const std::vector<std::string> &argv) {
     }
     const WholeFile text = ReadWholeFile(csv);
     if (text.fault) {
-        std::cerr << "klt-cli import: cannot read " << csv << ": " << text.fault->description << '\n';
+        std::cerr << "klt-cli import: cannot read " << Printable(csv) << ": " << text.fault->description
+                  << '\n';
         return kExitFailed;
     }
     if (const auto problem = ImportCsvTable(session->ctx.Config, table, text.bytes)) {
-        std::cerr << csv << ": " << DescribeCsvProblem(*problem) << "; nothing was written\n";
+        std::cerr << Printable(csv) << ": " << DescribeCsvProblem(*problem) << "; nothing was written\n";
         return kExitFailed;
     }
     // Numbers of the right length but odd for their place are taken, and said.
