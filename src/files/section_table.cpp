@@ -8,13 +8,15 @@ namespace klt {
 
 namespace {
 
-// The lines of a text; a CR before each LF (and a last line without one) is accepted.
+// The lines of a text; CRs before each LF (CR CR LF, when a conversion to CR LF ran twice) and a last line
+// without an LF are accepted, and so is the byte order mark an editor may put first.
 std::vector<std::string_view> Lines(std::string_view text) {
+    text = WithoutByteOrderMark(text);
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
+        while (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         lines.push_back(line);
@@ -71,6 +73,14 @@ SectionTable SectionTable::Parse(std::string_view text) {
         table.add(std::move(*current));
     }
     return table;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    return text;
 }
 
 void SectionTable::add(Section section) {

@@ -1,6 +1,7 @@
 #include "files/settings_reader.h"
 
 #include "files/profile_reader.h"
+#include "files/section_table.h"
 #include "files/settings_fields.h"
 #include "files/settings_file_format.h"
 #include "model/channel_rules.h"
@@ -36,7 +37,8 @@ void ReadRecords(const SectionTable &table, std::string_view prefix, std::size_t
 
 // Sections k = 0, 1, ... until one has no Position; each fills the record its Position names, so a
 // later section with the same Position wins.
-void ReadPlanChannels(const SectionTable &table, std::string_view prefix, std::vector<ChannelRecord> &records) {
+void ReadPlanChannels(const SectionTable &table, std::string_view prefix,
+                      std::vector<ChannelRecord> &records) {
     for (int k = 0;; ++k) {
         const std::string name = std::string(prefix) + std::to_string(k);
         const std::string position = table.lookUp(name, kPositionKey);
@@ -77,7 +79,7 @@ void ApplySettingsTable(const SectionTable &table, Configuration &config, Model 
 }
 
 double SettingsTextModel(std::string_view text) {
-    return LeadingNumber(ProfileValue(text, std::string(kMain), "MODELTYPE"));
+    return LeadingNumber(ProfileValue(WithoutByteOrderMark(text), std::string(kMain), "MODELTYPE"));
 }
 
 } // namespace klt

@@ -96,6 +96,24 @@ TEST(SettingsFile, WriteReadWriteGivesTheSameText) {
     }
 }
 
+// A file that went through an editor may start with a UTF-8 byte order mark, or have CR CR LF line ends
+// (an LF-to-CRLF conversion run on a file that had CRLF already); it still reads as it was written.
+TEST(SettingsFile, AByteOrderMarkAndDoubledCarriageReturnsReadAsWritten) {
+    std::mt19937 random(7);
+    Program p(2, true);
+    p.ctx.Config = test::RandomConfiguration(random, 2);
+    const std::string written = p.text();
+    std::string edited = "\xEF\xBB\xBF";
+    for (const char c : written) {
+        edited += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    ASSERT_NE(edited.find("\r\r\n"), std::string::npos);
+    EXPECT_EQ(SettingsTextModel(edited), 2);
+    p.ctx.Config = test::RandomConfiguration(random, 2);
+    ApplySettingsTable(SectionTable::Parse(edited), p.ctx.Config, ModelNo(2), true);
+    EXPECT_EQ(p.text(), written);
+}
+
 TEST(SettingsFile, OpenResetsThenAppliesAndNamesTheFile) {
     Program p(2, true);
     p.ctx.Config.Usa[10].ChTag = "SAVED";
