@@ -1,5 +1,7 @@
 #include "files/csv.h"
 
+#include "model/text_format.h"
+
 namespace klt {
 
 std::string CsvLine(const std::vector<std::string> &fields) {
@@ -26,9 +28,7 @@ std::string CsvLine(const std::vector<std::string> &fields) {
 }
 
 std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openLine) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
+    text = WithoutByteOrderMark(text);
     std::vector<CsvRecord> records;
     CsvRecord record{1, {}};
     std::string field;

@@ -75,14 +75,6 @@ SectionTable SectionTable::Parse(std::string_view text) {
     return table;
 }
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    return text;
-}
-
 void SectionTable::add(Section section) {
     byName_[section.name].push_back(sections_.size());
     sections_.push_back(std::move(section));

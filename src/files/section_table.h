@@ -32,7 +32,4 @@ private:
     std::unordered_map<std::string, std::vector<std::size_t>> byName_;
 };
 
-// The text after the UTF-8 byte order mark an editor may put first, or the whole text without one.
-std::string_view WithoutByteOrderMark(std::string_view text);
-
 } // namespace klt

@@ -1,7 +1,6 @@
 #include "files/settings_reader.h"
 
 #include "files/profile_reader.h"
-#include "files/section_table.h"
 #include "files/settings_fields.h"
 #include "files/settings_file_format.h"
 #include "model/channel_rules.h"

@@ -28,6 +28,14 @@ std::string Trim(std::string_view text) {
     return std::string(text);
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    return text;
+}
+
 std::string ToUpper(std::string_view text) {
     std::string upper(text);
     std::ranges::transform(upper, upper.begin(), UpperChar);

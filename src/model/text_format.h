@@ -9,6 +9,9 @@
 namespace klt {
 
 std::string Trim(std::string_view text);
+
+// The text after the UTF-8 byte order mark an editor may put first, or the whole text without one.
+std::string_view WithoutByteOrderMark(std::string_view text);
 std::string ToUpper(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix);
