@@ -1,5 +1,6 @@
 #include "app/hex_file_commands.h"
 
+#include "app/file_messages.h"
 #include "files/hex_file.h"
 #include "model/image_mapping.h"
 #include "model/model_catalogue.h"
@@ -25,7 +26,8 @@ bool SaveHexFile(AppContext &ctx, const std::filesystem::path &path) {
     ctx.ui.setBusyPointer(false);
     if (fault) {
         ErrorLogOf(ctx).append("frmMain.SaveHexFileAs", *fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileSave Error!!", path, *fault),
+                       ctx.TitleText);
         return false;
     }
     return true;
@@ -33,7 +35,9 @@ bool SaveHexFile(AppContext &ctx, const std::filesystem::path &path) {
 
 bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const ResetHooks &hooks) {
     if (!FileHoldsImage(path, ctx.Image)) {
-        ctx.ui.message(MessageIcon::Error, "bad file!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Error,
+                       FileProblemText("bad file!!", path, ImageLengthProblem(path, RadioImage::kSize)),
+                       ctx.TitleText);
         return false;
     }
     ctx.ui.setBusyPointer(true);
@@ -44,7 +48,12 @@ bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const Reset
         !file.fault && !ImageModelCodeMatches(ctx.CurrentModel, Be16At(file.bytes, codes.head),
                                               Be16At(file.bytes, codes.tail));
     if (otherModel) {
-        ctx.ui.message(MessageIcon::Error, "ModelType Error !!", "Read from Radio");
+        // A file, not the radio: titled as every other file message is.
+        ctx.ui.message(MessageIcon::Error,
+                       FileProblemText("ModelType Error !!", path,
+                                       ImageModelProblem(Be16At(file.bytes, codes.head),
+                                                         Be16At(file.bytes, codes.tail), ctx.CurrentModel)),
+                       ctx.TitleText);
     } else if (!file.fault) {
         CopyByteArray(ctx.Image.bytes(), file.bytes);
     }
@@ -54,7 +63,8 @@ bool OpenHexFile(AppContext &ctx, const std::filesystem::path &path, const Reset
     }
     if (file.fault) {
         ErrorLogOf(ctx).append("frmMain.ReadHexFileAs", *file.fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileRead Error!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileRead Error!!", path, *file.fault),
+                       ctx.TitleText);
         return false;
     }
     DecodeImage(ctx.Image, ctx.Config, ctx.CurrentModel);

@@ -1,5 +1,6 @@
 #include "app/settings_file_commands.h"
 
+#include "app/file_messages.h"
 #include "files/atomic_write.h"
 #include "files/section_table.h"
 #include "files/settings_reader.h"
@@ -25,12 +26,17 @@ bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool l
     if (file.fault) {
         ctx.ui.setBusyPointer(false);
         ErrorLogOf(ctx).append("frmMain.FileRead2", *file.fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileRead Error!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileRead Error!!", path, *file.fault),
+                       ctx.TitleText);
         return false;
     }
-    if (SettingsTextModel(file.bytes) != ModelNumber(ctx.CurrentModel)) {
+    const double model = SettingsTextModel(file.bytes);
+    if (model != ModelNumber(ctx.CurrentModel)) {
         ctx.ui.setBusyPointer(false);
-        ctx.ui.message(MessageIcon::Error, "ModelType Error !!", ctx.TitleText);
+        ctx.ui.message(
+            MessageIcon::Error,
+            FileProblemText("ModelType Error !!", path, SettingsModelProblem(model, ctx.CurrentModel)),
+            ctx.TitleText);
         return false;
     }
     const SectionTable table = SectionTable::Parse(file.bytes);
@@ -59,7 +65,8 @@ bool WriteSettingsFile(AppContext &ctx, const std::filesystem::path &path) {
     ctx.ui.setBusyPointer(false);
     if (fault) {
         ErrorLogOf(ctx).append("frmMain.SaveFileAs", *fault);
-        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileSave Error!!", path, *fault),
+                       ctx.TitleText);
         return false;
     }
     return true;

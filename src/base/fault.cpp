@@ -1,11 +1,13 @@
 #include "base/fault.h"
 
 #include <cerrno>
-#include <cstring>
+#include <system_error>
 
 namespace klt {
 
-Fault FaultFromErrno(int error) {
+namespace {
+
+Fault LogFault(int error) {
     switch (error) {
     case ENOENT:
         return {53, "File not found"};
@@ -23,8 +25,20 @@ Fault FaultFromErrno(int error) {
     case EIO:
         return {57, "Device I/O error"};
     default:
-        return {error, std::strerror(error)};
+        return {error, std::generic_category().message(error)};
     }
+}
+
+} // namespace
+
+Fault FaultFromErrno(int error) {
+    Fault fault = LogFault(error);
+    fault.reason = std::generic_category().message(error);
+    return fault;
+}
+
+std::string ReasonText(const Fault &fault) {
+    return fault.reason.empty() ? fault.description : fault.reason;
 }
 
 std::string FailureText(const Fault &fault) {

@@ -1,6 +1,7 @@
 #include "editor/file_controller.h"
 
 #include "app/backups.h"
+#include "app/file_messages.h"
 #include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/reset.h"
@@ -188,7 +189,8 @@ void FileController::exportTable(CsvTable table) {
     }
     if (const auto fault = WriteFileAtomically(path.toStdString(), ExportCsvTable(ctx_.Config, table))) {
         ctx_.ui.message(MessageIcon::Warning,
-                        tr("FileSave Error!!").toStdString() + "\r\n" + fault->description, ctx_.TitleText);
+                        FileProblemText(tr("FileSave Error!!").toStdString(), path.toStdString(), *fault),
+                        ctx_.TitleText);
     }
 }
 
@@ -202,9 +204,10 @@ void FileController::importTable(CsvTable table) {
     }
     const WholeFile file = ReadWholeFile(path.toStdString());
     if (file.fault) {
-        ctx_.ui.message(MessageIcon::Warning,
-                        tr("FileRead Error!!").toStdString() + "\r\n" + file.fault->description,
-                        ctx_.TitleText);
+        ctx_.ui.message(
+            MessageIcon::Warning,
+            FileProblemText(tr("FileRead Error!!").toStdString(), path.toStdString(), *file.fault),
+            ctx_.TitleText);
         return;
     }
     ctx_.commitEdits();

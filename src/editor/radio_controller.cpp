@@ -1,6 +1,7 @@
 #include "editor/radio_controller.h"
 
 #include "app/backups.h"
+#include "app/file_messages.h"
 #include "editor/transfer_dialog.h"
 #include "files/hex_file.h"
 #include "model/configuration_check.h"
@@ -82,9 +83,15 @@ void RadioController::restore(const BackupInfo &backup) {
         return;
     }
     const ImageFileBytes file = ReadImageFile(backup.path);
-    if (file.fault || file.bytes.size() != RadioImage::kSize ||
-        ModelName(ctx_.CurrentModel) != backup.model) {
-        ctx_.ui.message(MessageIcon::Error, tr("FileRead Error!!").toStdString(), ctx_.TitleText);
+    const std::string problem =
+        file.fault ? ReasonText(*file.fault)
+        : ModelName(ctx_.CurrentModel) != backup.model
+            ? "the backup is of the " + backup.model + ", not the " + ModelName(ctx_.CurrentModel)
+            : std::string();
+    if (!problem.empty()) {
+        ctx_.ui.message(MessageIcon::Error,
+                        FileProblemText(tr("FileRead Error!!").toStdString(), backup.path, problem),
+                        ctx_.TitleText);
         return;
     }
     RadioImage image;

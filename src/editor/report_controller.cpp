@@ -1,5 +1,6 @@
 #include "editor/report_controller.h"
 
+#include "app/file_messages.h"
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 
@@ -57,10 +58,12 @@ void ReportController::exportPdf() {
         return;
     }
     ctx_.ui.setBusyPointer(true);
-    const bool written = ExportReportPdf(ctx_, path.toStdString());
+    const auto fault = ExportReportPdf(ctx_, path.toStdString());
     ctx_.ui.setBusyPointer(false);
-    if (!written) {
-        ctx_.ui.message(MessageIcon::Warning, tr("FileSave Error!!").toStdString(), ctx_.TitleText);
+    if (fault) {
+        ctx_.ui.message(MessageIcon::Warning,
+                        FileProblemText(tr("FileSave Error!!").toStdString(), path.toStdString(), *fault),
+                        ctx_.TitleText);
     }
 }
 

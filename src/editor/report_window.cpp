@@ -91,7 +91,7 @@ bool PrintReport(const AppContext &ctx, QPrinter &printer) {
                        ReportPageHeader(ctx.ModelName));
 }
 
-bool ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path) {
+std::optional<Fault> ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path) {
     return WriteReportPdf(path, {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
                           ReportPageHeader(ctx.ModelName), ReportPageSize(QLocale::system()));
 }

@@ -33,7 +33,7 @@ private:
 // the printer could not be started.
 bool PrintReport(const AppContext &ctx, QPrinter &printer);
 
-// The same drawing as a PDF file on the locale's paper. False when the file could not be written.
-bool ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path);
+// The same drawing as a PDF file on the locale's paper. Nothing on success, else what stopped it.
+std::optional<Fault> ExportReportPdf(const AppContext &ctx, const std::filesystem::path &path);
 
 } // namespace klt

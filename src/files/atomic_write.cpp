@@ -1,9 +1,12 @@
 #include "files/atomic_write.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,8 +25,12 @@ mode_t CurrentUmask() {
 // Closes the descriptor and removes the temporary file unless released.
 class TemporaryFile {
 public:
+    // Held locked while this save owns it, so that another save's clean-up leaves it alone.
     explicit TemporaryFile(std::string pathTemplate) : path_(std::move(pathTemplate)) {
-        fd_ = ::mkstemp(path_.data());
+        fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_EX | LOCK_NB);
+        }
     }
     TemporaryFile(const TemporaryFile &) = delete;
     TemporaryFile &operator=(const TemporaryFile &) = delete;
@@ -62,19 +69,25 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+struct ResolvedPath {
+    std::filesystem::path file;
+    std::optional<Fault> fault; // a loop of links, or a link that cannot be read
+};
+
 // The file a path names in the end, its symbolic links followed.
-std::filesystem::path ResolveLinks(std::filesystem::path path) {
-    std::error_code error;
-    for (int hop = 0;
-         hop < kMaxLinkHops && std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
-         ++hop) {
+ResolvedPath ResolveLinks(std::filesystem::path path) {
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+            return {path, std::nullopt};
+        }
         const auto target = std::filesystem::read_symlink(path, error);
         if (error) {
-            break;
+            return {path, FaultFromErrno(error.value())};
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return path;
+    return {path, FaultFromErrno(ELOOP)};
 }
 
 std::filesystem::path FolderOf(const std::filesystem::path &file) {
@@ -90,12 +103,17 @@ void SyncFolder(const std::filesystem::path &folder) {
     }
 }
 
+// Room for the whole new content is taken first, so that a full disk fails before any of the old
+// content is overwritten; the file is shortened to the new length only at the end.
 std::optional<Fault> WriteInPlace(const std::filesystem::path &file, std::string_view bytes) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {
         return FaultFromErrno(errno);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const auto size = static_cast<off_t>(bytes.size());
+    const bool room = size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0 ||
+                      errno == EOPNOTSUPP || errno == ENOSYS;
+    const bool written = room && WriteAll(fd, bytes) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
     const int error = errno;
     if (::close(fd) != 0 || !written) {
         return FaultFromErrno(written ? errno : error);
@@ -108,39 +126,106 @@ std::optional<Fault> NotAFileFault(const struct stat &info) {
         return FaultFromErrno(EISDIR);
     }
     if (!S_ISREG(info.st_mode)) {
-        return Fault{75, "Path/File access error (not a regular file)"};
+        return Fault{75, "Path/File access error (not a regular file)", "not a regular file"};
     }
     return std::nullopt;
+}
+
+// A file the user may not write is not replaced, though its folder would allow it: a file without any
+// write permission is read-only even to the administrator, as editors treat it.
+std::optional<Fault> ReplacementRefused(const std::filesystem::path &file, const struct stat &info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return FaultFromErrno(EACCES);
+    }
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
+        return FaultFromErrno(errno);
+    }
+    return std::nullopt;
+}
+
+// What stands at a path that is to be written: nothing, or a regular file the user may write.
+std::optional<Fault> TargetFault(const std::filesystem::path &file, struct stat &existing, bool &exists) {
+    exists = ::stat(file.c_str(), &existing) == 0;
+    if (!exists) {
+        return errno == ENOENT ? std::nullopt : std::optional<Fault>(FaultFromErrno(errno));
+    }
+    if (auto fault = NotAFileFault(existing)) {
+        return fault;
+    }
+    return ReplacementRefused(file, existing);
+}
+
+// A rename would drop the file's other names, or give another user's file to this one.
+bool MustRewriteInPlace(const struct stat &existing) {
+    return existing.st_nlink > 1 || (::geteuid() != 0 && existing.st_uid != ::geteuid());
+}
+
+// The trial files of one target share a prefix made from its name (a short one, so that a target name
+// of any legal length works), so that the next save finds those a killed save left behind.
+std::string TrialPrefix(const std::filesystem::path &file) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : file.filename().string()) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", hash);
+    return std::string(".klt-save-") + hex + "-";
+}
+
+// Removes this user's trial files of the target that no running save holds.
+void RemoveStaleTrials(const std::filesystem::path &folder, const std::string &prefix) {
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(entry.path().c_str());
+        }
+        ::close(fd);
+    }
 }
 
 } // namespace
 
 std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, std::string_view bytes) {
-    const std::filesystem::path file = ResolveLinks(target);
-    struct stat existing {};
-    const bool replacing = ::stat(file.c_str(), &existing) == 0;
-    if (replacing) {
-        if (const auto fault = NotAFileFault(existing)) {
-            return fault;
-        }
+    const ResolvedPath resolved = ResolveLinks(target);
+    if (resolved.fault) {
+        return resolved.fault;
     }
-    // A short temporary name, so that a target name of any legal length works.
-    TemporaryFile temporary((FolderOf(file) / ".klt-save-XXXXXX").string());
+    const std::filesystem::path &file = resolved.file;
+    struct stat existing {};
+    bool replacing = false;
+    if (auto fault = TargetFault(file, existing, replacing)) {
+        return fault;
+    }
+    const std::string prefix = TrialPrefix(file);
+    TemporaryFile temporary((FolderOf(file) / (prefix + "XXXXXX")).string());
     if (temporary.fd() < 0) {
         return FaultFromErrno(errno);
     }
     if (!WriteAll(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0) {
         return FaultFromErrno(errno);
     }
-    if (replacing && existing.st_nlink > 1) {
-        // No rename keeps the other names: the file itself is rewritten. Should that fail half way,
-        // the complete new content stays in the trial file, and the fault says where.
+    if (replacing && MustRewriteInPlace(existing)) {
+        // The file itself is rewritten. Should that fail half way, the complete new content stays in
+        // the trial file, and the fault says where.
         auto fault = WriteInPlace(file, bytes);
         if (fault) {
             temporary.keep();
             fault->description += " (the new content is kept in " + temporary.path() + ")";
+            fault->reason = ReasonText(*fault) + "; the new content is kept in " + temporary.path();
+            return fault;
         }
-        return fault;
+        RemoveStaleTrials(FolderOf(file), prefix);
+        return std::nullopt;
     }
     // A new file gets the permissions an ordinary file would have; a replaced one keeps its own, and its
     // owner where the process may give it.
@@ -149,26 +234,30 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
                       ::fchown(temporary.fd(), static_cast<uid_t>(-1), existing.st_gid) == 0)) {
         ::fchmod(temporary.fd(), existing.st_mode & 07777); // a change of owner may clear set-id bits
     }
-    if (temporary.close() != 0) {
-        return FaultFromErrno(errno);
-    }
     if (std::rename(temporary.path().c_str(), file.c_str()) != 0) {
         return FaultFromErrno(errno);
     }
-    temporary.keep();
+    temporary.keep(); // its descriptor, synced already, is closed only now: the lock lasts till the rename
     SyncFolder(FolderOf(file));
+    RemoveStaleTrials(FolderOf(file), prefix);
     return std::nullopt;
 }
 
+void LetWritesPastTheSizeLimitFail() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 std::optional<Fault> CheckWritable(const std::filesystem::path &path) {
-    const std::filesystem::path file = ResolveLinks(path);
-    struct stat existing {};
-    if (::stat(file.c_str(), &existing) == 0) {
-        if (const auto fault = NotAFileFault(existing)) {
-            return fault;
-        }
+    const ResolvedPath resolved = ResolveLinks(path);
+    if (resolved.fault) {
+        return resolved.fault;
     }
-    if (::access(FolderOf(file).c_str(), W_OK | X_OK) != 0) {
+    struct stat existing {};
+    bool exists = false;
+    if (auto fault = TargetFault(resolved.file, existing, exists)) {
+        return fault;
+    }
+    if (::access(FolderOf(resolved.file).c_str(), W_OK | X_OK) != 0) {
         return FaultFromErrno(errno);
     }
     return std::nullopt;

@@ -9,7 +9,8 @@ namespace klt {
 namespace {
 
 Fault TooLarge(std::size_t limit) {
-    return {75, "Path/File access error (the file is larger than " + std::to_string(limit) + " bytes)"};
+    const std::string larger = "the file is larger than " + std::to_string(limit) + " bytes";
+    return {75, "Path/File access error (" + larger + ")", larger};
 }
 
 } // namespace
@@ -24,7 +25,7 @@ std::optional<Fault> NotARegularFile(const std::filesystem::path &path) {
         return FaultFromErrno(EISDIR);
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return Fault{75, "Path/File access error (not a regular file)"};
+        return Fault{75, "Path/File access error (not a regular file)", "not a regular file"};
     }
     return std::nullopt;
 }

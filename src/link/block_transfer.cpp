@@ -193,9 +193,10 @@ Outcome GuardPortFaults(RadioLink &link, const std::string &source,
         return procedure();
     } catch (const PortFault &error) {
         link.log().append(source, error.fault);
-        link.ui().message(MessageIcon::Error,
-                          " " + std::to_string(error.fault.number) + "\r\r" + error.fault.description,
-                          source);
+        // The user sees what failed in words, titled with the operation; the number and the internal
+        // name of the step go to the error log only.
+        link.ui().message(MessageIcon::Error, error.fault.description,
+                          link.caption().empty() ? std::string("Serial port") : link.caption());
         try {
             link.ClosePort();
         } catch (const PortFault &) {

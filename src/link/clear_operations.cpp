@@ -114,7 +114,7 @@ Outcome SendBlockArea(RadioLink &link, const RadioImage &image, Address start,
     const Outcome outcome = GuardPortFaults(link, "frmRadio.ClearDataAny", [&] {
         return link.PortOpen() ? SendBlocks(link, image, start, shouldSend) : Outcome::Failed;
     });
-    FinishTransfer(link, outcome, "Program to Radio",
+    FinishTransfer(link, outcome, link.caption(),
                    link.Sends() > before ? RadioChange::Cleared : RadioChange::None);
     return outcome;
 }

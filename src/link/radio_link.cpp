@@ -28,7 +28,7 @@ std::string RadioLink::TransferSettings() const {
 bool RadioLink::PortInit() {
     ClosePort();
     if (const auto fault = port_.open(settings_.portNumber, kSlowSettings)) {
-        ui_.message(MessageIcon::Error, FailureText(*fault), "Port Inicialize Error!!");
+        ui_.message(MessageIcon::Error, fault->description, "Port Inicialize Error!!");
         log_.append("frmRadio.PortInit", *fault);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "editor/main_window.h"
+#include "files/atomic_write.h"
 #include "main/desktop_services.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 int main(int argc, char **argv) {
+    klt::LetWritesPastTheSizeLimitFail();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(":/icons/klt.png"));
     QGuiApplication::setDesktopFileName("klt");

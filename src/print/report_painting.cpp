@@ -1,11 +1,13 @@
 #include "print/report_painting.h"
 
+#include "files/atomic_write.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -100,25 +102,26 @@ bool PaintReport(QPagedPaintDevice &device, const ReportInput &input, const std:
     return painter.end();
 }
 
-bool WriteReportPdf(const std::filesystem::path &path, const ReportInput &input, const std::string &header,
-                    const QPageSize &pageSize) {
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
+std::optional<Fault> WriteReportPdf(const std::filesystem::path &path, const ReportInput &input,
+                                    const std::string &header, const QPageSize &pageSize) {
+    // Drawn in memory first, then saved as every other file is: a failure leaves what was there.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(pageSize);
         pdf.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                            QPageLayout::Millimeter);
         pdf.setTitle(QString::fromStdString(header));
         pdf.setCreator("KLT Programmer");
         if (!PaintReport(pdf, input, header)) {
-            file.cancelWriting();
-            return false;
+            return Fault{75, "Path/File access error (the report could not be drawn)",
+                         "the report could not be drawn"};
         }
     }
-    return file.commit();
+    return WriteFileAtomically(path,
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace klt

@@ -2,11 +2,13 @@
 // The printed report: the page header, then the report's sections with their page breaks, drawn on
 // any paged device (a printer, a PDF file) in a fixed-pitch font that fits the widest line.
 
+#include "base/fault.h"
 #include "report/report_text.h"
 
 #include <QPageSize>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class QLocale;
@@ -23,8 +25,8 @@ QPageSize ReportPageSize(const QLocale &locale);
 // False when the device could not be started.
 bool PaintReport(QPagedPaintDevice &device, const ReportInput &input, const std::string &header);
 
-// The printed report as a PDF file, written whole or not at all. False when it could not be written.
-bool WriteReportPdf(const std::filesystem::path &path, const ReportInput &input, const std::string &header,
-                    const QPageSize &pageSize);
+// The printed report as a PDF file, written whole or not at all. Nothing on success, else what stopped it.
+std::optional<Fault> WriteReportPdf(const std::filesystem::path &path, const ReportInput &input,
+                                    const std::string &header, const QPageSize &pageSize);
 
 } // namespace klt

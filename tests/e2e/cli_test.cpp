@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <system_error>
 
 namespace klt {
 namespace {
@@ -202,15 +205,18 @@ TEST(CliConvert, RefusalsLeaveTheOutputUntouched) {
     folder.write("out.dat", "earlier");
     const auto model = RunCli("convert --model 1 " + dir + "tq500.dat " + dir + "out.dat");
     EXPECT_EQ(model.status, 1);
-    EXPECT_EQ(model.err, "PC Program for TQ-300: ModelType Error !!\n");
+    EXPECT_EQ(model.err, "PC Program for TQ-300: ModelType Error !!\n" + dir +
+                             "tq500.dat: the file is for the TQ-500, not the TQ-300\n");
     const auto bad =
         RunCli("convert --model 1 " + folder.write("short.hex", "xx").string() + " " + dir + "out.dat");
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "PC Program for TQ-300: bad file!!\n");
+    EXPECT_EQ(bad.err, "PC Program for TQ-300: bad file!!\n" + dir +
+                           "short.hex: the file has 2 bytes, an image has 32768\n");
     ASSERT_EQ(RunCli("new --model 3 -o " + dir + "tq500.hex").status, 0);
     const auto hex = RunCli("convert --model 2 " + dir + "tq500.hex " + dir + "out.dat");
     EXPECT_EQ(hex.status, 1);
-    EXPECT_EQ(hex.err, "Read from Radio: ModelType Error !!\n");
+    EXPECT_EQ(hex.err, "PC Program for TQ-400E/TQ-450: ModelType Error !!\n" + dir +
+                           "tq500.hex: the image is of the TQ-500, not the TQ-400E/TQ-450\n");
     EXPECT_EQ(test::ReadFile(folder.path() / "out.dat"), "earlier");
     EXPECT_EQ(RunCli("convert --model 1 " + dir + "tq500.dat " + dir + "out.bin").status, 2);
 }
@@ -232,6 +238,37 @@ TEST(CliReport, AtisFollowsTheOptionsAndTheTextMatchesTheSavedReport) {
 }
 
 // The PDF as its reader sees it: each page's text, its first line, and the section headings in order.
+// Saves under the file-size limit fail with the reason instead of killing the program; a name that
+// is not UTF-8 is written byte for byte, the PDF's too; and the PDF is saved as every other file: a
+// FIFO is refused without waiting for a reader, a hard-linked file keeps its other name.
+TEST(CliFiles, SavesFailSafelyAndKeepEveryName) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    const auto limited = RunCli("new --model 1 -o " + dir + "big.dat", "ulimit -f 2;");
+    EXPECT_EQ(limited.status, 1) << limited.err;
+    EXPECT_NE(limited.err.find(dir + "big.dat: " + std::generic_category().message(EFBIG)), std::string::npos)
+        << limited.err;
+    EXPECT_FALSE(std::filesystem::exists(dir + "big.dat"));
+
+    const std::string odd = "r\xff\xfe";
+    ASSERT_EQ(RunCli("new --model 1 -o \"$(printf '" + dir + "r\\377\\376.hex')\"").status, 0);
+    ASSERT_TRUE(std::filesystem::exists(dir + odd + ".hex"));
+    const auto pdf =
+        RunCli("report --pdf \"$(printf '" + dir + "r\\377\\376.pdf')\" --model 1 " + dir + odd + ".hex");
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_TRUE(test::ReadFile(dir + odd + ".pdf").starts_with("%PDF"));
+
+    ASSERT_EQ(::mkfifo((dir + "fifo.pdf").c_str(), 0644), 0);
+    const auto fifo = RunCli("report --pdf " + dir + "fifo.pdf --model 1 " + dir + odd + ".hex");
+    EXPECT_EQ(fifo.status, 1);
+    EXPECT_NE(fifo.err.find("not a regular file"), std::string::npos) << fifo.err;
+    folder.write("a.pdf", "old");
+    std::filesystem::create_hard_link(dir + "a.pdf", dir + "b.pdf");
+    ASSERT_EQ(RunCli("report --pdf " + dir + "a.pdf --model 1 " + dir + odd + ".hex").status, 0);
+    EXPECT_TRUE(test::ReadFile(dir + "b.pdf").starts_with("%PDF"));
+    EXPECT_EQ(std::filesystem::hard_link_count(dir + "a.pdf"), 2u);
+}
+
 TEST(CliReport, PdfPagesCarryTheHeaderAndEverySectionInOrder) {
     test::TempFolder folder;
     const auto dir = folder.path().string() + "/";

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace klt {
 namespace {
 
@@ -52,8 +55,11 @@ TEST(HexFile, AnotherModelsMemoryIsRefused) {
     EXPECT_FALSE(OpenHexFile(reader.ctx, path));
     EXPECT_EQ(reader.ctx.Image, before);
     ASSERT_EQ(reader.ui.messages.size(), 1u);
-    EXPECT_EQ(reader.ui.messages[0].text, "ModelType Error !!");
-    EXPECT_EQ(reader.ui.messages[0].title, "Read from Radio");
+    // A file, not the radio: titled as the program's other file messages, and the second line says
+    // what the file is.
+    EXPECT_EQ(reader.ui.messages[0].text,
+              "ModelType Error !!\r\n" + path.string() + ": the image is of the TQ-300, not the TQ-500");
+    EXPECT_EQ(reader.ui.messages[0].title, reader.ctx.TitleText);
     EXPECT_EQ(reader.ctx.CurrentFilePath, "");
 
     std::string mixed = test::ReadFile(path);
@@ -68,9 +74,11 @@ TEST(HexFile, AWrongLengthIsABadFile) {
     const RadioImage before = p.ctx.Image;
     for (const std::size_t size : {32767u, 32769u, 0u}) {
         p.ui.messages.clear();
-        EXPECT_FALSE(OpenHexFile(p.ctx, p.folder.write("s.hex", std::string(size, '\x01'))));
+        const auto path = p.folder.write("s.hex", std::string(size, '\x01'));
+        EXPECT_FALSE(OpenHexFile(p.ctx, path));
         ASSERT_EQ(p.ui.messages.size(), 1u);
-        EXPECT_EQ(p.ui.messages[0].text, "bad file!!");
+        EXPECT_EQ(p.ui.messages[0].text, "bad file!!\r\n" + path.string() + ": the file has " +
+                                             std::to_string(size) + " bytes, an image has 32768");
         EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Error);
     }
     EXPECT_EQ(p.ctx.Image, before);
@@ -78,9 +86,11 @@ TEST(HexFile, AWrongLengthIsABadFile) {
 
 TEST(HexFile, AFailedSaveSaysSo) {
     Program p(1);
-    EXPECT_FALSE(SaveHexFile(p.ctx, p.folder.path() / "missing" / "r.hex"));
+    const auto path = p.folder.path() / "missing" / "r.hex";
+    EXPECT_FALSE(SaveHexFile(p.ctx, path));
     ASSERT_EQ(p.ui.messages.size(), 1u);
-    EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");
+    EXPECT_EQ(p.ui.messages[0].text,
+              "FileSave Error!!\r\n" + path.string() + ": " + std::generic_category().message(ENOENT));
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace klt {
 namespace {
 
@@ -28,7 +31,9 @@ TEST(HostileFiles, DevicesAndFoldersAreRefusedWithoutBeingRead) {
         p.ui.messages.clear();
         EXPECT_FALSE(OpenSettingsFile(p.ctx, path, false)) << path;
         ASSERT_EQ(p.ui.messages.size(), 1u) << path;
-        EXPECT_EQ(p.ui.messages[0].text, "FileRead Error!!") << path;
+        const std::string reason =
+            path == p.folder.path() ? std::generic_category().message(EISDIR) : "not a regular file";
+        EXPECT_EQ(p.ui.messages[0].text, "FileRead Error!!\r\n" + path.string() + ": " + reason) << path;
         EXPECT_EQ(p.ctx.Config, before) << path;
         EXPECT_EQ(ReadProfileString(path, "1model", "use"), "") << path;
         EXPECT_FALSE(LoadDestinationFile(p.ctx, path).loaded) << path;
@@ -36,7 +41,7 @@ TEST(HostileFiles, DevicesAndFoldersAreRefusedWithoutBeingRead) {
         p.ui.messages.clear();
         EXPECT_FALSE(OpenHexFile(p.ctx, path)) << path;
         ASSERT_EQ(p.ui.messages.size(), 1u) << path;
-        EXPECT_EQ(p.ui.messages[0].text, "bad file!!") << path;
+        EXPECT_EQ(p.ui.messages[0].text, "bad file!!\r\n" + path.string() + ": " + reason) << path;
     }
 }
 
@@ -51,7 +56,8 @@ TEST(HostileFiles, ASettingsFilePastFourMegabytesIsRefused) {
     p.ui.messages.clear();
     EXPECT_FALSE(OpenSettingsFile(p.ctx, large, false));
     ASSERT_EQ(p.ui.messages.size(), 1u);
-    EXPECT_EQ(p.ui.messages[0].text, "FileRead Error!!");
+    EXPECT_EQ(p.ui.messages[0].text,
+              "FileRead Error!!\r\n" + large.string() + ": the file is larger than 4194304 bytes");
     EXPECT_EQ(ReadWholeFile(large).bytes.size(), 0u);
 }
 

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace klt {
 namespace {
 
@@ -144,7 +147,8 @@ TEST(SettingsFile, AFileOfAnotherModelChangesNothing) {
     EXPECT_EQ(p.ctx.Config.Usa[10].ChTag, "KEEP");
     EXPECT_EQ(p.ctx.CurrentFilePath, "before.dat");
     ASSERT_EQ(p.ui.messages.size(), 1u);
-    EXPECT_EQ(p.ui.messages[0].text, "ModelType Error !!");
+    EXPECT_EQ(p.ui.messages[0].text,
+              "ModelType Error !!\r\n" + path.string() + ": the file is for the TQ-500, not the TQ-300");
     EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(p.ui.messages[0].title, "PC Program for TQ-300");
     EXPECT_FALSE(OpenSettingsFile(p.ctx, p.folder.path() / "missing.dat", false));
@@ -275,10 +279,12 @@ TEST(SettingsFile, AFailedSaveTellsAndLogs) {
     Program p(1);
     p.ctx.DebugMode = true;
     const auto target = p.folder.write("keep.dat", "earlier");
-    EXPECT_FALSE(SaveSettingsAs(p.ctx, p.folder.path() / "no" / "such.dat"));
+    const auto path = p.folder.path() / "no" / "such.dat";
+    EXPECT_FALSE(SaveSettingsAs(p.ctx, path));
     EXPECT_EQ(p.ctx.CurrentFilePath, "");
     ASSERT_EQ(p.ui.messages.size(), 1u);
-    EXPECT_EQ(p.ui.messages[0].text, "FileSave Error!!");
+    EXPECT_EQ(p.ui.messages[0].text,
+              "FileSave Error!!\r\n" + path.string() + ": " + std::generic_category().message(ENOENT));
     EXPECT_EQ(p.ui.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(test::ReadFile(p.folder.path() / "err.log").find("frmMain.SaveFileAs -> 53File not found"),
               std::string::npos);

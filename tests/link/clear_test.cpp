@@ -100,6 +100,29 @@ TEST(ClearAll, WritesItsBlocksAndLeavesMmsiAndAtis) {
     EXPECT_EQ(bench.ctx.Image.at(0x6900), 0xFF);
 }
 
+// A clear that fails, on the line or by a lost port, says so under its own name, never as a
+// programming of the radio, and shows no error number or internal name.
+TEST(ClearWaypoints, AFailureIsTitledWithTheClear) {
+    for (const bool portLost : {false, true}) {
+        LinkBench bench;
+        if (portLost) {
+            bench.port.failAfterWrites = 12;
+        } else {
+            bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+                return sent.starts_with("#CEPWR\t5300") ? std::optional<std::string>("#CMDNO\r\n")
+                                                        : std::nullopt;
+            };
+        }
+        EXPECT_NE(Clear(bench, Operation::ClearWaypoint), Outcome::Done);
+        ASSERT_FALSE(bench.messages().empty());
+        for (const auto &message : bench.messages()) {
+            EXPECT_TRUE(message.starts_with("Clear WayPoint Directory: ")) << message;
+            EXPECT_EQ(message.find("frm"), std::string::npos) << message;
+            EXPECT_EQ(message.find("8015"), std::string::npos) << message;
+        }
+    }
+}
+
 TEST(ClearDscLog, CancelRestoresTheWholeImage) {
     LinkBench bench;
     std::fill(bench.ctx.Image.bytes().begin() + 0x6900, bench.ctx.Image.bytes().begin() + 0x7900, 0x33);

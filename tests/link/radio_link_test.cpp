@@ -122,7 +122,7 @@ TEST(RadioLink, APortThatWillNotOpenSaysWhy) {
     line.port.openFault = Fault{2, "No such file or directory"};
     EXPECT_FALSE(line.link.PortInit());
     EXPECT_EQ(line.messages(),
-              (std::vector<std::string>{"Port Inicialize Error!!: 2No such file or directory"}));
+              (std::vector<std::string>{"Port Inicialize Error!!: No such file or directory"}));
     EXPECT_NE(test::ReadFile(line.folder.path() / "err.log")
                   .find("frmRadio.PortInit -> 2No such file or directory"),
               std::string::npos);

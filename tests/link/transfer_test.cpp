@@ -398,7 +398,7 @@ TEST(WriteFlow, APortThatDisappearsIsReported) {
     EXPECT_EQ(bench.Run(Operation::Program), Outcome::PortFailed);
     // The port's own fault, then what the radio may now hold.
     EXPECT_EQ(bench.messages(),
-              (std::vector<std::string>{"frmRadio.WriteData:  8015\r\rThe port is gone",
+              (std::vector<std::string>{"Program to Radio: The port is gone",
                                         "Program to Radio: " + test::kPartlyProgrammed.substr(2)}));
     EXPECT_FALSE(bench.port.isOpen());
 }

@@ -2,6 +2,7 @@
 
 #include "cli_args.h"
 #include "cli_session.h"
+#include "files/atomic_write.h"
 #include "model/model_catalogue.h"
 #include "verbs.h"
 
@@ -148,6 +149,7 @@ int Run(const std::vector<std::string> &args) {
 } // namespace klt::cli
 
 int main(int argc, char **argv) {
+    klt::LetWritesPastTheSizeLimitFail();
     try {
         return klt::cli::Run({argv + 1, argv + argc});
     } catch (const std::exception &error) {

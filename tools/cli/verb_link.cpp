@@ -1,6 +1,7 @@
 // klt-cli read, write and clear: the transfer flows over a serial device.
 
 #include "app/backups.h"
+#include "app/file_messages.h"
 #include "app/settings_file_commands.h"
 #include "app/transfer_command.h"
 #include "cli_session.h"
@@ -95,7 +96,8 @@ int RunRead(const std::vector<std::string> &argv) {
         return WriteSettingsFile(ctx, *out) ? kExitOk : kExitFailed;
     }
     if (const auto fault = WriteImageFile(*out, ctx.Image)) {
-        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!", ctx.TitleText);
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileSave Error!!", *out, *fault),
+                       ctx.TitleText);
         return kExitFailed;
     }
     return kExitOk;

@@ -24,11 +24,13 @@ bool WritePdf(const AppContext &ctx, const std::string &path) {
     char platform[] = "offscreen";
     char *argv[] = {name, option, platform, nullptr};
     const QGuiApplication application(argc, argv);
-    if (WriteReportPdf(path, {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
-                       ReportPageHeader(ctx.ModelName), ReportPageSize(QLocale::system()))) {
+    const auto fault = WriteReportPdf(path, {ctx.Config, ctx.Image, ctx.CurrentModel, ctx.AtisAvailable},
+                                      ReportPageHeader(ctx.ModelName), ReportPageSize(QLocale::system()));
+    if (!fault) {
         return true;
     }
-    std::cerr << "klt-cli report: cannot write " << Printable(path) << '\n';
+    std::cerr << "klt-cli report: cannot write " << Printable(path) << ": " << Printable(ReasonText(*fault))
+              << '\n';
     return false;
 }
 

@@ -6,6 +6,7 @@
 //                 [--drop-writes-at ADDR[,ADDR...]] [--flip-bit-at ADDR]
 //                 [--corrupt-rate P [--seed S]]
 
+#include "files/atomic_write.h"
 #include "line_log.h"
 #include "pty_server.h"
 #include "simulated_radio.h"
@@ -102,6 +103,7 @@ std::optional<unsigned> Number(const Options &options, const std::string &name, 
 } // namespace
 
 int main(int argc, char **argv) {
+    klt::LetWritesPastTheSizeLimitFail();
     const auto options = Parse(argc, argv);
     if (!options) {
         std::cerr << kUsage;
