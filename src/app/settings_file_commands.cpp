@@ -14,11 +14,56 @@ namespace {
 
 constexpr int kReadPauseMs = 500;
 constexpr int kSavePauseMs = 500;
+constexpr std::size_t kNotesShown = 10;
+
+// The user decides, or is told, before anything is replaced.
+bool NotesAccepted(AppContext &ctx, const std::filesystem::path &path, const SettingsFileNotes &notes,
+                   FileNotes policy) {
+    const std::string text = SettingsNotesText(path, notes);
+    if (policy == FileNotes::Warn) {
+        ctx.ui.message(MessageIcon::Exclamation, text, ctx.TitleText);
+        return true;
+    }
+    return ctx.ui.question(MessageIcon::Exclamation, text + "\r\n\r\nOpen the file all the same?",
+                           ctx.TitleText, Buttons::YesNo) == Answer::Yes;
+}
 
 } // namespace
 
+SettingsFileNotes NotesOnSettingsText(const AppContext &ctx, std::string_view text) {
+    const SectionTable table = SectionTable::Parse(text);
+    Configuration scratch = ctx.Config;
+    SettingsFileNotes notes;
+    notes.refused = ApplySettingsTable(table, scratch, ctx.CurrentModel, ctx.AtisAvailable);
+    const SectionTable complete = SectionTable::Parse(
+        ComposeSettingsText(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable));
+    notes.missing = MissingSettings(table, complete);
+    if (!table.sections().empty()) {
+        notes.lastSection = table.sections().back().name;
+    }
+    return notes;
+}
+
+std::string SettingsNotesText(const std::filesystem::path &path, const SettingsFileNotes &notes) {
+    std::string text = path.string() + ":";
+    if (notes.missing > 0) {
+        text += "\r\n" + std::to_string(notes.missing) +
+                (notes.missing == 1 ? " setting is" : " settings are") +
+                " missing from the file (it ends after [" + notes.lastSection + "]) and " +
+                (notes.missing == 1 ? "keeps its default." : "keep their defaults.");
+    }
+    for (std::size_t i = 0; i < notes.refused.size() && i < kNotesShown; ++i) {
+        text += "\r\n" + notes.refused[i] + "; the setting keeps its default.";
+    }
+    if (notes.refused.size() > kNotesShown) {
+        text +=
+            "\r\n... and " + std::to_string(notes.refused.size() - kNotesShown) + " more values not taken.";
+    }
+    return text;
+}
+
 bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
-                      const ResetHooks &hooks) {
+                      const ResetHooks &hooks, FileNotes policy) {
     // Read whole first, and only a real file of a size a settings file can have: a device, a folder
     // or a huge file named by mistake is refused before anything changes.
     ctx.ui.setBusyPointer(true);
@@ -39,6 +84,14 @@ bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool l
             ctx.TitleText);
         return false;
     }
+    const SettingsFileNotes notes = NotesOnSettingsText(ctx, file.bytes);
+    if (!notes.empty()) {
+        ctx.ui.setBusyPointer(false);
+        if (!NotesAccepted(ctx, path, notes, policy)) {
+            return false;
+        }
+        ctx.ui.setBusyPointer(true);
+    }
     const SectionTable table = SectionTable::Parse(file.bytes);
     ResetConfiguration(ctx, loadDestination, hooks);
     ApplySettingsTable(table, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
@@ -48,8 +101,8 @@ bool ReadSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool l
 }
 
 bool OpenSettingsFile(AppContext &ctx, const std::filesystem::path &path, bool loadDestination,
-                      const ResetHooks &hooks) {
-    if (!ReadSettingsFile(ctx, path, loadDestination, hooks)) {
+                      const ResetHooks &hooks, FileNotes notes) {
+    if (!ReadSettingsFile(ctx, path, loadDestination, hooks, notes)) {
         return false;
     }
     ctx.CurrentFilePath = path.string();

@@ -55,7 +55,7 @@ std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openL
             } else if (c == '"') {
                 quoted = false;
             } else {
-                line += c == '\n' ? 1 : 0;
+                line += c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ? 1 : 0;
                 field += c;
             }
             continue;
@@ -68,8 +68,9 @@ std::optional<std::vector<CsvRecord>> ParseCsv(std::string_view text, int &openL
             record.fields.push_back(std::move(field));
             field.clear();
             fieldStarted = false;
-        } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
-            i += c == '\r' ? 1 : 0;
+        } else if (c == '\n' || c == '\r') {
+            // CR LF, LF, or CR alone (as older spreadsheets on a Mac save) ends a line.
+            i += c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
             endRecord();
             ++line;
         } else {

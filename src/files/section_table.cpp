@@ -80,20 +80,29 @@ void SectionTable::add(Section section) {
     sections_.push_back(std::move(section));
 }
 
-std::string SectionTable::lookUp(std::string_view section, std::string_view key) const {
+const std::string *SectionTable::find(std::string_view section, std::string_view key) const {
     const auto found = byName_.find(ToUpper(section));
     if (found == byName_.end()) {
-        return {};
+        return nullptr;
     }
     const std::string upperKey = ToUpper(key);
     for (const std::size_t index : found->second) {
         for (const auto &[name, value] : sections_[index].keys) {
             if (name == upperKey) {
-                return value;
+                return &value;
             }
         }
     }
-    return {};
+    return nullptr;
+}
+
+std::string SectionTable::lookUp(std::string_view section, std::string_view key) const {
+    const std::string *value = find(section, key);
+    return value ? *value : std::string();
+}
+
+bool SectionTable::holds(std::string_view section, std::string_view key) const {
+    return find(section, key) != nullptr;
 }
 
 bool SectionTable::hasSection(std::string_view section) const {

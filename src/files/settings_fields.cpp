@@ -25,9 +25,12 @@ std::optional<std::int32_t> ToNumberLike(std::string_view text, std::int32_t) {
 template <typename Record, typename Get> Field<Record> FlagKey(std::string key, Get get) {
     return {std::move(key), [get](const Record &r) { return Flag(get(r)); },
             [get](Record &r, std::string_view v) {
-                if (const auto value = ToBool(v)) {
-                    get(r) = *value;
+                const auto value = ToBool(v);
+                if (!value) {
+                    return ValueRead::Unreadable;
                 }
+                get(r) = *value;
+                return ValueRead::Taken;
             }};
 }
 
@@ -38,33 +41,53 @@ template <typename Record, typename Get> Field<Record> TruthKey(std::string key,
     return field;
 }
 
+// The values a number may take: a setting the radio keeps in one byte takes no more than a byte holds,
+// so that nothing wraps silently on its way into the memory.
+struct NumberRange {
+    long least;
+    long most;
+};
+constexpr NumberRange kAnyNumber{std::numeric_limits<long>::min(), std::numeric_limits<long>::max()};
+constexpr NumberRange kByte{0, 255};
+
 // A whole number; with magnitude, written without its sign. Whatever is written reads back, so a
 // magnitude field takes no value whose magnitude its type cannot hold (-32768 for 16 bits).
 template <typename Record, typename Get>
-Field<Record> NumberKey(std::string key, Get get, bool magnitude = false) {
+Field<Record> NumberKey(std::string key, Get get, bool magnitude = false, NumberRange range = kAnyNumber) {
     return {std::move(key),
             [get, magnitude](const Record &r) {
                 const long value = get(r);
                 return std::to_string(magnitude ? std::labs(value) : value);
             },
-            [get, magnitude](Record &r, std::string_view v) {
+            [get, magnitude, range](Record &r, std::string_view v) {
                 auto &field = get(r);
                 using Number = std::remove_reference_t<decltype(field)>;
                 const auto value = ToNumberLike(v, field);
-                if (value && !(magnitude && *value == std::numeric_limits<Number>::min())) {
-                    field = *value;
+                if (!value) {
+                    return ValueRead::Unreadable;
                 }
+                const long kept = magnitude ? std::labs(static_cast<long>(*value)) : *value;
+                if ((magnitude && *value == std::numeric_limits<Number>::min()) || kept < range.least ||
+                    kept > range.most) {
+                    return ValueRead::OutOfRange;
+                }
+                field = *value;
+                return ValueRead::Taken;
             }};
 }
 
-template <typename Record, typename Get> Field<Record> MagnitudeKey(std::string key, Get get) {
-    return NumberKey<Record>(std::move(key), get, true);
+template <typename Record, typename Get>
+Field<Record> MagnitudeKey(std::string key, Get get, NumberRange range = kAnyNumber) {
+    return NumberKey<Record>(std::move(key), get, true, range);
 }
 
 // Text as it stands; a missing key reads as empty text.
 template <typename Record, typename Get> Field<Record> TextKey(std::string key, Get get) {
     return {std::move(key), [get](const Record &r) { return std::string(get(r)); },
-            [get](Record &r, std::string_view v) { get(r) = std::string(v); }};
+            [get](Record &r, std::string_view v) {
+                get(r) = std::string(v);
+                return ValueRead::Taken;
+            }};
 }
 
 // Text after a "#", so that it may itself start with one; the reader drops one "#".
@@ -77,9 +100,12 @@ template <typename Record, typename Get> Field<Record> HashTextKey(std::string k
 template <typename Record, typename Get> Field<Record> RealKey(std::string key, Get get) {
     return {std::move(key), [get](const Record &r) { return Real(get(r)); },
             [get](Record &r, std::string_view v) {
-                if (const auto value = ToReal(v)) {
-                    get(r) = *value;
+                const auto value = ToReal(v);
+                if (!value) {
+                    return ValueRead::Unreadable;
                 }
+                get(r) = *value;
+                return ValueRead::Taken;
             }};
 }
 
@@ -221,11 +247,11 @@ Fields<Configuration> GroupFields(Model model) {
 const Fields<Configuration> &CommonFields() {
     static const ConfigFields kFields = {
         MagnitudeKey<Configuration>(
-            "TX Po Display", [](auto &c) -> auto & { return c.Common.TxPoDisplay; }),
+            "TX Po Display", [](auto &c) -> auto & { return c.Common.TxPoDisplay; }, kByte),
         FlagKey<Configuration>(
             "SCAN", [](auto &c) -> auto & { return c.Common.Scan; }),
         NumberKey<Configuration>(
-            "Resume Time", [](auto &c) -> auto & { return c.Common.ResumeTime; }),
+            "Resume Time", [](auto &c) -> auto & { return c.Common.ResumeTime; }, false, kByte),
         FlagKey<Configuration>(
             "PTT SCAN Clear", [](auto &c) -> auto & { return c.Common.PttScanClear; }),
         FlagKey<Configuration>(
@@ -237,13 +263,13 @@ const Fields<Configuration> &CommonFields() {
         FlagKey<Configuration>(
             "Format", [](auto &c) -> auto & { return c.Common.Format; }),
         MagnitudeKey<Configuration>(
-            "Weater", [](auto &c) -> auto & { return c.Common.Weater; }),
+            "Weater", [](auto &c) -> auto & { return c.Common.Weater; }, kByte),
         MagnitudeKey<Configuration>(
-            "SOG", [](auto &c) -> auto & { return c.Common.Sog; }),
+            "SOG", [](auto &c) -> auto & { return c.Common.Sog; }, kByte),
         MagnitudeKey<Configuration>(
-            "Distance", [](auto &c) -> auto & { return c.Common.Distance; }),
+            "Distance", [](auto &c) -> auto & { return c.Common.Distance; }, kByte),
         MagnitudeKey<Configuration>(
-            "Altitude", [](auto &c) -> auto & { return c.Common.Altitude; }),
+            "Altitude", [](auto &c) -> auto & { return c.Common.Altitude; }, kByte),
     };
     return kFields;
 }

@@ -13,13 +13,17 @@
 
 namespace klt::settings_file {
 
+// What became of a value read: taken into the record, or left out because it is no value of its kind
+// ("5 seconds" for a number) or lies outside what the radio keeps there ("256" for a byte).
+enum class ValueRead { Taken, Unreadable, OutOfRange };
+
 template <typename Record> struct Field {
     std::string key;
     // The value as the file holds it.
     std::function<std::string(const Record &)> write;
-    // Takes a value into the record; a value that does not convert leaves the field as it was. Empty
-    // for a key the program writes but never reads back.
-    std::function<void(Record &, std::string_view value)> read;
+    // Takes a value into the record; a value not taken leaves the field as it was. Empty for a key the
+    // program writes but never reads back.
+    std::function<ValueRead(Record &, std::string_view value)> read;
 };
 
 template <typename Record> using Fields = std::vector<Field<Record>>;

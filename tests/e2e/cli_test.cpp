@@ -171,7 +171,8 @@ TEST(Cli, RefusesWhatItCannotDoBeforeDoingIt) {
                                    (folder.path() / "missing" / "r.hex").string());
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err, "PC Program for TQ-300: FileSave Error!!\n" +
-                                  (folder.path() / "missing" / "r.hex").string() + ": File not found\n");
+                                  (folder.path() / "missing" / "r.hex").string() + ": " +
+                                  std::generic_category().message(ENOENT) + "\n");
 }
 
 TEST(CliInfo, ShortFilesAndMissingFiles) {
@@ -333,7 +334,10 @@ TEST(CliDiff, ItselfIsNoDifferenceAndOneNameIsOneLine) {
     const auto one = RunCli("diff --model 1 " + dir + "a.dat " + dir + "b.dat");
     EXPECT_EQ(one.status, 1);
     EXPECT_EQ(one.out, "[CHUSA32] ChTag: DISTRESS -> MAYDAY\n");
-    EXPECT_EQ(RunCli("diff --model 1 " + dir + "a.dat " + dir + "missing.dat").status, 2);
+    const auto missing = RunCli("diff --model 1 " + dir + "a.dat " + dir + "missing.dat");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("FileRead Error!!\n" + dir + "missing.dat: "), std::string::npos)
+        << missing.err;
     // An MMSI as people read it: nine digits, not the ten the file stores.
     text.replace(text.find("User MMSI=#"), 11, "User MMSI=#3661234560");
     folder.write("c.dat", text);
@@ -363,6 +367,41 @@ TEST(CliCheck, NamesWhatTheRadioWouldNotTake) {
     EXPECT_NE(problems.out.find("EXP Channel 1: enabled without a receive frequency"), std::string::npos);
     EXPECT_NE(problems.out.find("Individual Directory, entry 1: the MMSI is not 9 digits"),
               std::string::npos);
+}
+
+// A file cut short and values the radio would not take: check lists them and exits 1; convert and
+// write say so on standard error and go on with the defaults, never with a wrapped value.
+TEST(CliCheck, AFileCutShortOrWithValuesNotTakenIsReported) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    std::string text = test::ReadFile(folder.path() / "a.dat");
+    const auto at = text.find("Resume Time=");
+    text.replace(at, text.find("\r\n", at) - at, "Resume Time=256");
+    folder.write("range.dat", text);
+    folder.write("cut.dat", text.substr(0, text.find("[DSC Setup (Basic Setup)]")));
+
+    const auto range = RunCli("check --model 1 " + dir + "range.dat");
+    EXPECT_EQ(range.status, 1);
+    EXPECT_EQ(range.out, "[Common Setup] Resume Time=256: out of the radio's range\n");
+    const auto cut = RunCli("check --model 1 " + dir + "cut.dat");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_NE(
+        cut.out.find(" settings are missing from the file and keep their defaults\n[Common Setup] Resume "
+                     "Time=256: out of the radio's range\n"),
+        std::string::npos)
+        << cut.out;
+    EXPECT_NE(cut.err.find("settings are missing from the file (it ends after [COMMON SETUP])"),
+              std::string::npos)
+        << cut.err;
+
+    const auto converted = RunCli("convert --model 1 " + dir + "range.dat " + dir + "range.hex");
+    EXPECT_EQ(converted.status, 0);
+    EXPECT_NE(converted.err.find("Resume Time=256: out of the radio's range"), std::string::npos)
+        << converted.err;
+    ASSERT_EQ(RunCli("convert --model 1 " + dir + "range.hex " + dir + "back.dat").status, 0);
+    const std::string back = test::ReadFile(folder.path() / "back.dat");
+    EXPECT_NE(back.find("Resume Time=3\r\n"), std::string::npos); // the default, not 256 wrapped to 0
 }
 
 // The core is standard C++: the tools built on it alone link nothing of Qt.

@@ -76,7 +76,16 @@ TEST(HostileFiles, ValuesThatWouldNotComeBackAreNotTaken) {
     put("Priority CH 1=32\r\n", "Priority CH 1=-2147483648\r\n");
     put("Weater=255\r\n", "Weater=-32768\r\n");
     put("Offset Time=31\r\n", "Offset Time=-32768\r\n"); // a signed field takes it: it is written signed
-    ASSERT_TRUE(OpenSettingsFile(p.ctx, p.folder.write("odd.dat", text), false));
+    ASSERT_TRUE(OpenSettingsFile(p.ctx, p.folder.write("odd.dat", text), false, {}, FileNotes::Warn));
+    ASSERT_EQ(p.ui.messages.size(), 1u);
+    const std::string &warned = p.ui.messages[0].text;
+    EXPECT_NE(warned.find("[CHEXP1] Rxfreq=999"), std::string::npos) << warned;
+    EXPECT_NE(warned.find("[Usable CH Group Setup] Priority CH 1=-2147483648: out of the radio's range"),
+              std::string::npos)
+        << warned;
+    EXPECT_NE(warned.find("[Common Setup] Weater=-32768: out of the radio's range"), std::string::npos)
+        << warned;
+    EXPECT_EQ(warned.find("Offset Time"), std::string::npos) << warned;
     EXPECT_EQ(p.ctx.Config.Expansion[0].Rxfreq, reset.Expansion[0].Rxfreq);
     EXPECT_EQ(p.ctx.Config.Groups[1].PriorityCh, reset.Groups[1].PriorityCh);
     EXPECT_EQ(p.ctx.Config.Common.Weater, reset.Common.Weater);

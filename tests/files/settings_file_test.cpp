@@ -172,8 +172,8 @@ TEST(SettingsFile, SecondChannelsAreReadOnlyForTheTq500) {
 TEST(SettingsFile, AHandWrittenFileReadsAsExpected) {
     Program p(1, true);
     p.ctx.Config.Usa[40].Duplex = false;
-    ASSERT_TRUE(
-        OpenSettingsFile(p.ctx, std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat", false));
+    ASSERT_TRUE(OpenSettingsFile(p.ctx, std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat",
+                                 false, {}, FileNotes::Warn));
     const auto &c = p.ctx.Config;
     EXPECT_TRUE(c.Groups[1].Usable); // "True"
     EXPECT_FALSE(c.Groups[3].Usable);
@@ -237,7 +237,7 @@ std::vector<std::string> SectionLines(const std::string &text, const std::string
 TEST(SettingsFile, EveryKeySpelledByHandIsReadAndWrittenBack) {
     Program p(3, true);
     const auto path = std::filesystem::path(KLT_TEST_DATA_DIR) / "every_key_model3.dat";
-    ASSERT_TRUE(OpenSettingsFile(p.ctx, path, false));
+    ASSERT_TRUE(OpenSettingsFile(p.ctx, path, false, {}, FileNotes::Warn));
     const std::string hand = test::ReadFile(path);
     const std::string written = p.text();
     for (const std::string name :
@@ -254,9 +254,53 @@ TEST(SettingsFile, EveryKeySpelledByHandIsReadAndWrittenBack) {
 
 TEST(SettingsFile, AtisSectionsAreReadOnlyWhereAtisIsAvailable) {
     Program without(1, false);
-    ASSERT_TRUE(OpenSettingsFile(
-        without.ctx, std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat", false));
+    ASSERT_TRUE(OpenSettingsFile(without.ctx,
+                                 std::filesystem::path(KLT_TEST_DATA_DIR) / "hand_written_model1.dat", false,
+                                 {}, FileNotes::Warn));
     EXPECT_EQ(without.ctx.Config.Atis.AtisCode, "");
+}
+
+// A file cut short, or with values the radio would not take, is opened only when the user says so,
+// and nothing is replaced before; every value not taken is named, and none is wrapped into range.
+TEST(SettingsFile, AFileCutShortOrWithValuesNotTakenAsksFirst) {
+    Program p(1);
+    std::string text = p.text();
+    const auto put = [&text](const std::string &key, const std::string &value) {
+        const auto at = text.find("\n" + key + "=") + 1;
+        text.replace(at, text.find('\r', at) - at, key + "=" + value);
+    };
+    put("Resume Time", "256");
+    put("SOG", "5 knots");
+    const std::string cut = text.substr(0, text.find("[DSC Setup (Basic Setup)]"));
+    const auto path = p.folder.write("cut.dat", cut);
+
+    Program q(1);
+    q.ctx.Config.Usa[10].ChTag = "KEEP";
+    q.ctx.Config.Common.ResumeTime = 1;
+    q.ui.answers = {Answer::No};
+    EXPECT_FALSE(OpenSettingsFile(q.ctx, path, false));
+    EXPECT_EQ(q.ctx.Config.Usa[10].ChTag, "KEEP");
+    EXPECT_EQ(q.ctx.CurrentFilePath, "");
+    ASSERT_EQ(q.ui.messages.size(), 1u);
+    const std::string &asked = q.ui.messages[0].text;
+    EXPECT_EQ(q.ui.messages[0].buttons, Buttons::YesNo);
+    EXPECT_NE(asked.find("settings are missing from the file (it ends after [COMMON SETUP]) and keep their "
+                         "defaults."),
+              std::string::npos)
+        << asked;
+    EXPECT_NE(asked.find("[Common Setup] Resume Time=256: out of the radio's range"), std::string::npos)
+        << asked;
+    EXPECT_NE(asked.find("[Common Setup] SOG=5 knots: not a value it takes"), std::string::npos) << asked;
+
+    q.ui.answers = {Answer::Yes};
+    ASSERT_TRUE(OpenSettingsFile(q.ctx, path, false));
+    EXPECT_EQ(q.ctx.Config.Common.ResumeTime, Program(1).ctx.Config.Common.ResumeTime);
+    EXPECT_EQ(q.ctx.Config.Usa[10].ChTag, Program(1).ctx.Config.Usa[10].ChTag);
+
+    // A whole file with every value taken asks nothing.
+    Program whole(1);
+    ASSERT_TRUE(OpenSettingsFile(whole.ctx, whole.folder.write("whole.dat", Program(1).text()), false));
+    EXPECT_TRUE(whole.ui.messages.empty());
 }
 
 TEST(SectionTable, ParsesAsTheProgramAlwaysHas) {

@@ -329,6 +329,21 @@ TEST(Csv, QuotesLineBreaksAndTheRadiosCharacters) {
     EXPECT_FALSE(Latin1FromUtf8("\xE2\x82\xAC")); // the euro sign has no place in the radio's characters
 }
 
+// Every kind of line end a spreadsheet saves: CR LF, LF, and CR alone; a line number counts each.
+TEST(Csv, CarriageReturnsAloneEndLinesToo) {
+    int openLine = 0;
+    const auto records =
+        ParseCsv("Entry,MMSI,Name\r1,366100137,\"TWO\rLINES\"\r2,366100274,OSPREY\r", openLine);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 3u);
+    EXPECT_EQ((*records)[1].fields, (std::vector<std::string>{"1", "366100137", "TWO\rLINES"}));
+    EXPECT_EQ((*records)[2].line, 4);
+    Configuration config;
+    EXPECT_FALSE(ImportCsvTable(config, CsvTable::IndividualDirectory,
+                                "Entry,MMSI,Name\r1,366100137,SEA BREEZE\r2,366100274,OSPREY\r"));
+    EXPECT_EQ(config.Individual[1].TagName, "OSPREY");
+}
+
 // A name a spreadsheet would run as a formula goes out behind an apostrophe and comes back without it.
 TEST(CsvTables, NamesThatLookLikeFormulasAreNotRunByASpreadsheet) {
     Configuration config;

@@ -1,6 +1,7 @@
 #include "cli_session.h"
 
 #include "app/destination_load.h"
+#include "app/file_messages.h"
 #include "app/hex_file_commands.h"
 #include "app/model_state.h"
 #include "app/program_folder.h"
@@ -104,7 +105,11 @@ bool ResetForCli(CliSession &session, const ParsedArgs &args) {
 bool LoadInput(CliSession &session, const ParsedArgs &args, const std::string &in) {
     auto &ctx = session.ctx;
     if (Extension(in) == ".dat") {
-        return OpenSettingsFile(ctx, in, LoadsDestination(args)) && DestinationTaken(session, args);
+        // Reset first, as the window always stands reset: a file's missing settings are counted
+        // against the channel plan the file will be read with.
+        return ResetForCli(session, args) &&
+               OpenSettingsFile(ctx, in, LoadsDestination(args), {}, FileNotes::Warn) &&
+               DestinationTaken(session, args);
     }
     return ResetForCli(session, args) && OpenHexFile(ctx, in);
 }
@@ -124,7 +129,7 @@ bool WriteOutput(CliSession &session, const std::string &out) {
 bool CheckOutput(CliSession &session, const std::string &out) {
     if (const auto fault = CheckWritable(out)) {
         auto &ctx = session.ctx;
-        ctx.ui.message(MessageIcon::Exclamation, "FileSave Error!!\r\n" + out + ": " + fault->description,
+        ctx.ui.message(MessageIcon::Exclamation, FileProblemText("FileSave Error!!", out, *fault),
                        ctx.TitleText);
         return false;
     }

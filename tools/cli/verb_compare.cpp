@@ -2,8 +2,10 @@
 // take, and the images the reads kept.
 
 #include "app/backups.h"
+#include "app/settings_file_commands.h"
 #include "cli_session.h"
 #include "files/settings_diff.h"
+#include "files/whole_file.h"
 #include "model/configuration_check.h"
 #include "terminal_text.h"
 #include "verbs.h"
@@ -49,7 +51,18 @@ int RunCheck(const std::vector<std::string> &argv) {
         return kExitUsage;
     }
     const auto &ctx = session->ctx;
-    const auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
+    auto problems = CheckConfiguration(ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
+    if (Extension(args.positional[0]) == ".dat") {
+        // What the file could not give counts as much as what the radio would not take.
+        const SettingsFileNotes notes = NotesOnSettingsText(ctx, ReadWholeFile(args.positional[0]).bytes);
+        if (notes.missing > 0) {
+            problems.insert(problems.begin(),
+                            std::to_string(notes.missing) +
+                                " settings are missing from the file and keep their defaults");
+        }
+        problems.insert(problems.begin() + (notes.missing > 0 ? 1 : 0), notes.refused.begin(),
+                        notes.refused.end());
+    }
     for (const auto &problem : problems) {
         std::cout << Printable(problem) << '\n';
     }
