@@ -105,6 +105,17 @@ TEST(SyncLink, AnErrorAnswerIsRetriedWithItsLineEndTaken) {
     EXPECT_EQ(count, refused.link.settings().retryCount);
 }
 
+// Disabled: a radio that answers every synchronisation with ERROR is reported as not answering at all.
+TEST(StartConnection, DISABLED_ARadioThatRefusesTheSynchronisationIsNotCalledSilent) {
+    LinkBench bench;
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent == "#CMDSY\r\n" ? std::optional<std::string>("ERROR\r\n") : std::nullopt;
+    };
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
+    ASSERT_EQ(bench.messages().size(), 1u);
+    EXPECT_EQ(bench.messages()[0].find("No answer from the radio"), std::string::npos) << bench.messages()[0];
+}
+
 // No radio on the line: the user hears so, with the port and what to check, after one pass of the
 // synchronisation (the second could never make up for the first).
 TEST(StartConnection, NoRadioSaysSoNamingThePort) {
