@@ -171,6 +171,8 @@ Outcome SyncLink(RadioLink &link) {
             if (result == LinkResult::Ok) {
                 acknowledged = Outcome::Done;
             } else if (result == LinkResult::TimedOut || result == LinkResult::RadioError) {
+                // A radio that says ERROR is there: the user is not told to look for it.
+                acknowledged = result == LinkResult::RadioError ? Outcome::Failed : acknowledged;
                 --attempts;
             } else {
                 acknowledged = NotReceived(result);

@@ -431,6 +431,178 @@ TEST(CliImport, OddNumbersAreTakenAndSaidARefusedRowWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "d.dat"));
 }
 
+// export: status 0 and the table as a spreadsheet file; 2 for a call it cannot make sense of, 1 for a
+// file it cannot read or write; no file, or the earlier file untouched, unless it succeeded.
+TEST(CliExport, ExitStatusAndTheFileItWrites) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+
+    const auto weather = RunCli("export --model 1 --table weather " + dir + "a.dat " + dir + "w.csv");
+    EXPECT_EQ(weather.status, 0) << weather.err;
+    EXPECT_EQ(weather.out, "");
+    EXPECT_EQ(test::ReadFile(folder.path() / "w.csv"), "Weather CH,Enable,Scan Memory,CH Name\r\n"
+                                                       "WX01[162.550MHz],1,0,162.550MHZ\r\n"
+                                                       "WX02[162.400MHz],1,0,162.400MHZ\r\n"
+                                                       "WX03[162.475MHz],1,0,162.475MHZ\r\n"
+                                                       "WX04[162.425MHz],1,0,162.425MHZ\r\n"
+                                                       "WX05[162.450MHz],1,0,162.450MHZ\r\n"
+                                                       "WX06[162.500MHz],1,0,162.500MHZ\r\n"
+                                                       "WX07[162.525MHz],1,0,162.525MHZ\r\n"
+                                                       "WX08[161.650MHz],1,0,161.650MHZ\r\n"
+                                                       "WX09[161.775MHz],1,0,161.775MHZ\r\n"
+                                                       "WX10[163.275MHz],1,0,163.275MHZ\r\n");
+    EXPECT_EQ(RunCli("export --model 1 --table group-directory " + dir + "a.dat " + dir + "g.csv").status, 0);
+    EXPECT_EQ(test::ReadFile(folder.path() / "g.csv"), "Entry,MMSI,Name\r\n");
+
+    const std::string earlier = "the user's earlier table";
+    folder.write("kept.csv", earlier);
+    const struct {
+        std::string arguments;
+        int status;
+    } refusals[] = {
+        {"export --model 1 " + dir + "a.dat " + dir + "kept.csv", 2},                       // no table
+        {"export --model 1 --table planets " + dir + "a.dat " + dir + "kept.csv", 2},       // no such table
+        {"export --model 1 --table weather " + dir + "a.dat " + dir + "kept.txt", 2},       // not a .csv
+        {"export --model 1 --table weather " + dir + "a.dat", 2},                           // no output
+        {"export --model 1 --table weather " + dir + "missing.dat " + dir + "kept.csv", 1}, // no input
+        {"export --model 1 --table weather " + dir + "w.csv " + dir + "kept.csv",
+         2}, // input not a file of settings
+        {"export --model 1 --table weather " + dir + "a.dat " + dir + "none/kept.csv", 1}, // no such folder
+    };
+    for (const auto &refusal : refusals) {
+        const auto result = RunCli(refusal.arguments);
+        EXPECT_EQ(result.status, refusal.status) << refusal.arguments << "\n" << result.err;
+        EXPECT_NE(result.err, "") << refusal.arguments;
+        EXPECT_EQ(test::ReadFile(folder.path() / "kept.csv"), earlier) << refusal.arguments;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "kept.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "none"));
+}
+
+// import: the table goes into the output file and nothing else changes; a file it cannot read, a refused
+// line or an output it cannot write exits 1 and leaves the output as it was.
+TEST(CliImport, ExitStatusAndTheFilesItWrites) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    const std::string groups = "Entry,MMSI,Name\r\n1,21134567,FLEET\r\n2,36610013,CREW\r\n";
+    folder.write("g.csv", groups);
+
+    const auto taken =
+        RunCli("import --model 1 --table group-directory " + dir + "a.dat " + dir + "g.csv " + dir + "b.dat");
+    EXPECT_EQ(taken.status, 0) << taken.err;
+    EXPECT_EQ(taken.err, "");
+    const auto changes = RunCli("diff --model 1 " + dir + "a.dat " + dir + "b.dat");
+    EXPECT_EQ(changes.status, 1);
+    EXPECT_EQ(changes.out, "[CHGRPID1] Enable: 0 -> 1\n"
+                           "[CHGRPID1] TagName:  -> FLEET\n"
+                           "[CHGRPID1] Mmsid:  -> 021134567\n"
+                           "[CHGRPID2] Enable: 0 -> 1\n"
+                           "[CHGRPID2] TagName:  -> CREW\n"
+                           "[CHGRPID2] Mmsid:  -> 036610013\n");
+    // Into an image, and out of it again: the same table.
+    ASSERT_EQ(
+        RunCli("import --model 1 --table group-directory " + dir + "a.dat " + dir + "g.csv " + dir + "b.hex")
+            .status,
+        0);
+    EXPECT_EQ(RunCli("export --model 1 --table group-directory " + dir + "b.hex " + dir + "back.csv").status,
+              0);
+    EXPECT_EQ(test::ReadFile(folder.path() / "back.csv"), groups);
+
+    const std::string earlier = test::ReadFile(folder.path() / "b.dat");
+    folder.write("bad.csv", "Entry,MMSI,Name\r\n1,21134567,FLEET\r\n2,3661001,SHORT\r\n");
+    std::filesystem::create_directory(folder.path() / "folder.csv");
+    const struct {
+        std::string arguments;
+        int status;
+    } refusals[] = {
+        {"import --model 1 --table group-directory " + dir + "a.dat " + dir + "bad.csv " + dir + "b.dat", 1},
+        {"import --model 1 --table group-directory " + dir + "a.dat " + dir + "none.csv " + dir + "b.dat", 1},
+        {"import --model 1 --table group-directory " + dir + "a.dat " + dir + "folder.csv " + dir + "b.dat",
+         1},
+        {"import --model 1 --table group-directory " + dir + "none.dat " + dir + "g.csv " + dir + "b.dat", 1},
+        {"import --model 1 --table weather " + dir + "a.dat " + dir + "g.csv " + dir + "b.dat", 1},
+        {"import --model 1 --table group-directory " + dir + "a.dat " + dir + "g.csv", 2},
+        {"import --model 1 " + dir + "a.dat " + dir + "g.csv " + dir + "b.dat", 2},
+        {"import --model 1 --table group-directory " + dir + "a.dat " + dir + "g.csv " + dir + "b.csv", 2},
+    };
+    for (const auto &refusal : refusals) {
+        const auto result = RunCli(refusal.arguments);
+        EXPECT_EQ(result.status, refusal.status) << refusal.arguments << "\n" << result.err;
+        EXPECT_NE(result.err, "") << refusal.arguments;
+        EXPECT_EQ(test::ReadFile(folder.path() / "b.dat"), earlier) << refusal.arguments;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "b.csv"));
+    const auto unwritable = RunCli("import --model 1 --table group-directory " + dir + "a.dat " + dir +
+                                   "g.csv " + dir + "none/b.dat");
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "none"));
+}
+
+// check: 0 with nothing on standard output for a file the radio takes, 1 with one line per problem,
+// 2 when there is no file to check.
+TEST(CliCheck, ExitStatusAndOneLinePerProblem) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 1 -o " + dir + "a.dat").status, 0);
+    ASSERT_EQ(RunCli("convert --model 1 " + dir + "a.dat " + dir + "a.hex").status, 0);
+    for (const char *name : {"a.dat", "a.hex"}) {
+        const auto clean = RunCli("check --model 1 " + dir + name);
+        EXPECT_EQ(clean.status, 0) << name << clean.err;
+        EXPECT_EQ(clean.out, "") << name;
+    }
+    std::string text = test::ReadFile(folder.path() / "a.dat");
+    const auto set = [&text](const std::string &section, const std::string &key, const std::string &value) {
+        const auto at = text.find(key + "=", text.find("[" + section + "]\r\n"));
+        text.replace(at, text.find("\r\n", at) - at, key + "=" + value);
+    };
+    set("CHEXP2", "Enable", "1");
+    set("CHEXP2", "CHDisplayL", "#02");
+    set("CHEXP2", "Scramble", "0");
+    set("CHGRPID1", "Enable", "1");
+    set("CHGRPID1", "TagName", "#FLEET");
+    folder.write("b.dat", text);
+    const auto problems = RunCli("check --model 1 " + dir + "b.dat");
+    EXPECT_EQ(problems.status, 1) << problems.err;
+    EXPECT_EQ(problems.out, "EXP Channel 2: enabled without a receive frequency\n"
+                            "Group Directory, entry 1: in use without an MMSI: the radio would not get this "
+                            "station\n");
+
+    EXPECT_EQ(RunCli("check --model 1 " + dir + "missing.dat").status, 2);
+    EXPECT_EQ(RunCli("check --model 1 " + dir + "a.dat " + dir + "b.dat").status, 2);
+    EXPECT_EQ(RunCli("check --model 1").status, 2);
+    folder.write("a.txt", "not settings");
+    EXPECT_EQ(RunCli("check --model 1 " + dir + "a.txt").status, 2);
+    EXPECT_EQ(RunCli("check --model 1 " + folder.write("short.hex", "xx").string()).status, 2);
+}
+
+// diff: each difference once, from the first file's value to the second's; 2 when a file is missing.
+TEST(CliDiff, DirectionAndExitStatus) {
+    test::TempFolder folder;
+    const auto dir = folder.path().string() + "/";
+    ASSERT_EQ(RunCli("new --model 3 -o " + dir + "a.dat").status, 0);
+    std::string text = test::ReadFile(folder.path() / "a.dat");
+    const auto at = text.find("TagName=#", text.find("[CHMMSID1]\r\n"));
+    text.replace(at, 9, "TagName=#OSPREY");
+    text.replace(text.find("Enable=0", text.find("[CHMMSID1]\r\n")), 8, "Enable=1");
+    folder.write("b.dat", text);
+    const auto forth = RunCli("diff --model 3 " + dir + "a.dat " + dir + "b.dat");
+    const auto back = RunCli("diff --model 3 " + dir + "b.dat " + dir + "a.dat");
+    EXPECT_EQ(forth.status, 1) << forth.err;
+    EXPECT_EQ(forth.out, "[CHMMSID1] Enable: 0 -> 1\n[CHMMSID1] TagName:  -> OSPREY\n");
+    EXPECT_EQ(back.status, 1);
+    EXPECT_EQ(back.out, "[CHMMSID1] Enable: 1 -> 0\n[CHMMSID1] TagName: OSPREY -> \n");
+    const auto same = RunCli("diff --model 3 " + dir + "b.dat " + dir + "b.dat");
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+
+    EXPECT_EQ(RunCli("diff --model 3 " + dir + "missing.dat " + dir + "a.dat").status, 2);
+    EXPECT_EQ(RunCli("diff --model 3 " + dir + "a.dat").status, 2);
+    EXPECT_EQ(RunCli("diff --model 3 " + dir + "a.dat " + dir + "a.dat " + dir + "b.dat").status, 2);
+    EXPECT_EQ(RunCli("diff --model 3 " + dir + "a.dat " + folder.write("a.csv", "x").string()).status, 2);
+}
+
 // An option given twice, or a program folder that is not there, is refused: the program does not
 // guess which was meant, nor write a memory without its destination.
 TEST(CliArguments, AnOptionTwiceOrAMissingProgramFolderIsRefused) {

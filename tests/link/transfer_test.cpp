@@ -72,6 +72,52 @@ TEST(SyncLink, TwoAcknowledgedPassesWithRetries) {
     EXPECT_EQ(count, 4); // the second pass tries three times
 }
 
+// An "ERROR" line in answer to the synchronisation is one failed attempt: its line end is taken with it,
+// the next attempt goes out at once, and an acknowledgement after it counts.
+TEST(SyncLink, AnErrorAnswerIsRetriedWithItsLineEndTaken) {
+    LinkBench bench;
+    std::vector<std::string> answers = {"ERROR\r\n", "#CMDOK\r\n", "ERROR\r\n", "ERROR\r\n", "#CMDOK\r\n"};
+    std::size_t sent = 0;
+    bench.intercept = [&](const std::string &line) -> std::optional<std::string> {
+        if (line != "#CMDSY\r\n") {
+            return std::nullopt;
+        }
+        return sent < answers.size() ? answers[sent++] : std::string();
+    };
+    const auto start = bench.clock.now();
+    EXPECT_EQ(SyncLink(bench.link), Outcome::Done);
+    EXPECT_EQ(sent, answers.size());
+    EXPECT_EQ(bench.port.bytesWaiting(), 0u);
+    EXPECT_LT(bench.clock.now() - start, std::chrono::seconds(5)); // no attempt waited for silence
+    EXPECT_TRUE(bench.ui.messages.empty());
+
+    // Refused on every attempt of the first pass: no synchronisation, and no second pass. (Silence after
+    // a dozen refusals keeps a loop that never counts them from running for ever.)
+    LinkBench refused;
+    int count = 0;
+    refused.intercept = [&count](const std::string &line) -> std::optional<std::string> {
+        if (line != "#CMDSY\r\n") {
+            return std::nullopt;
+        }
+        return ++count <= 12 ? "ERROR\r\n" : "";
+    };
+    EXPECT_NE(SyncLink(refused.link), Outcome::Done);
+    EXPECT_EQ(count, refused.link.settings().retryCount);
+}
+
+// Disabled: a radio that answers every synchronisation with ERROR is reported as not answering at all.
+// A radio that answers ERROR to every synchronisation is there: the message says it does not answer as
+// expected, not that nothing answers.
+TEST(StartConnection, ARadioThatRefusesTheSynchronisationIsNotCalledSilent) {
+    LinkBench bench;
+    bench.intercept = [](const std::string &sent) -> std::optional<std::string> {
+        return sent == "#CMDSY\r\n" ? std::optional<std::string>("ERROR\r\n") : std::nullopt;
+    };
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Failed);
+    ASSERT_EQ(bench.messages().size(), 1u);
+    EXPECT_EQ(bench.messages()[0].find("No answer from the radio"), std::string::npos) << bench.messages()[0];
+}
+
 // No radio on the line: the user hears so, with the port and what to check, after one pass of the
 // synchronisation (the second could never make up for the first).
 TEST(StartConnection, NoRadioSaysSoNamingThePort) {
