@@ -15,7 +15,7 @@ bool SaveReportFile(AppContext &ctx, const std::filesystem::path &path, const st
     ctx.ui.pause(500);
     ctx.ui.setBusyPointer(false);
     if (fault) {
-        ctx.ui.message(MessageIcon::Warning, fault->description, "Print to File");
+        ctx.ui.message(MessageIcon::Warning, path.string() + ": " + ReasonText(*fault), "Print to File");
         return false;
     }
     return true;

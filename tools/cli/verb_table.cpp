@@ -47,7 +47,7 @@ int RunExport(const std::vector<std::string> &argv) {
     if (const auto fault =
             WriteFileAtomically(args.positional[1], ExportCsvTable(session->ctx.Config, table))) {
         std::cerr << "klt-cli export: cannot write " << Printable(args.positional[1]) << ": "
-                  << fault->description << '\n';
+                  << Printable(ReasonText(*fault)) << '\n';
         return kExitFailed;
     }
     return kExitOk;
@@ -69,7 +69,7 @@ int RunImport(const std::vector<std::string> &argv) {
     }
     const WholeFile text = ReadWholeFile(csv);
     if (text.fault) {
-        std::cerr << "klt-cli import: cannot read " << Printable(csv) << ": " << text.fault->description
+        std::cerr << "klt-cli import: cannot read " << Printable(csv) << ": " << Printable(ReasonText(*text.fault))
                   << '\n';
         return kExitFailed;
     }
