@@ -43,6 +43,32 @@ Switches ParseSwitches(const std::string &commandLine) {
     return {line == "/D", line == "/E"};
 }
 
+InfoRequest InfoRequested(const std::vector<std::string> &arguments) {
+    if (arguments.size() != 1) {
+        return InfoRequest::None;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h") {
+        return InfoRequest::Help;
+    }
+    return arguments[0] == "--version" ? InfoRequest::Version : InfoRequest::None;
+}
+
+std::string WindowHelpText(const std::string &programName) {
+    return "Usage: " + programName +
+           " [/D | /E | /DE]\n"
+           "The editor of the settings of the TQ series of marine VHF radios: read a radio, edit its\n"
+           "channels, DSC and ATIS settings and station directories, save them, and program the radio.\n"
+           "\n"
+           "  /D          debug mode: image hex files in File > Open and Save, and the error log\n"
+           "  /E          slow link: every transfer at the lower speed, for long or poor cables\n"
+           "  /DE, /ED    both\n"
+           "  --help      print this text and exit\n"
+           "  --version   print the version and exit\n"
+           "\n"
+           "The same work from a terminal or a script: klt-cli (klt-cli with no arguments lists its "
+           "verbs).\n";
+}
+
 StartupPlan PlanStartup(const std::filesystem::path &globalIni, const SettingsStore &store) {
     StartupPlan plan;
     plan.offered = OfferedModels(globalIni);

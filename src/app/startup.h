@@ -19,6 +19,12 @@ struct Switches {
 // The whole command line, trimmed and upper-cased, compared as one text: "/D /E" selects nothing.
 Switches ParseSwitches(const std::string &commandLine);
 
+// "--help" (or "-h") and "--version" alone on the command line: the program prints and exits, with no
+// window and no display needed, as desktop programs do.
+enum class InfoRequest { None, Help, Version };
+InfoRequest InfoRequested(const std::vector<std::string> &arguments);
+std::string WindowHelpText(const std::string &programName);
+
 struct StartupPlan {
     std::vector<Model> offered; // model slots "global.ini" enables, ascending
     Model model = Model::None;  // none when nothing is offered: "Unknown model!!"

@@ -9,8 +9,20 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <iostream>
+
 int main(int argc, char **argv) {
     klt::LetWritesPastTheSizeLimitFail();
+    switch (klt::InfoRequested({argv + 1, argv + argc})) {
+    case klt::InfoRequest::Help:
+        std::cout << klt::WindowHelpText("klt");
+        return 0;
+    case klt::InfoRequest::Version:
+        std::cout << "klt " << KLT_VERSION << '\n';
+        return 0;
+    case klt::InfoRequest::None:
+        break;
+    }
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(":/icons/klt.png"));
     QGuiApplication::setDesktopFileName("klt");

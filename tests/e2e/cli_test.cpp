@@ -404,6 +404,23 @@ TEST(CliCheck, AFileCutShortOrWithValuesNotTakenIsReported) {
     EXPECT_NE(back.find("Resume Time=3\r\n"), std::string::npos); // the default, not 256 wrapped to 0
 }
 
+// The window's program answers --help and --version as desktop programs do: on standard output, at
+// once, without a display; its own switches and anything else still start the window.
+TEST(WindowProgram, HelpAndVersionPrintAndExitWithoutADisplay) {
+    const std::string klt =
+        "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " + (BinDir() / "klt").string();
+    const auto version = RunShell(klt + " --version 2>&1");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("klt ")) << version.out;
+    EXPECT_EQ(version.out.find('\n'), version.out.size() - 1);
+    const auto help = RunShell(klt + " --help 2>&1");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: klt [/D | /E | /DE]\n")) << help.out;
+    EXPECT_NE(help.out.find("klt-cli"), std::string::npos);
+    // Without a display the window cannot start: proof that /D is still taken as a switch to start it.
+    EXPECT_NE(RunShell(klt + " /D 2>/dev/null").status, 0);
+}
+
 // The core is standard C++: the tools built on it alone link nothing of Qt.
 // A station's number of the right length but a MID no country holds is taken, and said; a refused row
 // writes nothing and exits 1.
