@@ -72,6 +72,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     code_ = new TextField("txtATIScode", tr("Numeric Only. Indispensable 10 figures."), KeyFilter::Digits,
                           kAtisCodeLength, this);
     code_->setFixedWidth(code_->fontMetrics().horizontalAdvance("00000000000") + 16);
+    codeLabel_->setBuddy(code_);
     code_->setRefusalNote(tr("An ATIS code has 10 digits: 9, the country's three, and six more."));
     SetNumberRule(*code_, host_.ui(),
                   {NumberKind::AtisCode, tr("ATISNo").toStdString(), [this](const std::string &value) {
@@ -84,6 +85,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     clear->setObjectName("cmdAtisClear");
     count_ = new QLineEdit(this);
     count_->setObjectName("txtACount");
+    count_->setAccessibleName(tr("ATIS code settings left"));
     count_->setReadOnly(true);
     count_->setFocusPolicy(Qt::NoFocus);
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);

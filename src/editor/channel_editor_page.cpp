@@ -94,6 +94,12 @@ void ChannelEditorPage::build() {
     }
     nameLabel_ = Label("lblCTag", tr("CH Name"), this);
     name_ = new TextField("txtCTag", tr("A maximum of 12 characters"), KeyFilter::Name, kNameLength, this);
+    displayLabel_->setBuddy(display_[0]);
+    display_[1]->setAccessibleName(tr("CH Display suffix"));
+    rxLabel_->setBuddy(rx_);
+    txLabel_->setBuddy(tx_);
+    scramblerLabel_->setBuddy(scrambler_);
+    nameLabel_->setBuddy(name_);
     groupArea_ = new QWidget(this);
     groupArea_->setObjectName("fraCBExp");
     auto *groupRow = new QHBoxLayout(groupArea_);

@@ -29,6 +29,7 @@ std::vector<RecordGrid::Column> Columns(std::span<const GridColumn> columns) {
 ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
     : QWidget(parent), host_(host), grid_(new RecordGrid("MSFlexGrid1", this)) {
     setObjectName("pictB");
+    grid_->setAccessibleName(tr("Channel table"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);

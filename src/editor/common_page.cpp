@@ -118,6 +118,7 @@ CommonPage::Setting CommonPage::setting(const char *name, const QString &label,
     }
     auto *caption = new QLabel(label, this);
     caption->setObjectName(QString(name).replace("cmb", "lbl"));
+    caption->setBuddy(list);
     Setting made{list, caption, std::move(position), std::move(store)};
     settings_.push_back(made);
     connect(list, &QComboBox::activated, this, [this, made](int item) {

@@ -50,6 +50,7 @@ QString DirectoryTitle(bool group) {
 DirectoryTablePage::DirectoryTablePage(PageHost &host, QWidget *parent)
     : QWidget(parent), host_(host), grid_(new RecordGrid("MSFlexGrid2", this)) {
     setObjectName("pictE");
+    grid_->setAccessibleName(tr("Station directory"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
@@ -72,8 +73,10 @@ DirectoryEntryPage::DirectoryEntryPage(PageHost &host, QWidget *parent) : QWidge
     name_ = new TextField("txtGPosi", tr("A maximum of 10 characters."), KeyFilter::Name, kNameLength, this);
     mmsiLabel_ = new QLabel(tr("MMSI"), this);
     mmsiLabel_->setObjectName("lblMmsi");
+    nameLabel_->setBuddy(name_);
     mmsi_ = new TextField("txtGMMSI", tr("Numeric Only. Indispensable 9 figures."), KeyFilter::Digits,
                           static_cast<int>(kMmsiDigits), this);
+    mmsiLabel_->setBuddy(mmsi_);
     for (TextField *field : {name_, mmsi_}) {
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kNameLength + 1, 'M')));
         connect(field, &TextField::edited, this, [this] { host_.markModified(); });

@@ -132,9 +132,13 @@ QComboBox *DscPage::addList(const QString &name, bool power, Flag flag, QComboBo
 
 void DscPage::addRow(QGridLayout *grid, int row, const QString &label, QComboBox *value, QComboBox *power) {
     auto *caption = new QLabel(label, grid->parentWidget());
+    caption->setBuddy(value);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
     if (power != nullptr) {
+        // No label of its own: a combo box on Linux says its description with its value.
+        power->setAccessibleName(tr("%1, transmit power").arg(label));
+        power->setAccessibleDescription(power->accessibleName());
         grid->addWidget(power, row, 2);
     }
 }
@@ -173,9 +177,11 @@ QWidget *DscPage::basicSetup() {
     connect(clear, &QPushButton::clicked, this, [this] { runClear(Operation::ClearMmsi); });
     count_ = new QLineEdit(page);
     count_->setObjectName("txtFCount");
+    count_->setAccessibleName(tr("User MMSI settings left"));
     count_->setReadOnly(true);
     count_->setFocusPolicy(Qt::NoFocus);
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);
+    mmsiLabel->setBuddy(userMmsi_);
     mmsi->addWidget(mmsiLabel, 0, 0);
     mmsi->addWidget(userMmsi_, 0, 1, Qt::AlignLeft);
     mmsi->addWidget(userMmsiNote_, 0, 2);

@@ -117,6 +117,16 @@ void UsablePage::buildRow(std::size_t i) {
     row.name = new TextField(Indexed("txtUsable", i), tr("max 4 charactors."), KeyFilter::StatusName,
                              static_cast<int>(kStatusNameLength), this);
     row.name->setFixedWidth(row.name->fontMetrics().horizontalAdvance("WWWW") + 16);
+    // Every row has the same captions: the row's group goes into each name. A combo box on Linux says
+    // its label (the buddy) and its value; elsewhere its name.
+    row.priorityLabel->setBuddy(row.priority);
+    row.nameLabel->setBuddy(row.name);
+    row.priority->setAccessibleName(tr("%1, Priority CH").arg(row.usable->text()));
+    row.name->setAccessibleName(tr("%1, Status Name").arg(row.usable->text()));
+    if (row.second != nullptr) {
+        row.secondLabel->setBuddy(row.second);
+        row.second->setAccessibleName(tr("%1, Second CH").arg(row.usable->text()));
+    }
 
     connect(row.usable, &QCheckBox::clicked, this, [this, i] { applyUsability(i); });
     connect(row.priority, &QComboBox::activated, this, [this, i](int item) {

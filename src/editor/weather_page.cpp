@@ -45,6 +45,9 @@ WeatherPage::WeatherPage(PageHost &host, QWidget *parent) : QWidget(parent), hos
         row.label->setObjectName(Indexed("lblWX", i));
         row.enable->setObjectName(Indexed("chkDEnable", i));
         row.scan->setObjectName(Indexed("chkDScan", i));
+        row.enable->setAccessibleName(tr("%1, %2").arg(row.label->text(), headings[1]));
+        row.scan->setAccessibleName(tr("%1, %2").arg(row.label->text(), headings[2]));
+        row.name->setAccessibleName(tr("%1, %2").arg(row.label->text(), headings[3]));
         SetHint(row.enable, HintText(kWeatherEnableHint));
         SetHint(row.scan, HintText(kBoxHint));
         const int line = static_cast<int>(i) + 1;
