@@ -10,7 +10,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run demo install test test-faults test-demo test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -37,7 +37,11 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo'
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'
+
+# The editor walked as a screen reader sees it, over the accessibility bus on a virtual display.
+test-accessibility: build
+	ctest --test-dir $(BUILD) --output-on-failure -L accessibility
 
 # The fault matrix: real transfers under every fault, most of the time waiting on the line.
 test-faults: build
@@ -51,7 +55,7 @@ test-demo: build
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo'
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 16 -L fault-matrix
 
 # Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.
