@@ -24,7 +24,9 @@ constexpr int kNameLength = static_cast<int>(kChannelNameLength);
 constexpr int kFrequencyLength = 8;
 constexpr int kMarkerWidth = 18;
 const char *const kRefusedPage =
-    QT_TRANSLATE_NOOP("klt::ChannelEditorPage", "Data Error!!\r\nPlease input correct data.");
+    QT_TRANSLATE_NOOP("klt::ChannelEditorPage",
+                      "Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP channel needs both "
+                      "figures of its CH display and a receive frequency.");
 
 QCheckBox *Box(const char *name, const QString &caption, QWidget *parent) {
     auto *box = new QCheckBox(caption, parent);
@@ -205,6 +207,10 @@ void ChannelEditorPage::connectHandlers() {
     });
     connect(rx_, &TextField::edited, this, [this] { host_.markModified(); });
     connect(tx_, &TextField::edited, this, [this] { host_.markModified(); });
+    for (TextField *field : {rx_, tx_}) {
+        field->setRefusalNote(tr("A frequency between 137 and 174 MHz on the 25 kHz raster (for example "
+                                 "156.050)."));
+    }
     rx_->setLeaveCheck(host_.ui(), [this](TextField &field) { return checkFrequency(field, true); });
     tx_->setLeaveCheck(host_.ui(), [this](TextField &field) { return checkFrequency(field, false); });
 }

@@ -160,8 +160,12 @@ void DirectoryEntryPage::fill(const PageTarget &target) {
     filling_ = false;
     if (state == EntryState::Blocked) {
         // The entry before this one is not complete: nothing can be added after it yet.
-        host_.ui().message(MessageIcon::Warning, tr("Data Error!!").toStdString(),
-                           DirectoryTitle(group()).toStdString());
+        host_.ui().message(
+            MessageIcon::Warning,
+            (tr("Data Error!!") + "\r\n" +
+             tr("Entry %1 can be added once entry %2 has its name and MMSI.").arg(number_).arg(number_ - 1))
+                .toStdString(),
+            DirectoryTitle(group()).toStdString());
     }
 }
 

@@ -28,6 +28,18 @@ std::string HexNoPadding(unsigned value) {
     return text;
 }
 
+// What the radio is, and what the user does about it.
+std::string RadioModelProblem(std::uint16_t first, std::uint16_t last, Model expected) {
+    for (const Model model : CatalogueModels()) {
+        if (ImageModelCodeMatches(model, first, last)) {
+            return "The radio is a " + ModelName(model) + "; the editor is set to the " +
+                   ModelName(expected) + ": choose Edit > Model > " + ModelCaption(model) + ".";
+        }
+    }
+    return "The radio's model codes (0x" + HexNoPadding(first) + ", 0x" + HexNoPadding(last) +
+           ") are of no model this program knows.";
+}
+
 } // namespace
 
 Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, Model model) {
@@ -46,7 +58,10 @@ Outcome ReadDataChkModel(RadioLink &link, const RadioImage &image, Model model) 
             return ReadsFailed(link, reads);
         }
         if (!ImageModelCodeMatches(model, Be16At(buffer, codes.head), Be16At(buffer, codes.tail))) {
-            CheckMessage(link, "ModelType Error !!", "Read from Radio");
+            CheckMessage(link,
+                         "ModelType Error !!\r\n" +
+                             RadioModelProblem(Be16At(buffer, codes.head), Be16At(buffer, codes.tail), model),
+                         "Read from Radio");
             return Outcome::Failed;
         }
         return Outcome::Done;

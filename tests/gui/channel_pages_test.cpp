@@ -17,6 +17,10 @@
 namespace klt {
 namespace {
 
+// A refused frequency says what a frequency must be.
+const std::string kFrequencyRefused =
+    "Data Error!!\r\nA frequency between 137 and 174 MHz on the 25 kHz raster (for example 156.050).";
+
 constexpr int kCh16 = 32;
 constexpr int kCh15 = 30; // receive only
 constexpr int kCh20 = 40; // duplex
@@ -258,7 +262,8 @@ TEST(ChannelEditor, ExpansionChannelFrequenciesFollowTheRule) {
 
     // Enabled without a frequency or a display number: the page cannot be left.
     EXPECT_FALSE(gui.select("E 2"));
-    EXPECT_EQ(gui.texts().back(), "Data Error!!\r\nPlease input correct data.");
+    EXPECT_TRUE(
+        gui.texts().back().starts_with("Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP "));
     EXPECT_EQ(gui.ui.messages.back().title, "PC Program for TQ-300");
 
     gui.type("txtCN_0", "2");
@@ -274,7 +279,7 @@ TEST(ChannelEditor, ExpansionChannelFrequenciesFollowTheRule) {
         const std::size_t boxes = gui.ui.messages.size();
         gui.tab("txtCRF");
         EXPECT_EQ(gui.ui.messages.size(), boxes + 1) << text;
-        EXPECT_EQ(gui.texts().back(), "Data Error!!");
+        EXPECT_EQ(gui.texts().back(), kFrequencyRefused);
         EXPECT_EQ(gui.ui.messages.back().title, "Rx frequency");
         EXPECT_TRUE(gui.field("txtCRF")->hasFocus());
         EXPECT_EQ(gui.ctx.Config.Expansion[0].Rxfreq, 0.0);
@@ -313,7 +318,8 @@ TEST(ChannelEditor, AnEnabledExpansionChannelNeedsBothDisplayFigures) {
     gui.tab("txtCRF");
     gui.type("txtCN_0", "3");
     EXPECT_FALSE(gui.select("E 5"));
-    EXPECT_EQ(gui.texts().back(), "Data Error!!\r\nPlease input correct data.");
+    EXPECT_TRUE(
+        gui.texts().back().starts_with("Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP "));
     gui.type("txtCN_0", "0");
     EXPECT_EQ(gui.ctx.Config.Expansion[3].CHDisplayL, "30");
     EXPECT_TRUE(gui.select("E 5"));
@@ -332,7 +338,7 @@ TEST(ChannelEditor, AFrequencyRefusedOnAClickElsewhereHoldsThePage) {
     gui.type("txtCRF", "160.001");
     QTest::mouseClick(gui.box("chkCScan"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{kFrequencyRefused}));
     EXPECT_TRUE(gui.field("txtCRF")->hasFocus());
     EXPECT_DOUBLE_EQ(gui.ctx.Config.Expansion[2].Rxfreq, 160.0);
     EXPECT_FALSE(gui.select("PW"));
@@ -355,7 +361,7 @@ TEST(ChannelEditor, ARefusedMoveLeavesTheTreeOnTheShownChannel) {
     tree->scrollToItem(other);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(other).center());
     QApplication::processEvents();
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{kFrequencyRefused}));
     EXPECT_EQ(gui.window->shownNodeKey(), "E 1");
     EXPECT_EQ(tree->currentItem(), gui.window->nodeByKey("E 1"));
     EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem *>{gui.window->nodeByKey("E 1")});

@@ -284,7 +284,8 @@ TEST(Directory, EntriesAreAddedInOrderAndDeletedWithoutGaps) {
     // Entry 2 cannot be added while entry 1 has no name and number.
     gui.select("SM 2");
     EXPECT_FALSE(gui.box("chkGEnable")->isEnabled());
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Data Error!!"}));
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{
+                               "Data Error!!\r\nEntry 2 can be added once entry 1 has its name and MMSI."}));
     EXPECT_EQ(gui.ui.messages.back().title, "Individual Directory");
 
     const auto fill = [&](const char *key, const QString &name, const QString &mmsi) {

@@ -272,7 +272,17 @@ TEST(IdentityChecks, ModelCodesAtBothEnds) {
     memory[0x7FFF] = 0xC2;
     LinkBench mixed(1, memory, {});
     EXPECT_EQ(ReadDataChkModel(mixed.link, mixed.ctx.Image, ModelNo(1)), Outcome::Failed);
-    EXPECT_EQ(mixed.messages(), (std::vector<std::string>{"Read from Radio: ModelType Error !!"}));
+    ASSERT_EQ(mixed.messages().size(), 1u);
+    EXPECT_TRUE(mixed.messages()[0].starts_with("Read from Radio: ModelType Error !!\r\n"))
+        << mixed.messages()[0];
+
+    // Another model's radio: the message says which it is and where the editor is switched to it.
+    LinkBench other(1, test::RadioMemory(3), {});
+    EXPECT_EQ(ReadDataChkModel(other.link, other.ctx.Image, ModelNo(1)), Outcome::Failed);
+    EXPECT_EQ(other.messages(),
+              (std::vector<std::string>{"Read from Radio: ModelType Error !!\r\nThe radio is a "
+                                        "TQ-500; the editor is set to the TQ-300: choose Edit > "
+                                        "Model > TQ-500."}));
 
     LinkBench silent(1, {.hangAfter = 0});
     EXPECT_EQ(ReadDataChkModel(silent.link, silent.ctx.Image, ModelNo(1)), Outcome::NoAnswer);
