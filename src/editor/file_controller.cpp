@@ -115,6 +115,7 @@ bool FileController::fileSave() {
     }
     ctx_.markSaved();
     view_.refreshCaption();
+    view_.confirm(tr("Saved %1").arg(QString::fromStdString(ctx_.CurrentFilePath)));
     return true;
 }
 
@@ -132,6 +133,7 @@ bool FileController::fileSaveAs() {
     if (saved) {
         ctx_.markSaved();
         view_.refreshCaption();
+        view_.confirm(tr("Saved %1").arg(file));
     }
     return saved;
 }
@@ -145,7 +147,9 @@ void FileController::saveHexFile() {
         return;
     }
     view_.setBusy(true);
-    SaveHexFile(ctx_, file.toStdString());
+    if (SaveHexFile(ctx_, file.toStdString())) {
+        view_.confirm(tr("Saved %1").arg(file));
+    }
     view_.refreshHexDump();
     view_.setBusy(false);
 }
@@ -191,7 +195,9 @@ void FileController::exportTable(CsvTable table) {
         ctx_.ui.message(MessageIcon::Warning,
                         FileProblemText(tr("FileSave Error!!").toStdString(), path.toStdString(), *fault),
                         ctx_.TitleText);
+        return;
     }
+    view_.confirm(tr("Exported %1 to %2").arg(CsvTableCaption(table), path));
 }
 
 void FileController::importTable(CsvTable table) {
@@ -233,6 +239,7 @@ void FileController::importTable(CsvTable table) {
         ctx_.ui.message(MessageIcon::Warning, text, title);
     }
     view_.refreshHexDump();
+    view_.confirm(tr("Imported %1 from %2").arg(CsvTableCaption(table), path));
 }
 
 void FileController::compareWithFile() {

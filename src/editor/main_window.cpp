@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -236,6 +237,11 @@ void MainWindow::refreshHexDump() {
 void MainWindow::setBusy(bool busy) {
     ctx_.ui.setBusyPointer(busy);
     setEnabled(!busy);
+}
+
+void MainWindow::confirm(const QString &text) {
+    constexpr int kShownMs = 8000;
+    statusBar()->showMessage(text, kShownMs);
 }
 
 void MainWindow::undoOrRedo(bool undo) {

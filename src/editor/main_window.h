@@ -73,6 +73,7 @@ private:
     void refreshDestinationMenu() override;
     void refreshHexDump() override;
     void setBusy(bool busy) override;
+    void confirm(const QString &text) override;
 
     void buildCentre();
     void load();

@@ -55,6 +55,11 @@ bool RadioController::runOperation(Operation operation,
     if (dialog.completed() && IsClear(operation) && !prepare) {
         ctx_.commitReplacement(OperationCaption(operation), false); // a clear empties records too
     }
+    if (dialog.completed()) {
+        view_.confirm(tr("%1: done")
+                          .arg(QString::fromStdString(prepare ? tr("Restore").toStdString()
+                                                              : OperationCaption(operation))));
+    }
     if (closeAfter_ != nullptr) {
         QTimer::singleShot(0, closeAfter_, &QWidget::close);
         closeAfter_ = nullptr;
@@ -103,7 +108,8 @@ void RadioController::restore(const BackupInfo &backup) {
 }
 
 void RadioController::read() {
-    if (!view_.checkPage() || !runOperation(Operation::Read)) {
+    // What the radio holds replaces the records: unsaved edits are asked about first, as Open does.
+    if (!view_.checkPage() || !view_.changesMayBeLost() || !runOperation(Operation::Read)) {
         return;
     }
     // The configuration that was in the radio is never lost: the read keeps among the backups the memory

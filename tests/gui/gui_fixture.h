@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 

@@ -265,10 +265,19 @@ TEST(Transfer, ReadFromRadioTakesTheRadiosChannels) {
             return memory;
         }(),
         {});
+    // Unsaved edits are asked about first, as Open does; Cancel keeps them and reads nothing.
     gui.window->setModified(true);
+    gui.ui.answers = {Answer::Cancel};
+    gui.find("mnuTransferRead")->trigger();
+    EXPECT_TRUE(gui.window->modified());
+    EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "DISTRESS");
+    gui.ui.messages.clear();
+    gui.ui.answers = {Answer::No};
     gui.pressOkInDialog();
     gui.find("mnuTransferRead")->trigger();
-    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Complete!!"}));
+    EXPECT_EQ(gui.texts(), (std::vector<std::string>{"KLT data has changed.\r\nDo you want to save changes?",
+                                                     "Complete!!"}));
+    EXPECT_EQ(gui.find<QStatusBar>("sbStatusBar")->currentMessage(), "Read from Radio: done");
     EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "RX");
     EXPECT_NE(gui.window->nodeByKey("PC"), nullptr);
     EXPECT_EQ(gui.window->nodeByKey("PU 0")->text(0), "CH00[Enable]");
@@ -491,6 +500,30 @@ TEST(Import, ABadRowChangesNothingAndAGoodTableIsUndoable) {
     undo->trigger();
     EXPECT_EQ(gui.ctx.Config, before);
     EXPECT_FALSE(gui.window->modified());
+}
+
+// A command that shows no box says in the status bar that it was done, and with which file.
+TEST(Feedback, SaveExportAndImportConfirmInTheStatusBar) {
+    Gui gui;
+    const auto status = [&gui] { return gui.find<QStatusBar>("sbStatusBar")->currentMessage(); };
+    const QString saved = QString::fromStdString((gui.folder.path() / "s.dat").string());
+    gui.files.answers = {saved};
+    gui.find("mnuFileSaveAs")->trigger();
+    EXPECT_EQ(status(), "Saved " + saved);
+    const QString csv = QString::fromStdString((gui.folder.path() / "d.csv").string());
+    gui.files.answers = {csv};
+    gui.find("mnuFileExport_individual-directory")->trigger();
+    EXPECT_TRUE(status().startsWith("Exported ")) << status().toStdString();
+    EXPECT_TRUE(status().endsWith(csv));
+    gui.files.answers = {csv};
+    gui.find("mnuFileImport_individual-directory")->trigger();
+    EXPECT_TRUE(status().startsWith("Imported ")) << status().toStdString();
+    // A failed save says so in its box, and the status bar claims nothing.
+    gui.find<QStatusBar>("sbStatusBar")->clearMessage();
+    gui.files.answers = {QString::fromStdString((gui.folder.path() / "no" / "s.dat").string())};
+    gui.find("mnuFileSaveAs")->trigger();
+    EXPECT_EQ(status(), "");
+    EXPECT_TRUE(gui.texts().back().starts_with("FileSave Error!!\r\n"));
 }
 
 } // namespace
