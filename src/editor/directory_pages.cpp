@@ -183,8 +183,17 @@ void DirectoryEntryPage::remove() {
     if (!mayWrite()) {
         return;
     }
-    if (host_.ui().question(MessageIcon::Error, tr("Are you sure ?").toStdString(), host_.facts().titleText,
-                            Buttons::YesNo) != Answer::Yes) {
+    // The question names the station, and a stray Enter keeps it.
+    const DirectoryEntry *shown = entry();
+    const QString station = shown == nullptr ? QString()
+                                             : tr("Entry %1: %2, MMSI %3")
+                                                   .arg(number_)
+                                                   .arg(QString::fromStdString(shown->TagName),
+                                                        QString::fromStdString(MmsiForPeople(shown->Mmsid)));
+    if (host_.ui().question(
+            MessageIcon::Error,
+            (tr("Are you sure ?") + (station.isEmpty() ? QString() : "\r\n" + station)).toStdString(),
+            host_.facts().titleText, Buttons::YesNoDefaultNo) != Answer::Yes) {
         delete_->setChecked(false);
         return;
     }

@@ -332,7 +332,10 @@ TEST(Directory, EntriesAreAddedInOrderAndDeletedWithoutGaps) {
     EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "HARBOUR MAS");
     gui.answer(Answer::Yes);
     gui.box("chkGDelete")->click();
-    EXPECT_EQ(gui.texts().back(), "Are you sure ?");
+    // The question names the station; its default is No.
+    EXPECT_TRUE(gui.texts().back().starts_with("Are you sure ?\r\nEntry 1: HARBOUR MAS, MMSI "))
+        << gui.texts().back();
+    EXPECT_EQ(gui.ui.messages.back().buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "TUG");
     EXPECT_EQ(gui.ctx.Config.Individual[1].TagName, "PILOT");
     EXPECT_FALSE(gui.ctx.Config.Individual[2].Enable);
