@@ -25,6 +25,9 @@ public:
     virtual void sleep(int milliseconds) = 0;
     // A pause for the person watching a window; a script need not keep it.
     virtual void pause(int milliseconds) = 0;
+    // What a transfer waits for, in words for the person watching ("Waiting for the radio (attempt 2
+    // of 3)..."), so that a long wait never looks like a hang; empty when it waits for nothing.
+    virtual void status(const std::string &) {}
 };
 
 } // namespace klt

@@ -65,6 +65,8 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     monitor_ = new QLabel(this);
     monitor_->setObjectName("lblmon");
     monitor_->setVisible(ctx.DebugMode);
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
     auto *portLabel = new QLabel(this);
     portLabel->setObjectName("lblPort");
     const int portNumber = StoredPortNumber(ctx.store);
@@ -114,6 +116,7 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     layout->addLayout(pictures);
     layout->addStretch(1);
     layout->addWidget(portLabel);
+    layout->addWidget(status_);
     layout->addWidget(monitor_);
     layout->addLayout(progressRow);
     layout->addLayout(buttons);
@@ -167,6 +170,7 @@ void TransferDialog::runOperation() {
     connect(worker_, &TransferWorker::progressed, this, &TransferDialog::setProgress);
     connect(worker_, &TransferWorker::monitored, this,
             [this](const QString &line) { monitor_->setText(line); });
+    connect(worker_, &TransferWorker::statusChanged, status_, &QLabel::setText);
     connect(worker_, &TransferWorker::finished, this, &TransferDialog::finishOperation);
     worker_->start();
 }

@@ -58,6 +58,7 @@ private:
     TransferWorker *worker_ = nullptr;
     QLabel *message_;
     QLabel *monitor_;
+    QLabel *status_;
     QProgressBar *progress_;
     QLabel *percent_;
     QPushButton *ok_;

@@ -31,6 +31,9 @@ public:
     }
     void progress(int percent) override { emit worker_.progressed(percent); }
     void monitor(const std::string &line) override { emit worker_.monitored(QString::fromStdString(line)); }
+    void status(const std::string &text) override {
+        emit worker_.statusChanged(QString::fromStdString(text));
+    }
     // The dialog's own pointer and buttons show that the window is at work.
     void setBusyPointer(bool) override {}
     void sleep(int milliseconds) override { clock_.sleepFor(std::chrono::milliseconds(milliseconds)); }

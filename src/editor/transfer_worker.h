@@ -59,6 +59,7 @@ public:
 signals:
     void progressed(int percent);
     void monitored(const QString &line);
+    void statusChanged(const QString &text);
     void finished();
 
 private:

@@ -164,8 +164,11 @@ Outcome StartConnection(RadioLink &link) {
 Outcome SyncLink(RadioLink &link) {
     for (int pass = 1; pass <= kSyncPasses; ++pass) {
         Outcome acknowledged = Outcome::NoAnswer;
-        for (int attempts = link.settings().retryCount; attempts > 0 && acknowledged != Outcome::Done;) {
+        const int tries = link.settings().retryCount;
+        for (int attempts = tries; attempts > 0 && acknowledged != Outcome::Done;) {
             link.ShowMonitor("sending '#CMDSY'...(" + std::to_string(pass) + ")");
+            link.ui().status("Waiting for the radio (attempt " + std::to_string(tries - attempts + 1) +
+                             " of " + std::to_string(tries) + ")...");
             link.SendLine("#CMDSY");
             const LinkResult result = AwaitAck(link);
             if (result == LinkResult::Ok) {
@@ -181,9 +184,11 @@ Outcome SyncLink(RadioLink &link) {
         }
         if (acknowledged != Outcome::Done) {
             link.ShowMonitor("can'not Receive '#CMDOK' !!");
+            link.ui().status("");
             return acknowledged;
         }
     }
+    link.ui().status("");
     return Outcome::Done;
 }
 

@@ -139,6 +139,11 @@ TEST(StartConnection, NoRadioSaysSoNamingThePort) {
     }
     EXPECT_EQ(syncs, 3u);
     EXPECT_LT(bench.clock.now() - start, std::chrono::seconds(40));
+    // The long wait is told as it goes, attempt by attempt, and the words go when it ends.
+    EXPECT_EQ(bench.ui.statusTexts,
+              (std::vector<std::string>{"Waiting for the radio (attempt 1 of 3)...",
+                                        "Waiting for the radio (attempt 2 of 3)...",
+                                        "Waiting for the radio (attempt 3 of 3)...", ""}));
 
     LinkBench noisy;
     noisy.intercept = [](const std::string &sent) -> std::optional<std::string> {

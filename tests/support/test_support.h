@@ -50,9 +50,11 @@ public:
     }
     void progress(int percent) override { progressValues.push_back(percent); }
     void monitor(const std::string &line) override { monitorLines.push_back(line); }
+    void status(const std::string &text) override { statusTexts.push_back(text); }
     void setBusyPointer(bool) override {}
     std::vector<int> progressValues;
     std::vector<std::string> monitorLines;
+    std::vector<std::string> statusTexts;
     std::function<void(int)> onWait; // sleeps and pauses, to move a fake clock
 
     void sleep(int ms) override {
