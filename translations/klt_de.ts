@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>LOW</source>
-        <translation>NIEDR.</translation>
+        <translation>LOW</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation>HOCH</translation>
+        <translation>UP</translation>
     </message>
     <message>
         <source>DUP</source>
@@ -751,11 +751,11 @@ Bitte geben Sie gültige Daten ein.</translation>
     </message>
     <message>
         <source>&amp;Program to Radio</source>
-        <translation>Funkgerät &amp;programmieren</translation>
+        <translation>&amp;Programmieren des Funkgeräts</translation>
     </message>
     <message>
         <source>&amp;Read from Radio</source>
-        <translation>Vom Funkgerät &amp;lesen</translation>
+        <translation>&amp;Lesen aus dem Funkgerät</translation>
     </message>
     <message>
         <source>&amp;Destination</source>

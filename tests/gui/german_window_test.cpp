@@ -69,7 +69,11 @@ TEST_F(WindowLanguage, TheWindowsMenusAndPagesAreGerman) {
     Gui gui;
     EXPECT_EQ(gui.find<QMenu>("mnuFile")->title(), "&Datei");
     EXPECT_EQ(gui.find("mnuFileSaveAs")->text(), "Speichern &unter...");
-    EXPECT_EQ(gui.find("mnuTransferRead")->text(), "Vom Funkgerät &lesen");
+    EXPECT_EQ(gui.find("mnuTransferRead")->text(), "&Lesen aus dem Funkgerät");
+    // The toolbar names an action by its menu text's first word, which must say what it does.
+    EXPECT_EQ(gui.find("mnuTransferProgram")->iconText(), "Programmieren");
+    EXPECT_EQ(gui.find("mnuTransferRead")->iconText(), "Lesen");
+    EXPECT_EQ(gui.find("mnuFileOpen")->iconText(), "Öffnen");
     EXPECT_EQ(gui.find<QMenu>("mnuEditModel")->title(), "&Modell");
     // The model's and the CSV tables' names are the same in every language.
     EXPECT_EQ(gui.find("mnuEditModelType0")->text(), QString::fromStdString(ModelCaption(ModelNo(1))));
