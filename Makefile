@@ -10,7 +10,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -64,6 +64,11 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKLT_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The window's translations (translations/*.ts) again from the texts in src/, keeping those translated;
+# a new or changed text comes out unfinished, and the tests fail until it is translated.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # Benchmarks (docs/performance.md): the program's own work, full transfers on a line as slow as the
 # real one, and the window's start and responsiveness; built as `make run` builds the program.

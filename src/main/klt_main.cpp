@@ -3,10 +3,12 @@
 #include "app/startup.h"
 #include "editor/main_window.h"
 #include "files/atomic_write.h"
+#include "language/window_language.h"
 #include "main/desktop_services.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QStringList>
 
 #include <iostream>
@@ -26,6 +28,8 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(":/icons/klt.png"));
     QGuiApplication::setDesktopFileName("klt");
+    // Before anything shows a text: the window speaks the system's language when it has it, else English.
+    klt::InstallWindowLanguage(application, QLocale::system());
     klt::DesktopProgram program;
 
     // The switches are the whole command line after the program's name, as one text.
