@@ -43,6 +43,10 @@
         <source>ATIS Clear</source>
         <translation>ATIS löschen</translation>
     </message>
+    <message>
+        <source>ATIS code settings left</source>
+        <translation>Verbleibende ATIS-Code-Eingaben</translation>
+    </message>
 </context>
 <context>
     <name>klt::ChannelDisplay</name>
@@ -101,12 +105,6 @@
 </context>
 <context>
     <name>klt::ChannelEditorPage</name>
-    <message>
-        <source>Data Error!!<byte value="xd"/>
-Please input correct data.</source>
-        <translation>Data Error!!<byte value="xd"/>
-Bitte geben Sie gültige Daten ein.</translation>
-    </message>
     <message>
         <source>CH Enable</source>
         <translation>Kanal aktiv</translation>
@@ -186,6 +184,29 @@ Bitte geben Sie gültige Daten ein.</translation>
     <message>
         <source>[CAN]</source>
         <translation>[CAN]</translation>
+    </message>
+    <message>
+        <source>Data Error!!<byte value="xd"/>
+Please input correct data.<byte value="xd"/>
+An enabled EXP channel needs both figures of its CH display and a receive frequency.</source>
+        <translation>Data Error!!<byte value="xd"/>
+Bitte geben Sie gültige Daten ein.<byte value="xd"/>
+Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>CH Display suffix</source>
+        <translation>Kanalanzeige, Zusatzzeichen</translation>
+    </message>
+    <message>
+        <source>A frequency between 137 and 174 MHz on the 25 kHz raster (for example 156.050).</source>
+        <translation>Eine Frequenz zwischen 137 und 174 MHz im 25-kHz-Raster (zum Beispiel 156.050).</translation>
+    </message>
+</context>
+<context>
+    <name>klt::ChannelTablePage</name>
+    <message>
+        <source>Channel table</source>
+        <translation>Kanaltabelle</translation>
     </message>
 </context>
 <context>
@@ -420,6 +441,14 @@ Bitte geben Sie gültige Daten ein.</translation>
         <source>Are you sure ?</source>
         <translation>Sind Sie sicher?</translation>
     </message>
+    <message>
+        <source>Entry %1 can be added once entry %2 has its name and MMSI.</source>
+        <translation>Eintrag %1 kann erst angelegt werden, wenn Eintrag %2 Name und MMSI hat.</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2, MMSI %3</source>
+        <translation>Eintrag %1: %2, MMSI %3</translation>
+    </message>
 </context>
 <context>
     <name>klt::DirectoryTablePage</name>
@@ -438,6 +467,10 @@ Bitte geben Sie gültige Daten ein.</translation>
     <message>
         <source>MMSI</source>
         <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Station directory</source>
+        <translation>Stationsverzeichnis</translation>
     </message>
 </context>
 <context>
@@ -666,6 +699,14 @@ Bitte geben Sie gültige Daten ein.</translation>
         <source>Position Report Call</source>
         <translation>Positionsmeldungsruf</translation>
     </message>
+    <message>
+        <source>%1, transmit power</source>
+        <translation>%1, Sendeleistung</translation>
+    </message>
+    <message>
+        <source>User MMSI settings left</source>
+        <translation>Verbleibende Eingaben der eigenen MMSI</translation>
+    </message>
 </context>
 <context>
     <name>klt::EditorActions</name>
@@ -855,6 +896,18 @@ Bitte geben Sie gültige Daten ein.</translation>
     <message>
         <source>Open Backup</source>
         <translation>Sicherung öffnen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2</source>
+        <translation>%1 exportiert nach %2</translation>
+    </message>
+    <message>
+        <source>Imported %1 from %2</source>
+        <translation>%1 importiert aus %2</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1113,10 @@ Möchten Sie die Änderungen speichern?</translation>
         <source>Program to Radio</source>
         <translation>Funkgerät programmieren</translation>
     </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: erledigt</translation>
+    </message>
 </context>
 <context>
     <name>klt::ReportController</name>
@@ -1232,6 +1289,18 @@ Programmierwerkzeug für UKW-Seefunkgeräte der TQ-Serie mit DSC.</translation>
         <source>Group%1</source>
         <translation>Gruppe %1</translation>
     </message>
+    <message>
+        <source>%1, Priority CH</source>
+        <translation>%1, Prioritätskanal</translation>
+    </message>
+    <message>
+        <source>%1, Status Name</source>
+        <translation>%1, Statusname</translation>
+    </message>
+    <message>
+        <source>%1, Second CH</source>
+        <translation>%1, Zweitkanal</translation>
+    </message>
 </context>
 <context>
     <name>klt::WeatherPage</name>
@@ -1254,6 +1323,10 @@ Programmierwerkzeug für UKW-Seefunkgeräte der TQ-Serie mit DSC.</translation>
     <message>
         <source>A maximum of 12 characters</source>
         <translation>Höchstens 12 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -126,8 +126,10 @@ TEST_F(WindowLanguage, TheFixedErrorTextsStayAndTheirExplanationIsGerman) {
     EXPECT_EQ(Text("klt::TextField", "Data Error!!"), "Data Error!!");
     EXPECT_EQ(Text("klt::MainWindow", "Unknown model!!"), "Unknown model!!");
     EXPECT_EQ(Text("klt::ModelController", "IniFileRead Error!!"), "IniFileRead Error!!");
-    EXPECT_EQ(Text("klt::ChannelEditorPage", "Data Error!!\r\nPlease input correct data."),
-              "Data Error!!\r\nBitte geben Sie gültige Daten ein.");
+    EXPECT_TRUE(Text("klt::ChannelEditorPage",
+                     "Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP channel needs both figures of "
+                     "its CH display and a receive frequency.")
+                    .startsWith("Data Error!!\r\nBitte geben Sie gültige Daten ein.\r\n"));
 }
 
 TEST_F(WindowLanguage, TheSettingsFileIsTheSameInGermanAsInEnglish) {
