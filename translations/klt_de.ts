@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>klt::AtisPage</name>
     <message>
         <source>EXP CH Group</source>
@@ -908,6 +915,61 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
     <message>
         <source>Imported %1 from %2</source>
         <translation>%1 importiert aus %2</translation>
+    </message>
+</context>
+<context>
+    <name>klt::GeneralPage</name>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>, with ATIS</source>
+        <translation>, mit ATIS</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>none (not saved yet)</source>
+        <translation>keine (noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eigene MMSI</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Channels of Group%1</source>
+        <translation>Kanäle der Group%1</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>EXP-Kanäle</translation>
+    </message>
+    <message>
+        <source>Weather channels</source>
+        <translation>Wetterkanäle</translation>
+    </message>
+    <message>
+        <source>Individual directory</source>
+        <translation>Einzelverzeichnis</translation>
+    </message>
+    <message>
+        <source>Group directory</source>
+        <translation>Gruppenverzeichnis</translation>
+    </message>
+    <message>
+        <source>Last backup</source>
+        <translation>Letzte Sicherung</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,10 @@ protected:
 private:
     // What the pages ask of the window.
     Configuration &config() override { return ctx_.Config; }
-    PageFacts facts() const override { return {ctx_.CurrentModel, ctx_.ScramblerOption, ctx_.TitleText}; }
+    PageFacts facts() const override {
+        return {ctx_.CurrentModel,  ctx_.ScramblerOption, ctx_.TitleText,
+                ctx_.AtisAvailable, ctx_.CurrentFilePath, ctx_.ProgramTitle};
+    }
     Ui &ui() override { return ctx_.ui; }
     const RadioImage &image() const override { return ctx_.Image; }
     void markModified() override { ctx_.markModified(); }

@@ -17,6 +17,9 @@ struct PageFacts {
     Model model = Model::None;
     bool scrambler = false;
     std::string titleText; // for the boxes that refuse a page's data
+    bool atis = false;
+    std::string currentFile;  // empty when the configuration is in no file
+    std::string programTitle; // names the folder of the backups
 };
 
 class PageHost {

@@ -6,6 +6,7 @@
 #include "editor/common_page.h"
 #include "editor/directory_pages.h"
 #include "editor/dsc_page.h"
+#include "editor/general_page.h"
 #include "editor/usable_page.h"
 #include "editor/weather_page.h"
 
@@ -40,8 +41,7 @@ public:
 
 PageStack::PageStack(PageHost &host, QWidget *parent) : QStackedWidget(parent) {
     setObjectName("pages");
-    // The program's name, as its title bar and its settings folder have it: a name is not translated.
-    add(Page::General, new PanelPage("pictGeneral", "KLT Programmer"));
+    add(Page::General, new GeneralPage(host, nullptr));
     auto *grey = new PanelPage("pictGrey", "");
     grey->setAutoFillBackground(true);
     grey->setStyleSheet("#pictGrey { background: #808080; }");

@@ -526,5 +526,24 @@ TEST(Feedback, SaveExportAndImportConfirmInTheStatusBar) {
     EXPECT_TRUE(gui.texts().back().starts_with("FileSave Error!!\r\n"));
 }
 
+// "General" sums the configuration up: after a read it names the model, the radio's MMSI with its
+// country, what is in use, and the backup the read kept.
+TEST(GeneralPage, SumsUpTheConfigurationAfterARead) {
+    Gui gui;
+    auto memory = RadioMemory(1);
+    const std::uint8_t mmsi[] = {0x36, 0x61, 0x23, 0x45, 0x60};
+    std::copy(std::begin(mmsi), std::end(mmsi), memory.begin() + 0x1A0);
+    gui.radio = sim::SimulatedRadio(memory, {});
+    gui.pressOkInDialog();
+    gui.find("mnuTransferRead")->trigger();
+    ASSERT_EQ(gui.page(), "pictGeneral");
+    const QString summary = gui.find<QLabel>("lblGeneralSummary")->text();
+    EXPECT_TRUE(summary.contains("TQ-300")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("366123456 - United States of America")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("none (not saved yet)"));
+    EXPECT_TRUE(summary.contains(" of 80")); // the individual directory's places
+    EXPECT_FALSE(summary.contains("none yet")) << "the read's backup is the last backup";
+}
+
 } // namespace
 } // namespace klt
