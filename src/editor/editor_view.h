@@ -2,6 +2,8 @@
 // What the window's controllers ask of the window: the check of the page shown, the question before
 // unsaved edits are lost, and showing the configuration again after a command changed it.
 
+#include "editor/navigation_tree.h"
+
 class QString;
 class QWidget;
 
@@ -30,6 +32,8 @@ public:
     virtual void refreshHexDump() = 0;
     // The window takes no input while a command works, and shows the busy pointer.
     virtual void setBusy(bool busy) = 0;
+    // Shows the page of a target, as a click on its node does.
+    virtual void jumpTo(const PageTarget &target) = 0;
     // A command that asked nothing and showed no box tells in the status bar that it was done.
     virtual void confirm(const QString &text) = 0;
 };

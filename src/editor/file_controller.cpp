@@ -32,6 +32,23 @@ const char *const kCompareFilter = QT_TRANSLATE_NOOP(
 constexpr int kNewDelayMs = 100;
 constexpr int kUiPauseMs = 500;
 
+// The page that shows what an import of the table brought.
+PageTarget TableTarget(CsvTable table) {
+    switch (table) {
+    case CsvTable::IndividualDirectory:
+        return {Page::DirectoryTable, kIndividualDirectory};
+    case CsvTable::GroupDirectory:
+        return {Page::DirectoryTable, kGroupDirectory};
+    case CsvTable::Expansion:
+        return {Page::ChannelTable, kExpansionList};
+    case CsvTable::Weather:
+        return {Page::Weather};
+    case CsvTable::Channels:
+        break;
+    }
+    return {Page::ChannelTable, 0};
+}
+
 } // namespace
 
 FileController::FileController(AppContext &ctx, GuiServices &services, EditorView &view,
@@ -239,6 +256,7 @@ void FileController::importTable(CsvTable table) {
         ctx_.ui.message(MessageIcon::Warning, text, title);
     }
     view_.refreshHexDump();
+    view_.jumpTo(TableTarget(table));
     view_.confirm(tr("Imported %1 from %2").arg(CsvTableCaption(table), path));
 }
 

@@ -518,6 +518,7 @@ TEST(Feedback, SaveExportAndImportConfirmInTheStatusBar) {
     gui.files.answers = {csv};
     gui.find("mnuFileImport_individual-directory")->trigger();
     EXPECT_TRUE(status().startsWith("Imported ")) << status().toStdString();
+    EXPECT_EQ(gui.page(), "pictE"); // the imported table is shown
     // A failed save says so in its box, and the status bar claims nothing.
     gui.find<QStatusBar>("sbStatusBar")->clearMessage();
     gui.files.answers = {QString::fromStdString((gui.folder.path() / "no" / "s.dat").string())};
