@@ -11,11 +11,11 @@ void EditHistory::reset(EditorState state) {
     saved_ = current_;
 }
 
-void EditHistory::record(const std::string &name, EditorState now) {
+void EditHistory::record(const std::string &name, EditorState now, const std::string &place) {
     if (now == current_) {
         return;
     }
-    undo_.push_back({name, std::move(current_)});
+    undo_.push_back({name, std::move(current_), place});
     if (undo_.size() > kStepsKept) {
         undo_.pop_front();
     }
@@ -29,8 +29,9 @@ std::optional<EditorState> EditHistory::cross(std::deque<Step> &from, std::deque
     }
     Step step = std::move(from.back());
     from.pop_back();
-    to.push_back({step.name, std::move(current_)});
+    to.push_back({step.name, std::move(current_), step.place});
     current_ = std::move(step.state);
+    crossedPlace_ = step.place;
     return current_;
 }
 

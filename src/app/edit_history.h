@@ -28,7 +28,8 @@ public:
     // Starts afresh from a state (after a model or destination switch).
     void reset(EditorState state);
     // A step to a new state; nothing when the state is the current one. The redo steps are dropped.
-    void record(const std::string &name, EditorState now);
+    // place: where the step was made (the window's node key), empty for a whole replacement.
+    void record(const std::string &name, EditorState now, const std::string &place = {});
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
@@ -37,6 +38,8 @@ public:
     // The state to show after the step; nothing when there is none.
     std::optional<EditorState> undo();
     std::optional<EditorState> redo();
+    // Where the step last undone or redone was made.
+    const std::string &crossedPlace() const { return crossedPlace_; }
 
     // What was last saved (or opened, or read) is compared by content: undoing to a state equal to it
     // is no change, whichever way it was reached.
@@ -48,6 +51,7 @@ private:
     struct Step {
         std::string name;
         EditorState state; // the state on the other side of the step
+        std::string place;
     };
     // Takes the newest step of from, leaving the way back on to.
     std::optional<EditorState> cross(std::deque<Step> &from, std::deque<Step> &to);
@@ -56,6 +60,7 @@ private:
     std::deque<Step> redo_;
     EditorState current_;
     EditorState saved_;
+    std::string crossedPlace_;
 };
 
 } // namespace klt

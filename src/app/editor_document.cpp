@@ -23,7 +23,7 @@ void EditorDocument::setModified(bool modified) {
 }
 
 void EditorDocument::commitEdits() {
-    history_.record("Edit of " + editPlace_, state());
+    history_.record("Edit of " + editPlace_, state(), editKey_);
     pendingEdits_ = false;
     changed();
 }
@@ -46,7 +46,7 @@ void EditorDocument::startHistory() {
 }
 
 void EditorDocument::markSaved() {
-    history_.record("Edit of " + editPlace_, state());
+    history_.record("Edit of " + editPlace_, state(), editKey_);
     history_.markSaved();
     pendingEdits_ = false;
     modified_ = false;
@@ -69,7 +69,7 @@ void EditorDocument::apply(const EditorState &state) {
 
 bool EditorDocument::undo() {
     if (pendingEdits_) {
-        history_.record("Edit of " + editPlace_, state());
+        history_.record("Edit of " + editPlace_, state(), editKey_);
         pendingEdits_ = false;
     }
     const auto state = history_.undo();

@@ -23,8 +23,12 @@ public:
 
     // An edit written into the records in place (a page's field).
     void markModified();
-    // Where in-place edits are made now (the page shown): the step they become is named for it.
-    void setEditPlace(const std::string &place) { editPlace_ = place; }
+    // Where in-place edits are made now (the page shown): the step they become is named for it, and
+    // Undo and Redo of it go back to the key's node.
+    void setEditPlace(const std::string &place, const std::string &key = {}) {
+        editPlace_ = place;
+        editKey_ = key;
+    }
     // The in-place edits since the last step become one step ("Edit of Common Setup").
     void commitEdits();
     // A whole replacement (Open, New, a read, an import, a clear) as a step of its own; saved: the
@@ -47,6 +51,8 @@ public:
     std::string redoName() const { return canRedo() ? history_.redoName() : std::string(); }
     bool undo();
     bool redo();
+    // The node key of the step last undone or redone; empty for a whole replacement.
+    const std::string &lastStepPlace() const { return history_.crossedPlace(); }
 
 private:
     EditorState state() const { return {Config, Image}; }
@@ -55,6 +61,7 @@ private:
 
     EditHistory history_;
     std::string editPlace_;
+    std::string editKey_;
     bool pendingEdits_ = false;
     bool modified_ = false;
     std::function<void()> listener_;

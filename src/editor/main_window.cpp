@@ -165,7 +165,7 @@ void MainWindow::showPage(QTreeWidgetItem *item) {
     if (item == nullptr || isMinimized()) {
         return;
     }
-    ctx_.setEditPlace(item->text(0).toStdString());
+    ctx_.setEditPlace(item->text(0).toStdString(), NavigationView::keyOf(item).toStdString());
     pages_->show(NavigationView::targetOf(item));
     status_->showHint(HintText(kTreeHint));
 }
@@ -250,6 +250,12 @@ void MainWindow::undoOrRedo(bool undo) {
     }
     if (undo ? ctx_.undo() : ctx_.redo()) {
         showChanged();
+        // The user sees what was taken back: the page where the step was made.
+        if (QTreeWidgetItem *node = nodeByKey(QString::fromStdString(ctx_.lastStepPlace()));
+            node != nullptr) {
+            tree_->showQuietly(node);
+            showPage(node);
+        }
         refreshHexDump();
     }
 }

@@ -94,6 +94,26 @@ TEST(Undo, CtrlZUndoesAnEditWithoutOpeningAMenu) {
     EXPECT_TRUE(gui.window->modified());
 }
 
+// Undo and Redo go to the page where the step was made, so that the user sees what they take back.
+TEST(Undo, UndoAndRedoShowThePageOfTheirStep) {
+    Gui gui;
+    gui.activate();
+    ASSERT_TRUE(gui.select("PW"));
+    const Configuration before = gui.ctx.Config;
+    gui.find<QCheckBox>("chkDEnable_3")->click();
+    ASSERT_TRUE(gui.select("Common"));
+    ASSERT_EQ(gui.page(), "pictCommon");
+    gui.find("mnuEditUndo")->trigger();
+    EXPECT_EQ(gui.ctx.Config, before);
+    EXPECT_EQ(gui.page(), "pictD");
+    EXPECT_EQ(gui.window->shownNodeKey(), "PW");
+    ASSERT_TRUE(gui.select("Common"));
+    gui.find("mnuEditRedo")->trigger();
+    EXPECT_NE(gui.ctx.Config, before);
+    EXPECT_EQ(gui.page(), "pictD");
+    EXPECT_TRUE(gui.find<QCheckBox>("chkDEnable_3")->isChecked() != before.Weather[3].Enable);
+}
+
 // A file name and a refused cell with characters beyond ASCII reach the message box as the user
 // wrote them: the messages are UTF-8 from the file to the box.
 TEST(Messages, NonAsciiFileNamesAndCellsReachTheBoxIntact) {
