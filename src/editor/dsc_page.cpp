@@ -111,7 +111,7 @@ DscPage::DscPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host)
     layout->addWidget(children_, 1);
 }
 
-QComboBox *DscPage::addList(const QString &name, bool power, Flag flag, QComboBox *powerList) {
+QComboBox *DscPage::addList(const QString &name, bool power, const Flag &flag, QComboBox *powerList) {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
     list->addItems(power ? QStringList{tr("Low"), tr("Hi")} : QStringList{tr("Off"), tr("On")});

@@ -120,7 +120,7 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
     struct stat existing {};
     const bool replacing = ::stat(file.c_str(), &existing) == 0;
     if (replacing) {
-        if (const auto fault = NotAFileFault(existing)) {
+        if (auto fault = NotAFileFault(existing)) {
             return fault;
         }
     }
@@ -164,7 +164,7 @@ std::optional<Fault> CheckWritable(const std::filesystem::path &path) {
     const std::filesystem::path file = ResolveLinks(path);
     struct stat existing {};
     if (::stat(file.c_str(), &existing) == 0) {
-        if (const auto fault = NotAFileFault(existing)) {
+        if (auto fault = NotAFileFault(existing)) {
             return fault;
         }
     }
