@@ -9,6 +9,8 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
+# ON (as CI sets it) makes every compiler warning of the build an error.
+WERROR ?= OFF
 
 .PHONY: all deps configure build run demo install test test-faults test-demo test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
 
@@ -18,7 +20,8 @@ deps:
 	@bash scripts/install-deps
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+		-DKLT_WERROR=$(WERROR)
 
 configure: deps $(BUILD)/build.ninja
 
