@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 # ON (as CI sets it) makes every compiler warning of the build an error.
 WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install test test-faults test-demo test-sanitize fuzz screenshots bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install test test-faults test-demo test-sanitize analyse fuzz screenshots bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -56,6 +56,22 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo'
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 16 -L fault-matrix
+
+# Static analysis: cppcheck over the sources (tests and benchmarks too), clang-tidy with the checks
+# of .clang-tidy over src/ and tools/ (their headers included, not the generated files). Any finding
+# fails, unless its line suppresses it and says why: `// NOLINT(check-name): reason` or
+# `// cppcheck-suppress id ; reason`. clang-tidy reads the build's compile_commands.json.
+ANALYSE_SOURCES := '^$(CURDIR)/(src|tools)/'
+ANALYSE_HEADERS := '^($(CURDIR)/(src|tools)|$(abspath $(BUILD))/include-roots)/'
+analyse: build
+	@bash scripts/install-deps --analyse
+	@! git grep -nE 'NOLINT|cppcheck-suppress' -- src tools tests bench \
+		| grep -vE 'NOLINT(NEXTLINE)?\([a-z0-9.,-]+\): [^ ]|cppcheck-suppress [A-Za-z0-9]+ ; [^ ]' \
+		|| { echo 'a suppression above names no check or gives no reason'; exit 1; }
+	cppcheck --quiet --error-exitcode=1 --std=c++20 --enable=warning,performance,portability \
+		--library=qt --library=googletest --library=posix --inline-suppr -I src \
+		-i $(BUILD) -i $(SANITIZE_BUILD) -i $(FUZZ_BUILD) --template=gcc .
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet -header-filter=$(ANALYSE_HEADERS) $(ANALYSE_SOURCES)
 
 # Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.
 fuzz:
