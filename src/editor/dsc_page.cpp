@@ -117,7 +117,7 @@ QComboBox *DscPage::addList(const QString &name, bool power, const Flag &flag, Q
     list->addItems(power ? QStringList{tr("Low"), tr("Hi")} : QStringList{tr("Off"), tr("On")});
     SetHint(list, HintText(kListHint));
     lists_.push_back({list, flag, powerList});
-    connect(list, &QComboBox::activated, this, [this, list, flag, powerList](int position) {
+    connect(list, &QComboBox::activated, this, [this, flag, powerList](int position) {
         if (filling_) {
             return;
         }
