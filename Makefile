@@ -9,8 +9,10 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
+# ON (as CI sets it) makes every compiler warning of the build an error.
+WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -18,7 +20,8 @@ deps:
 	@bash scripts/install-deps
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+		-DKLT_WERROR=$(WERROR)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -57,6 +60,23 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 16 -L fault-matrix
+
+# Static analysis: cppcheck over the sources (tests and benchmarks too), clang-tidy with the checks
+# of .clang-tidy over src/ and tools/ (their headers included, not the generated files). Any finding
+# fails, unless its line suppresses it and says why: `// NOLINT(check-name): reason` or
+# `// cppcheck-suppress id ; reason`. clang-tidy reads the build's compile_commands.json, whose
+# -Werror (WERROR=ON) it drops: clang's own warnings are not among the checks.
+ANALYSE_SOURCES := '^$(CURDIR)/(src|tools)/'
+ANALYSE_HEADERS := '^($(CURDIR)/(src|tools)|$(abspath $(BUILD))/include-roots)/'
+analyse: build
+	@bash scripts/install-deps --analyse
+	@! git grep -nE 'NOLINT|cppcheck-suppress' -- src tools tests bench \
+		| grep -vE 'NOLINT(NEXTLINE)?\([a-z0-9.,-]+\): [^ ]|cppcheck-suppress [A-Za-z0-9]+ ; [^ ]' \
+		|| { echo 'a suppression above names no check or gives no reason'; exit 1; }
+	cppcheck --quiet --error-exitcode=1 --std=c++20 --enable=warning,performance,portability \
+		--library=qt --library=googletest --library=posix --inline-suppr -I src \
+		-i $(BUILD) -i $(SANITIZE_BUILD) -i $(FUZZ_BUILD) --template=gcc .
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet -extra-arg=-Wno-error -header-filter=$(ANALYSE_HEADERS) $(ANALYSE_SOURCES)
 
 # Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.
 fuzz:

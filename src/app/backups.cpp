@@ -107,7 +107,7 @@ std::optional<std::string> BackupFolderProblem(const fs::path &folder) {
         return "there is no per-user data folder: neither XDG_DATA_HOME nor HOME is set";
     }
     std::error_code error;
-    fs::directory_iterator(folder, error);
+    fs::directory_iterator(folder, error); // NOLINT(bugprone-unused-raii): opening it is the test
     if (error && error != std::errc::no_such_file_or_directory) {
         return folder.string() + ": " + error.message();
     }
@@ -187,6 +187,7 @@ std::vector<BackupInfo> ListBackups(const fs::path &folder) {
     std::vector<BackupInfo> backups;
     auto files = BackupFiles(folder);
     std::reverse(files.begin(), files.end());
+    backups.reserve(files.size());
     for (const fs::path &path : files) {
         backups.push_back(*DescribeBackup(path));
     }

@@ -65,7 +65,7 @@ DestinationLoad BuildDestinationMenuAndLoad(AppContext &ctx) {
     const std::string stored = StoredDestination(ctx);
     for (std::size_t slot = 0; slot < menu.Captions.size(); ++slot) {
         if (EqualsIgnoreCase(menu.Captions[slot], stored)) {
-            const auto load =
+            auto load =
                 LoadDestinationFile(ctx, DestinationFilePath(ctx.ProgramFolder, stored, ctx.CurrentModel));
             if (load.loaded) {
                 menu.Checked = static_cast<int>(slot);

@@ -93,7 +93,7 @@ int StoredPortNumber(const SettingsStore &store) {
 
 std::string WindowCaption(const std::string &titleText, const std::string &programTitle,
                           const std::string &currentFile) {
-    const std::string caption = titleText + "  " + programTitle;
+    std::string caption = titleText + "  " + programTitle;
     if (currentFile.empty()) {
         return caption;
     }

@@ -38,7 +38,7 @@ std::optional<std::filesystem::path> KeepBackupBeforeClear(const AppContext &ctx
 }
 
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
-                           TransferOptions options) {
+                           const TransferOptions &options) {
     // A run starts without a Cancel; one pressed from here on, even during the first monitor pause,
     // is honoured.
     ctx.Cancel.requested = false;

@@ -42,6 +42,6 @@ std::optional<std::filesystem::path> KeepBackupBeforeClear(const AppContext &ctx
 
 // Done when the operation completed ("Complete!!" was shown).
 Outcome RunTransferCommand(AppContext &ctx, SerialPort &port, LinkClock &clock, Operation operation,
-                           TransferOptions options = {});
+                           const TransferOptions &options = {});
 
 } // namespace klt

@@ -78,9 +78,9 @@ CommonPage::CommonPage(PageHost &host, QWidget *parent) : QWidget(parent), host_
         [](const R &r) { return r.Weater == kWeatherAlertOn ? 1
                                 : r.Weater == 0             ? 0
                                                             : -1; },
-        [](R &r, int p) { r.Weater = p == 1   ? kWeatherAlertOn
-                                     : p == 0 ? 0
-                                              : 255; });
+        [](R &r, int p) {
+            r.Weater = static_cast<std::int16_t>(p == 1 ? kWeatherAlertOn : p == 0 ? 0 : 255);
+        });
     const Setting sog =
         make("cmbCommonSOG", tr("SOG"), {tr("KTS"), tr("MPH"), tr("KMH")}, number(&R::Sog, 3));
     const Setting distance =

@@ -111,13 +111,13 @@ DscPage::DscPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(host)
     layout->addWidget(children_, 1);
 }
 
-QComboBox *DscPage::addList(const QString &name, bool power, Flag flag, QComboBox *powerList) {
+QComboBox *DscPage::addList(const QString &name, bool power, const Flag &flag, QComboBox *powerList) {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
     list->addItems(power ? QStringList{tr("Low"), tr("Hi")} : QStringList{tr("Off"), tr("On")});
     SetHint(list, HintText(kListHint));
     lists_.push_back({list, flag, powerList});
-    connect(list, &QComboBox::activated, this, [this, list, flag, powerList](int position) {
+    connect(list, &QComboBox::activated, this, [this, flag, powerList](int position) {
         if (filling_) {
             return;
         }

@@ -40,7 +40,7 @@ private:
         Flag flag;
         QComboBox *power; // the transmit-power list that counts only while this one is "On"
     };
-    QComboBox *addList(const QString &name, bool power, Flag flag, QComboBox *powerList = nullptr);
+    QComboBox *addList(const QString &name, bool power, const Flag &flag, QComboBox *powerList = nullptr);
     void addRow(QGridLayout *grid, int row, const QString &label, QComboBox *value,
                 QComboBox *power = nullptr);
     QWidget *basicSetup();

@@ -139,7 +139,7 @@ ChannelColumn ExpansionScramblerColumn() {
                     return std::nullopt;
                 }
                 int code = 0;
-                const auto refusal = ReadScramblerCell(text, code);
+                auto refusal = ReadScramblerCell(text, code);
                 row.channel.Scramble = static_cast<std::int16_t>(code);
                 return refusal;
             }};

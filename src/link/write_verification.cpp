@@ -58,7 +58,8 @@ Outcome ReadRanges(RadioLink &link, const std::vector<layout::Range> &ranges, Ra
     link.ui().progress(0);
     Address last = layout::kImageSize; // no block read yet
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        link.ui().progress(static_cast<int>(std::lround(100.0 * static_cast<double>(i) / ranges.size())));
+        link.ui().progress(static_cast<int>(
+            std::lround(100.0 * static_cast<double>(i) / static_cast<double>(ranges.size()))));
         // The whole blocks that hold the range, as a read asks for them, each once.
         for (Address block = ranges[i].first - ranges[i].first % kBlockLength; block <= ranges[i].last;
              block += kBlockLength) {

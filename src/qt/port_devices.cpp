@@ -17,6 +17,7 @@ std::vector<std::string> SystemSerialDevices() {
     }
     std::ranges::sort(ports);
     std::vector<std::string> devices;
+    devices.reserve(ports.size());
     for (const auto &port : ports) {
         devices.push_back(port.second);
     }

@@ -6,6 +6,7 @@
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace klt {
 
@@ -57,8 +58,12 @@ DeviceFacts InspectDevice(const std::string &device) {
     }
     facts.exists = true;
     facts.accessible = ::access(device.c_str(), R_OK | W_OK) == 0;
-    const group *owner = ::getgrgid(info.st_gid);
-    facts.group = owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
+    // The reentrant lookup: the port is opened on the transfer's own thread.
+    group entry{};
+    group *owner = nullptr;
+    std::vector<char> names(16384);
+    const bool named = ::getgrgid_r(info.st_gid, &entry, names.data(), names.size(), &owner) == 0;
+    facts.group = named && owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
     facts.holder = Holders(device);
     return facts;
 }

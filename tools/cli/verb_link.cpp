@@ -39,6 +39,7 @@ bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
     char *argv[] = {name, nullptr};
     const QCoreApplication application(argc, argv);
     const std::string device = *args.value("--port");
+    // NOLINTNEXTLINE(performance-no-automatic-move): each open asks again, so the name stays and is copied
     QtSerialPort port([device](int) { return device; });
     SteadyLinkClock clock;
     options.verify = !args.has("--no-verify");

@@ -67,7 +67,7 @@ std::string RadioFrame(const std::vector<std::string> &fields) {
     return text + TwoHex(Xor(text)) + "\r\n";
 }
 
-SimulatedRadio::SimulatedRadio(const Memory &memory, FaultPlan plan, bool slowLink)
+SimulatedRadio::SimulatedRadio(const Memory &memory, const FaultPlan &plan, bool slowLink)
     : memory_(memory), plan_(plan), slowLink_(slowLink), noise_(plan.seed) {}
 
 void SimulatedRadio::notify(bool fromPc, std::span<const std::uint8_t> bytes) {

@@ -35,7 +35,7 @@ public:
     // Each message on the line: who sent it and its bytes (a line with its CR LF, or a single byte).
     using Listener = std::function<void(bool fromPc, std::span<const std::uint8_t> bytes)>;
 
-    SimulatedRadio(const Memory &memory, FaultPlan plan, bool slowLink = false);
+    SimulatedRadio(const Memory &memory, const FaultPlan &plan, bool slowLink = false);
 
     // Bytes from the PC in; the radio's answer out.
     std::vector<std::uint8_t> receive(std::span<const std::uint8_t> bytes);
