@@ -17,6 +17,12 @@ void LinkMessage(RadioLink &link, const std::string &text) {
     link.ui().message(MessageIcon::Error, text, link.caption());
 }
 
+// What the dialog says while an answer is awaited.
+std::string WaitingText(int attempt, int attempts) {
+    return "Waiting for the radio (attempt " + std::to_string(attempt) + " of " + std::to_string(attempts) +
+           ")...";
+}
+
 // The radio's echo is welcome but not required; only the user's Cancel ends the wake-up early.
 Outcome WakeUp(RadioLink &link) {
     for (int attempt = 0; attempt < kWakeUpAttempts; ++attempt) {
@@ -167,8 +173,7 @@ Outcome SyncLink(RadioLink &link) {
         const int tries = link.settings().retryCount;
         for (int attempts = tries; attempts > 0 && acknowledged != Outcome::Done;) {
             link.ShowMonitor("sending '#CMDSY'...(" + std::to_string(pass) + ")");
-            link.ui().status("Waiting for the radio (attempt " + std::to_string(tries - attempts + 1) +
-                             " of " + std::to_string(tries) + ")...");
+            link.ui().status(WaitingText(tries - attempts + 1, tries));
             link.SendLine("#CMDSY");
             const LinkResult result = AwaitAck(link);
             if (result == LinkResult::Ok) {
@@ -194,15 +199,25 @@ Outcome SyncLink(RadioLink &link) {
 
 Outcome SendAcknowledged(RadioLink &link, const std::vector<std::uint8_t> &frame,
                          const std::function<void()> &beforeAttempt) {
-    for (int attempts = link.settings().retryCount;;) {
+    const int tries = link.settings().retryCount;
+    for (int attempts = tries;;) {
         if (link.Cancelled()) {
             return Outcome::Cancelled;
         }
         if (beforeAttempt) {
             beforeAttempt();
         }
+        // A first attempt is quick when the radio is there; a retry follows a wait, and says so.
+        const bool retry = attempts < tries;
+        if (retry) {
+            link.ui().status(WaitingText(tries - attempts + 1, tries));
+        }
         link.SendBytes(frame);
-        switch (const LinkResult result = AwaitAck(link)) {
+        const LinkResult result = AwaitAck(link);
+        if (retry) {
+            link.ui().status("");
+        }
+        switch (result) {
         case LinkResult::Ok:
             return Outcome::Done;
         case LinkResult::TimedOut:
@@ -233,9 +248,11 @@ Outcome CheckRadioStatus(RadioLink &link) {
     StatusReply reply{Status::Retry, Outcome::Failed};
     while (reply.status == Status::Retry) {
         link.ShowMonitor("status check..");
+        link.ui().status("Asking the radio whether it is ready...");
         const Outcome request = SendAcknowledged(link, BuildFrame("#CEPSR", "00"));
         reply = request == Outcome::Done ? ReadStatusReply(link) : StatusReply{Status::NotReady, request};
     }
+    link.ui().status("");
     const bool ready = reply.status == Status::Ready;
     link.ShowMonitor(ready ? "status check.. OK" : "status check.. NG!!");
     return ready ? Outcome::Done : reply.outcome;

@@ -118,6 +118,26 @@ TEST(StartConnection, ARadioThatRefusesTheSynchronisationIsNotCalledSilent) {
     EXPECT_EQ(bench.messages()[0].find("No answer from the radio"), std::string::npos) << bench.messages()[0];
 }
 
+// An exchange that has to be tried again says so while it waits; the words go once it is answered.
+TEST(StartConnection, ARetriedExchangeSaysItWaits) {
+    LinkBench bench;
+    bool first = true;
+    bench.intercept = [&first](const std::string &sent) -> std::optional<std::string> {
+        if (sent.starts_with("#CEPSR") && first) {
+            first = false;
+            return std::string();
+        }
+        return std::nullopt;
+    };
+    EXPECT_EQ(bench.Run(Operation::Read), Outcome::Done);
+    const auto &texts = bench.ui.statusTexts;
+    const auto asked = std::find(texts.begin(), texts.end(), "Asking the radio whether it is ready...");
+    ASSERT_NE(asked, texts.end());
+    const auto retried = std::find(asked, texts.end(), "Waiting for the radio (attempt 2 of 3)...");
+    ASSERT_NE(retried, texts.end());
+    EXPECT_EQ(texts.back(), "");
+}
+
 // No radio on the line: the user hears so, with the port and what to check, after one pass of the
 // synchronisation (the second could never make up for the first).
 TEST(StartConnection, NoRadioSaysSoNamingThePort) {
