@@ -38,7 +38,9 @@ SettingsFileNotes NotesOnSettingsText(const AppContext &ctx, std::string_view te
     const SectionTable complete = SectionTable::Parse(
         ComposeSettingsText(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable));
     notes.missing = MissingSettings(table, complete);
-    if (!table.sections().empty()) {
+    // Named only when the file stops before the sections the program writes last.
+    if (!table.sections().empty() && !complete.sections().empty() &&
+        !table.hasSection(complete.sections().back().name)) {
         notes.lastSection = table.sections().back().name;
     }
     return notes;
@@ -48,9 +50,9 @@ std::string SettingsNotesText(const std::filesystem::path &path, const SettingsF
     std::string text = path.string() + ":";
     if (notes.missing > 0) {
         text += "\r\n" + std::to_string(notes.missing) +
-                (notes.missing == 1 ? " setting is" : " settings are") +
-                " missing from the file (it ends after [" + notes.lastSection + "]) and " +
-                (notes.missing == 1 ? "keeps its default." : "keep their defaults.");
+                (notes.missing == 1 ? " setting is" : " settings are") + " missing from the file" +
+                (notes.lastSection.empty() ? std::string() : " (it ends after [" + notes.lastSection + "])") +
+                " and " + (notes.missing == 1 ? "keeps its default." : "keep their defaults.");
     }
     for (std::size_t i = 0; i < notes.refused.size() && i < kNotesShown; ++i) {
         text += "\r\n" + notes.refused[i] + "; the setting keeps its default.";

@@ -17,7 +17,7 @@ namespace klt {
 // keep their defaults, and values not taken (unreadable, or out of the radio's range).
 struct SettingsFileNotes {
     std::size_t missing = 0;
-    std::string lastSection; // where the file ends
+    std::string lastSection; // where the file ends, when it ends before its last sections
     std::vector<std::string> refused;
 
     bool empty() const { return missing == 0 && refused.empty(); }

@@ -297,6 +297,18 @@ TEST(SettingsFile, AFileCutShortOrWithValuesNotTakenAsksFirst) {
     EXPECT_EQ(q.ctx.Config.Common.ResumeTime, Program(1).ctx.Config.Common.ResumeTime);
     EXPECT_EQ(q.ctx.Config.Usa[10].ChTag, Program(1).ctx.Config.Usa[10].ChTag);
 
+    // One key left out of a whole file: named as missing, and the file is not said to end early.
+    std::string holed = Program(1).text();
+    const auto key = holed.find("\nSOG=") + 1;
+    holed.erase(key, holed.find('\n', key) + 1 - key);
+    Program r(1);
+    r.ui.answers = {Answer::Yes};
+    ASSERT_TRUE(OpenSettingsFile(r.ctx, r.folder.write("holed.dat", holed), false));
+    ASSERT_EQ(r.ui.messages.size(), 1u);
+    EXPECT_NE(r.ui.messages[0].text.find("\r\n1 setting is missing from the file and keeps its default."),
+              std::string::npos)
+        << r.ui.messages[0].text;
+
     // A whole file with every value taken asks nothing.
     Program whole(1);
     ASSERT_TRUE(OpenSettingsFile(whole.ctx, whole.folder.write("whole.dat", Program(1).text()), false));
