@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,15 +26,10 @@ TEST(AtomicWrite, ReplacesTheTargetWhole) {
 TEST(AtomicWrite, AWriteThatFailsMidwayLeavesTheEarlierFileAndNoLeftovers) {
     test::TempFolder folder;
     const auto target = folder.write("a.hex", "earlier");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const auto fault = WriteFileAtomically(target, std::string(32768, '\x01'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto fault = [&target] {
+        const test::FileSizeLimit full(1024);
+        return WriteFileAtomically(target, std::string(32768, '\x01'));
+    }();
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->number, 61); // "Disk full"
     EXPECT_EQ(test::ReadFile(target), "earlier");

@@ -121,15 +121,10 @@ TEST(SafeSave, AHardLinkedFileOnAFullDiskKeepsItsContent) {
     test::TempFolder folder;
     const auto target = folder.write("a.dat", "earlier");
     std::filesystem::create_hard_link(target, folder.path() / "b.dat");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const auto fault = WriteFileAtomically(target, std::string(8192, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto fault = [&target] {
+        const test::FileSizeLimit full(1024);
+        return WriteFileAtomically(target, std::string(8192, 'n'));
+    }();
     ASSERT_TRUE(fault);
     EXPECT_EQ(ReasonText(*fault), std::generic_category().message(EFBIG));
     EXPECT_EQ(test::ReadFile(folder.path() / "b.dat"), "earlier");

@@ -1,10 +1,12 @@
 #include "support/test_support.h"
 
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace klt::test {
 
@@ -32,6 +34,23 @@ std::string ReadFile(const std::filesystem::path &path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long long bytes) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    saved_ = limit.rlim_cur;
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = saved_;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler_);
 }
 
 DecimalCommaLocale::DecimalCommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {

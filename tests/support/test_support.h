@@ -87,6 +87,20 @@ private:
 
 std::string ReadFile(const std::filesystem::path &path);
 
+// The process's file-size limit at `bytes`, with SIGXFSZ ignored, for one scope: a write past it fails as
+// on a disk that has filled up.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long long saved_ = 0;
+    void (*handler_)(int) = nullptr;
+};
+
 // The C library's locale set to a decimal-comma one (as a German desktop sets it) for one scope. ok()
 // is false when the system lacks it: scripts/install-deps generates it.
 class DecimalCommaLocale {
