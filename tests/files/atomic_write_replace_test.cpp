@@ -31,19 +31,9 @@ std::size_t EntriesIn(const fs::path &folder) {
 constexpr uid_t kOtherUser = 12345;
 constexpr gid_t kOtherGroup = 23456;
 
-// Runs f in a child process as an ordinary user (not the administrator, who may write anywhere) and
-// gives its exit status; -1 when it did not end normally.
+// An ordinary user, not the administrator, who may write anywhere.
 int AsOrdinaryUser(const std::function<int()> &f) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(kOtherGroup) != 0 || ::setuid(kOtherUser) != 0) {
-            ::_exit(100);
-        }
-        ::_exit(f());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::AsUser(kOtherUser, kOtherGroup, f);
 }
 
 TEST(AtomicWriteReplacement, ASingleNameGetsANewFileSeveralNamesKeepTheirFile) {

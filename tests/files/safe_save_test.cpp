@@ -63,20 +63,13 @@ TEST(SafeSave, AnotherUsersFileIsRefusedOrKeepsItsOwner) {
     ::chmod(theirs.c_str(), 0644);
     ::chown(shared.c_str(), 12345, 23456);
     ::chmod(shared.c_str(), 0666);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
-            ::_exit(10);
-        }
+    const int status = test::AsUser(65534, 65534, [&] {
         const auto refused = WriteFileAtomically(theirs, "mine");
         const auto written = WriteFileAtomically(shared, "mine");
-        ::_exit((refused && ReasonText(*refused) == std::generic_category().message(EACCES) ? 0 : 1) |
-                (written ? 2 : 0));
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return (refused && ReasonText(*refused) == std::generic_category().message(EACCES) ? 0 : 1) |
+               (written ? 2 : 0);
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(test::ReadFile(theirs), "theirs");
     EXPECT_EQ(test::ReadFile(shared), "mine");
     struct stat info {};

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace klt::test {
 
@@ -34,6 +36,19 @@ std::string ReadFile(const std::filesystem::path &path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+int AsUser(unsigned uid, unsigned gid, const std::function<int()> &f) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(gid) != 0 || ::setuid(uid) != 0) {
+            ::_exit(100);
+        }
+        ::_exit(f());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 FileSizeLimit::FileSizeLimit(unsigned long long bytes) {

@@ -87,6 +87,10 @@ private:
 
 std::string ReadFile(const std::filesystem::path &path);
 
+// Runs f in a child process as the user and group given (the administrator's tests of what another
+// user may do) and gives its exit status; -1 when it did not end normally, 100 when the switch failed.
+int AsUser(unsigned uid, unsigned gid, const std::function<int()> &f);
+
 // The process's file-size limit at `bytes`, with SIGXFSZ ignored, for one scope: a write past it fails as
 // on a disk that has filled up.
 class FileSizeLimit {
