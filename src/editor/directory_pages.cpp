@@ -175,8 +175,12 @@ void DirectoryEntryPage::add() {
         return;
     }
     added->Enable = true;
+    const bool fromKeyboard = add_->hasFocus();
     fill({Page::DirectoryEntry, directory_, number_});
     host_.markModified();
+    if (fromKeyboard) {
+        name_->setFocus(Qt::TabFocusReason); // the new station's name is what comes next
+    }
 }
 
 void DirectoryEntryPage::remove() {

@@ -15,11 +15,16 @@ namespace klt {
 namespace {
 
 QAction *AddAction(QMenu *menu, const char *name, const QString &caption,
-                   QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey) {
+                   QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey,
+                   const QKeySequence &elsewhere = {}) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
     if (shortcut != QKeySequence::UnknownKey) {
         action->setShortcuts(shortcut);
+    }
+    // Some desktops bind no key to Save As or Quit: the one most desktops use stands in.
+    if (action->shortcuts().isEmpty() && !elsewhere.isEmpty()) {
+        action->setShortcut(elsewhere);
     }
     return action;
 }
@@ -44,7 +49,8 @@ void EditorActions::buildFileMenu(QMainWindow *window) {
     fileNew = AddAction(file, "mnuFileNew", tr("&New"), QKeySequence::New);
     fileOpen = AddAction(file, "mnuFileOpen", tr("&Open"), QKeySequence::Open);
     fileSave = AddAction(file, "mnuFileSave", tr("&Save"), QKeySequence::Save);
-    fileSaveAs = AddAction(file, "mnuFileSaveAs", tr("Save &As..."), QKeySequence::SaveAs);
+    fileSaveAs = AddAction(file, "mnuFileSaveAs", tr("Save &As..."), QKeySequence::SaveAs,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddAction(file, "mnuFileSaveAsDefault", tr("Save As &Default"))->setEnabled(false);
     file->addSeparator();
     filePrint = AddAction(file, "mnuFilePrint", tr("&Print"), QKeySequence::Print);
@@ -66,7 +72,8 @@ void EditorActions::buildFileMenu(QMainWindow *window) {
     fileCompare = AddAction(file, "mnuFileCompare", tr("&Compare with..."));
     fileBackups = AddAction(file, "mnuFileBackups", tr("&Backups..."));
     file->addSeparator();
-    fileExit = AddAction(file, "mnuFileExit", tr("E&xit"), QKeySequence::Quit);
+    fileExit =
+        AddAction(file, "mnuFileExit", tr("E&xit"), QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void EditorActions::buildEditMenu(QMainWindow *window) {

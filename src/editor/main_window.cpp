@@ -3,6 +3,7 @@
 #include "app/global_ini.h"
 #include "app/model_state.h"
 #include "app/reset.h"
+#include "editor/access_keys.h"
 #include "editor/control_hints.h"
 #include "editor/editor_actions.h"
 #include "editor/file_controller.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -58,6 +60,7 @@ MainWindow::MainWindow(AppContext &ctx, GuiServices &services, Switches switches
         refreshCaption();
     });
     load();
+    KeepAccessKeys(*menuBar());
 }
 
 void MainWindow::buildCentre() {

@@ -2,6 +2,7 @@
 
 #include "app/destination_load.h"
 #include "app/model_state.h"
+#include "editor/access_keys.h"
 #include "model/destinations.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ void ModelController::offer(const StartupPlan &plan) {
     }
     for (const Model model : plan.offered) {
         QAction *slot = actions_.modelSlots[static_cast<std::size_t>(ModelNumber(model) - 1)];
-        slot->setText(QString::fromStdString(ModelCaption(model)));
+        slot->setText(PlainCaption(QString::fromStdString(ModelCaption(model))));
         slot->setVisible(true);
         slot->setEnabled(true);
     }
@@ -88,7 +89,7 @@ void ModelController::refreshDestinationMenu() {
     for (std::size_t slot = 0; slot < actions_.destinationSlots.size(); ++slot) {
         QAction *action = actions_.destinationSlots[slot];
         const bool used = slot < menu.Captions.size();
-        action->setText(used ? QString::fromStdString(menu.Captions[slot]) : QString());
+        action->setText(used ? PlainCaption(QString::fromStdString(menu.Captions[slot])) : QString());
         action->setVisible(used);
         action->setChecked(menu.Checked && *menu.Checked == static_cast<int>(slot));
     }

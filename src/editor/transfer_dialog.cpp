@@ -121,6 +121,8 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     layout->addLayout(progressRow);
     layout->addLayout(buttons);
 
+    // A keyboard user starts the transfer with the space bar, or tabs on to Cancel.
+    ok_->setFocus(Qt::OtherFocusReason);
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::runOperation);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::cancel);
     connect(help_, &QPushButton::clicked, this, &TransferDialog::help);

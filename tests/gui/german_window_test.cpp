@@ -76,8 +76,10 @@ TEST_F(WindowLanguage, TheWindowsMenusAndPagesAreGerman) {
     EXPECT_EQ(gui.find("mnuFileOpen")->iconText(), "Öffnen");
     EXPECT_EQ(gui.find<QMenu>("mnuEditModel")->title(), "&Modell");
     // The model's and the CSV tables' names are the same in every language.
-    EXPECT_EQ(gui.find("mnuEditModelType0")->text(), QString::fromStdString(ModelCaption(ModelNo(1))));
-    EXPECT_EQ(gui.find("mnuFileImport_individual-directory")->text(), "Individual Directory (CSV)...");
+    EXPECT_EQ(gui.find("mnuEditModelType0")->text().remove('&'),
+              QString::fromStdString(ModelCaption(ModelNo(1))));
+    EXPECT_EQ(gui.find("mnuFileImport_individual-directory")->text().remove('&'),
+              "Individual Directory (CSV)...");
     EXPECT_EQ(gui.window->windowTitle(), "PC Program for TQ-300  KLT Programmer");
     EXPECT_EQ(gui.window->nodeByKey("General")->text(0), "Allgemein");
 
@@ -102,7 +104,10 @@ TEST_F(WindowLanguage, EveryMenusAccessKeysAreDistinctInGerman) {
     Gui gui;
     std::vector<QWidget *> menus{gui.window->menuBar()};
     for (QMenu *menu : gui.window->findChildren<QMenu *>()) {
-        menus.push_back(menu);
+        // Sixteen ports may share a key; pressing it again moves to the next one that has it.
+        if (menu->objectName() != "mnuOptionsSerialPort") {
+            menus.push_back(menu);
+        }
     }
     for (QWidget *menu : menus) {
         std::map<QChar, QString> keys;
@@ -126,10 +131,11 @@ TEST_F(WindowLanguage, TheFixedErrorTextsStayAndTheirExplanationIsGerman) {
     EXPECT_EQ(Text("klt::TextField", "Data Error!!"), "Data Error!!");
     EXPECT_EQ(Text("klt::MainWindow", "Unknown model!!"), "Unknown model!!");
     EXPECT_EQ(Text("klt::ModelController", "IniFileRead Error!!"), "IniFileRead Error!!");
-    EXPECT_TRUE(Text("klt::ChannelEditorPage",
-                     "Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP channel needs both figures of "
-                     "its CH display and a receive frequency.")
-                    .startsWith("Data Error!!\r\nBitte geben Sie gültige Daten ein.\r\n"));
+    EXPECT_TRUE(
+        Text("klt::ChannelEditorPage",
+             "Data Error!!\r\nPlease input correct data.\r\nAn enabled EXP channel needs both figures of "
+             "its CH display and a receive frequency.")
+            .startsWith("Data Error!!\r\nBitte geben Sie gültige Daten ein.\r\n"));
 }
 
 TEST_F(WindowLanguage, TheSettingsFileIsTheSameInGermanAsInEnglish) {

@@ -34,7 +34,7 @@ TEST(Startup, TheStoredModelWhenOfferedElseTheHighest) {
     EXPECT_EQ(shipped.page(), "pictGeneral");
     EXPECT_TRUE(shipped.find<QMenu>("mnuEdit")->menuAction()->isVisible());
     EXPECT_TRUE(shipped.find("mnuEditModelType0")->isChecked());
-    EXPECT_EQ(shipped.find("mnuDestinationChild1")->text(), "USA");
+    EXPECT_EQ(shipped.find("mnuDestinationChild1")->text(), "&USA");
     EXPECT_TRUE(shipped.find("mnuDestinationChild1")->isChecked());
     EXPECT_FALSE(shipped.find("mnuDestinationChild2")->isVisible());
 
@@ -157,7 +157,7 @@ TEST(SerialPort, ThePickedPortIsStoredAndCheckedNextTime) {
     EXPECT_FALSE(gui.find("mnuOptionsSerialPort1_0")->isChecked());
     gui.start();
     EXPECT_TRUE(gui.find("mnuOptionsSerialPort1_2")->isChecked());
-    EXPECT_EQ(gui.find("mnuOptionsSerialPort1_9")->text(), "COM10");
+    EXPECT_EQ(gui.find("mnuOptionsSerialPort1_9")->text(), "&COM10");
 }
 
 TEST(Files, NewAndOpenAskBeforeUnsavedChangesAreLost) {
