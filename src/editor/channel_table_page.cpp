@@ -33,9 +33,14 @@ ChannelTablePage::ChannelTablePage(PageHost &host, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
-    grid_->setMinimumWidth(std::max(grid_->widthFor(Columns(PlanGridColumns())),
-                                    grid_->widthFor(Columns(ExpansionGridColumns()))));
+    // The window opens wide enough for every column; made narrower, the table scrolls sideways.
+    naturalWidth_ = std::max(grid_->widthFor(Columns(PlanGridColumns())),
+                             grid_->widthFor(Columns(ExpansionGridColumns())));
     connect(grid_, &RecordGrid::jumpRequested, this, &ChannelTablePage::jump);
+}
+
+QSize ChannelTablePage::sizeHint() const {
+    return QWidget::sizeHint().expandedTo(QSize(naturalWidth_, 0));
 }
 
 void ChannelTablePage::leave() {

@@ -21,6 +21,7 @@ public:
     // target.list: a plan group, or kExpansionList.
     void fill(const PageTarget &target) override;
     void leave() override;
+    QSize sizeHint() const override;
 
 private:
     void jump(int row);
@@ -28,6 +29,7 @@ private:
     PageHost &host_;
     RecordGrid *grid_;
     int list_ = -1;
+    int naturalWidth_ = 0;
     std::map<int, int> lastRows_; // where the user was in each list
 };
 

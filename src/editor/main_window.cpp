@@ -109,7 +109,7 @@ void MainWindow::load() {
     actions_->hexDump->setVisible(switches_.debug);
     resetConfiguration(true);
     PlaceWindow(*this, *splitter_, tree_->naturalWidth(kTreeMinimum),
-                pages_->minimumSizeHint().expandedTo(QSize(kTreeMinimum, 0)));
+                pages_->naturalSize().expandedTo(QSize(kTreeMinimum, 0)));
     ctx_.startHistory();
     refreshHexDump();
     setBusy(false);
@@ -227,6 +227,10 @@ void MainWindow::refreshCaption() {
         QString::fromStdString(WindowCaption(ctx_.TitleText, ctx_.ProgramTitle, ctx_.CurrentFilePath));
     setWindowTitle(ctx_.isClean() ? caption : "*" + caption);
     status_->showModel(QString::fromStdString(ctx_.ModelName));
+    // The General page names the file too: a save shows there at once.
+    if (tree_->shownKey() == "General") {
+        pages_->show({Page::General});
+    }
 }
 
 void MainWindow::refreshDestinationMenu() {

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QStyle>
 #include <QTreeWidget>
 
@@ -35,6 +36,9 @@ QString Shown(const NodeText &text) {
 NavigationView::NavigationView(QWidget *parent) : QObject(parent), tree_(new QTreeWidget(parent)) {
     tree_->setObjectName("tvTreeView");
     tree_->setHeaderHidden(true);
+    // A narrow tree scrolls sideways rather than cutting its texts short.
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
     tree_->setRootIsDecorated(true);
     QFont bold = tree_->font();
     bold.setBold(true);

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace klt {
@@ -59,7 +60,27 @@ PageStack::PageStack(PageHost &host, QWidget *parent) : QStackedWidget(parent) {
 
 void PageStack::add(Page page, EditorPage *editorPage) {
     pages_[page] = editorPage;
-    addWidget(editorPage->widget());
+    // Below the size a page needs it scrolls, rather than squeezing its controls onto each other.
+    auto *area = new QScrollArea(this);
+    area->setObjectName(editorPage->widget()->objectName() + "Scroll");
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(editorPage->widget());
+    areas_[page] = area;
+    addWidget(area);
+}
+
+QSize PageStack::naturalSize() const {
+    QSize size;
+    for (const auto &[page, editorPage] : pages_) {
+        size = size.expandedTo(editorPage->widget()->sizeHint());
+    }
+    return size;
+}
+
+QWidget *PageStack::shownPage() const {
+    const auto *area = qobject_cast<const QScrollArea *>(currentWidget());
+    return area != nullptr ? area->widget() : nullptr;
 }
 
 void PageStack::showLogo(const QString &path) {
@@ -83,7 +104,7 @@ bool PageStack::show(const PageTarget &target) {
     }
     shown_ = found->second;
     shown_->fill(target);
-    setCurrentWidget(shown_->widget());
+    setCurrentWidget(areas_.at(target.page));
     return true;
 }
 

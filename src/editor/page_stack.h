@@ -9,6 +9,8 @@
 
 #include <map>
 
+class QScrollArea;
+
 namespace klt {
 
 class PageStack final : public QStackedWidget {
@@ -24,11 +26,16 @@ public:
     void leave();
     // The program folder's logo on the "General" page, when there is one.
     void showLogo(const QString &path);
+    // The size at which every page shows whole, without scrolling.
+    QSize naturalSize() const;
+    // The page in front, inside its scroll area.
+    QWidget *shownPage() const;
 
 private:
     void add(Page page, EditorPage *editorPage);
 
     std::map<Page, EditorPage *> pages_;
+    std::map<Page, QScrollArea *> areas_;
     EditorPage *shown_ = nullptr;
 };
 

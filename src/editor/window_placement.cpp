@@ -1,6 +1,7 @@
 #include "editor/window_placement.h"
 
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 
@@ -13,13 +14,24 @@ namespace {
 
 constexpr int kWindowWidth = 607;
 constexpr int kWindowHeight = 444;
+constexpr int kPageMinimumWidth = 240;
+constexpr int kPageMinimumHeight = 200;
 
 } // namespace
 
 void PlaceWindow(QMainWindow &window, QSplitter &splitter, int treeWidth, QSize pages) {
     const QSize chrome = window.minimumSizeHint() - window.centralWidget()->minimumSizeHint();
-    const int width = std::max(kWindowWidth, treeWidth + splitter.handleWidth() + pages.width());
-    const int height = std::max(kWindowHeight, chrome.height() + pages.height());
+    // Smaller than its pages need, the window scrolls them; it keeps its menus whole and a page in view.
+    window.setMinimumSize(std::max(window.menuBar()->sizeHint().width(), treeWidth + kPageMinimumWidth),
+                          chrome.height() + kPageMinimumHeight);
+    int width = std::max(kWindowWidth, treeWidth + splitter.handleWidth() + pages.width());
+    int height = std::max(kWindowHeight, chrome.height() + pages.height());
+    // On a screen too small for that (or a large scale), the window fills the screen and the page scrolls.
+    if (const QScreen *display = window.screen(); display != nullptr) {
+        const QSize room = display->availableSize();
+        width = std::max(window.minimumWidth(), std::min(width, room.width()));
+        height = std::max(window.minimumHeight(), std::min(height, room.height()));
+    }
     window.resize(width, height);
     splitter.setSizes({treeWidth, width - treeWidth - splitter.handleWidth()});
 }

@@ -70,7 +70,7 @@ TEST(Accessibility, EveryInputOfEveryPageHasAName) {
     std::set<QString> pagesSeen;
     for (const QString &key : keys) {
         gui.select(key.toLatin1().constData());
-        QWidget *page = gui.find<QStackedWidget>("pages")->currentWidget();
+        QWidget *page = gui.shownPage();
         if (!pagesSeen.insert(page->objectName()).second) {
             continue; // the same page again, with another record
         }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -117,7 +118,12 @@ struct Gui {
         }
     }
     template <typename T = QAction> T *find(const char *name) const { return window->findChild<T *>(name); }
-    QString page() const { return find<QStackedWidget>("pages")->currentWidget()->objectName(); }
+    // The page in front, inside its scroll area.
+    QWidget *shownPage() const {
+        auto *area = qobject_cast<QScrollArea *>(find<QStackedWidget>("pages")->currentWidget());
+        return area != nullptr ? area->widget() : nullptr;
+    }
+    QString page() const { return shownPage()->objectName(); }
     // Selects a node as a click on it does; false when the shown page refused to be left.
     bool select(const char *key) {
         find<QTreeWidget>("tvTreeView")->setCurrentItem(window->nodeByKey(key));

@@ -544,6 +544,12 @@ TEST(GeneralPage, SumsUpTheConfigurationAfterARead) {
     EXPECT_TRUE(summary.contains("none (not saved yet)"));
     EXPECT_TRUE(summary.contains(" of 80")); // the individual directory's places
     EXPECT_FALSE(summary.contains("none yet")) << "the read's backup is the last backup";
+
+    // Saved, the configuration's file is named there at once.
+    const std::string file = (gui.folder.path() / "boat.dat").string();
+    gui.files.answers = {QString::fromStdString(file)};
+    gui.find("mnuFileSaveAs")->trigger();
+    EXPECT_TRUE(gui.find<QLabel>("lblGeneralSummary")->text().contains(QString::fromStdString(file)));
 }
 
 } // namespace
