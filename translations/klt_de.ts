@@ -849,6 +849,10 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>Tools</source>
         <translation>Werkzeuge</translation>
     </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druckv&amp;orschau...</translation>
+    </message>
 </context>
 <context>
     <name>klt::FileController</name>
@@ -1207,6 +1211,10 @@ Programmierwerkzeug für UKW-Seefunkgeräte der TQ-Serie mit DSC.</translation>
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "editor/identity_note.h"
 
 #include "editor/control_hints.h"
+#include "editor/read_only_look.h"
 #include "editor/number_field.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
@@ -87,6 +88,7 @@ AtisPage::AtisPage(PageHost &host, QWidget *parent) : QWidget(parent), host_(hos
     count_->setObjectName("txtACount");
     count_->setAccessibleName(tr("ATIS code settings left"));
     count_->setReadOnly(true);
+    ShowReadOnlyAsSuch(*count_);
     count_->setFocusPolicy(Qt::NoFocus);
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);
     connect(clear, &QPushButton::clicked, this, [this] {

@@ -3,6 +3,7 @@
 #include "editor/identity_note.h"
 
 #include "editor/control_hints.h"
+#include "editor/read_only_look.h"
 #include "editor/number_field.h"
 #include "editor/qt_text.h"
 #include "editor/text_field.h"
@@ -179,6 +180,7 @@ QWidget *DscPage::basicSetup() {
     count_->setObjectName("txtFCount");
     count_->setAccessibleName(tr("User MMSI settings left"));
     count_->setReadOnly(true);
+    ShowReadOnlyAsSuch(*count_);
     count_->setFocusPolicy(Qt::NoFocus);
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance("0000") + 12);
     mmsiLabel->setBuddy(userMmsi_);

@@ -1,6 +1,7 @@
 #include "editor/editor_actions.h"
 
 #include "app/app_context.h"
+#include "editor/toolbar_icons.h"
 #include "model/model_catalogue.h"
 
 #include <QAction>
@@ -9,6 +10,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolBar>
+
+#include <utility>
 
 namespace klt {
 
@@ -54,6 +57,7 @@ void EditorActions::buildFileMenu(QMainWindow *window) {
     AddAction(file, "mnuFileSaveAsDefault", tr("Save As &Default"))->setEnabled(false);
     file->addSeparator();
     filePrint = AddAction(file, "mnuFilePrint", tr("&Print"), QKeySequence::Print);
+    filePrintPreview = AddAction(file, "mnuFilePrintPreview", tr("Print Pre&view..."));
     filePrintToFile = AddAction(file, "mnuFilePrintToFile", tr("P&rint to File"));
     fileExportPdf = AddAction(file, "mnuFileExportPdf", tr("&Export PDF..."));
     file->addSeparator();
@@ -142,12 +146,27 @@ void EditorActions::buildToolBar(QMainWindow *window) {
     QToolBar *bar = window->addToolBar(tr("Tools"));
     bar->setObjectName("tbToolBar");
     bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The toolbar shows the menus' own actions: one enabled state, one shortcut, one handler.
-    for (QAction *action : {fileNew, fileOpen, fileSave, filePrint, transferProgram, transferRead}) {
+    const std::pair<QAction *, ToolIcon> tools[] = {{fileNew, ToolIcon::New},
+                                                    {fileOpen, ToolIcon::Open},
+                                                    {fileSave, ToolIcon::Save},
+                                                    {filePrint, ToolIcon::Print},
+                                                    {transferProgram, ToolIcon::Program},
+                                                    {transferRead, ToolIcon::Read},
+                                                    {undo, ToolIcon::Undo},
+                                                    {redo, ToolIcon::Redo}};
+    for (const auto &[action, icon] : tools) {
+        if (action == transferProgram || action == undo) {
+            bar->addSeparator();
+        }
         bar->addAction(action);
-    }
-    for (QAction *action : {fileNew, fileOpen, fileSave, filePrint, transferProgram, transferRead}) {
+        action->setIcon(ToolbarIcon(icon));
         action->setIconText(action->text().remove('&').remove("...").section(' ', 0, 0));
+    }
+    // The menus keep their texts alone, as desktop menus with a toolbar beside them do.
+    for (const auto &[action, icon] : tools) {
+        action->setIconVisibleInMenu(false);
     }
 }
 

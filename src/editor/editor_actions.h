@@ -23,7 +23,8 @@ public:
     // Builds the menu bar and the toolbar of the window.
     explicit EditorActions(QMainWindow *window);
 
-    QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *filePrint, *filePrintToFile, *fileExportPdf;
+    QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *filePrint, *filePrintPreview, *filePrintToFile,
+        *fileExportPdf;
     std::map<CsvTable, QAction *> exportTable, importTable;
     QAction *fileCompare, *fileBackups, *fileExit;
     QMenu *editMenu;

@@ -3,8 +3,11 @@
 #include "app/file_messages.h"
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
+#include "print/report_painting.h"
 
 #include <QAction>
+#include <QLocale>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace klt {
@@ -21,6 +24,7 @@ ReportController::ReportController(AppContext &ctx, GuiServices &services, Edito
                                    const EditorActions &actions, QObject *parent)
     : QObject(parent), ctx_(ctx), services_(services), view_(view) {
     connect(actions.filePrint, &QAction::triggered, this, &ReportController::print);
+    connect(actions.filePrintPreview, &QAction::triggered, this, &ReportController::printPreview);
     connect(actions.filePrintToFile, &QAction::triggered, this, &ReportController::printToFile);
     connect(actions.fileExportPdf, &QAction::triggered, this, &ReportController::exportPdf);
     connect(actions.helpContents, &QAction::triggered, this, &ReportController::showHelp);
@@ -42,6 +46,21 @@ void ReportController::print() {
         ctx_.ui.message(MessageIcon::Warning, tr("The printer could not be started.").toStdString(),
                         ctx_.TitleText);
     }
+}
+
+void ReportController::printPreview() {
+    if (!view_.checkPage()) {
+        return;
+    }
+    // The pages as Print would print them, on the paper of the user's country until they choose another.
+    QPrinter printer;
+    printer.setPageSize(ReportPageSize(QLocale::system()));
+    QPrintPreviewDialog preview(&printer, view_.dialogParent());
+    preview.setObjectName("dlgPrintPreview");
+    preview.setWindowTitle(tr("Print Preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *shown) { PrintReport(ctx_, *shown); });
+    preview.exec();
 }
 
 void ReportController::printToFile() {

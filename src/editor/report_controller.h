@@ -17,6 +17,7 @@ public:
                      QObject *parent);
 
     void print();
+    void printPreview();
     void printToFile();
     void exportPdf();
     void showAbout();

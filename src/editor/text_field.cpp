@@ -1,6 +1,7 @@
 #include "editor/text_field.h"
 
 #include "editor/control_hints.h"
+#include "editor/read_only_look.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,7 @@ TextField::TextField(const QString &name, const QString &hint, KeyFilter filter,
     setObjectName(name);
     SetHint(this, hint);
     setMaxLength(maxLength);
+    ShowReadOnlyAsSuch(*this);
     connect(this, &QLineEdit::textEdited, this, [this] {
         dirty_ = true;
         emit edited();

@@ -8,9 +8,10 @@ namespace klt {
 
 namespace {
 
-const QColor kOutline(0x33, 0x3a, 0x40);
 const QColor kScreen(0xb8, 0xe0, 0xa8);
-const QColor kCable(0x1f, 0x23, 0x26);
+// The radio's body and the keys' letters; outlines and the cable are drawn in the palette's text colour,
+// so that they stand out on a dark desktop as on a light one.
+const QColor kBody(0x1f, 0x23, 0x26);
 const QColor kHighlight(0xe6, 0x39, 0x46);
 constexpr int kHeight = 110;
 // The cable runs through all three pictures at this height.
@@ -29,15 +30,15 @@ QFont FittingFont(const QFont &base, const QString &text, double width, int maxP
     return font;
 }
 
-void DrawCable(QPainter &painter, const QPainterPath &path) {
-    painter.setPen(QPen(kCable, 3, Qt::SolidLine, Qt::RoundCap));
+void DrawCable(QPainter &painter, const QPainterPath &path, const QColor &ink) {
+    painter.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
 }
 
-void DrawComputer(QPainter &painter, const QRectF &area) {
+void DrawComputer(QPainter &painter, const QRectF &area, const QColor &ink) {
     const QRectF monitor(area.left() + 4, area.top() + 14, area.width() * 0.62, area.height() * 0.5);
-    painter.setPen(QPen(kOutline, 2));
+    painter.setPen(QPen(ink, 2));
     painter.setBrush(QColor(0xd9, 0xdd, 0xe1));
     painter.drawRoundedRect(monitor, 4, 4);
     painter.setBrush(QColor(0x2f, 0x7f, 0xc1));
@@ -51,13 +52,13 @@ void DrawComputer(QPainter &painter, const QRectF &area) {
     QPainterPath cable(port);
     cable.cubicTo(port + QPointF(16, 10), QPointF(area.right() - 24, kCableY),
                   QPointF(area.right() + 1, kCableY));
-    DrawCable(painter, cable);
+    DrawCable(painter, cable, ink);
 }
 
-void DrawDirection(QPainter &painter, const QRectF &area, bool towardsPc) {
+void DrawDirection(QPainter &painter, const QRectF &area, bool towardsPc, const QColor &ink) {
     QPainterPath cable(QPointF(area.left() - 1, kCableY));
     cable.lineTo(area.right() + 1, kCableY);
-    DrawCable(painter, cable);
+    DrawCable(painter, cable, ink);
     const double y = area.top() + area.height() * 0.4;
     const double tail = towardsPc ? area.right() - 6 : area.left() + 6;
     const double head = towardsPc ? area.left() + 6 : area.right() - 6;
@@ -69,14 +70,14 @@ void DrawDirection(QPainter &painter, const QRectF &area, bool towardsPc) {
         QPolygonF({QPointF(head, y), QPointF(head + back, y - 9), QPointF(head + back, y + 9)}));
 }
 
-void DrawRadio(QPainter &painter, const QRectF &area) {
+void DrawRadio(QPainter &painter, const QRectF &area, const QColor &ink) {
     const double width = area.width() - 24;
     const QRectF body(area.right() - width, area.top() + 24, width, area.height() - 25);
     QPainterPath cable(QPointF(area.left() - 1, kCableY));
     cable.lineTo(body.left() + 2, kCableY);
-    DrawCable(painter, cable);
-    painter.setPen(QPen(kOutline, 2));
-    painter.setBrush(kCable);
+    DrawCable(painter, cable, ink);
+    painter.setPen(QPen(ink, 2));
+    painter.setBrush(kBody);
     painter.drawRoundedRect(QRectF(body.left() + width * 0.2, area.top() + 2, 10, body.top() - area.top()), 3,
                             3);
     painter.setBrush(QColor(0x3a, 0x3f, 0x44));
@@ -97,7 +98,7 @@ void DrawRadio(QPainter &painter, const QRectF &area) {
         painter.setPen(QPen(kHighlight, 2));
         painter.setBrush(QColor(0xff, 0xd2, 0x3f));
         painter.drawRoundedRect(key, 3, 3);
-        painter.setPen(kCable);
+        painter.setPen(kBody);
         painter.drawText(key, Qt::AlignCenter, text);
     }
     painter.setPen(QPen(QColor(0x5b, 0x63, 0x6b), 2));
@@ -130,15 +131,16 @@ void TransferPicture::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QColor ink = palette().color(QPalette::WindowText);
     switch (kind_) {
     case Kind::Computer:
-        DrawComputer(painter, area);
+        DrawComputer(painter, area, ink);
         break;
     case Kind::Direction:
-        DrawDirection(painter, area, towardsPc_);
+        DrawDirection(painter, area, towardsPc_, ink);
         break;
     case Kind::Radio:
-        DrawRadio(painter, area);
+        DrawRadio(painter, area, ink);
         break;
     }
 }
