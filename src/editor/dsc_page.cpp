@@ -3,9 +3,9 @@
 #include "editor/identity_note.h"
 
 #include "editor/control_hints.h"
-#include "editor/read_only_look.h"
 #include "editor/number_field.h"
 #include "editor/qt_text.h"
+#include "editor/read_only_look.h"
 #include "editor/text_field.h"
 #include "model/image_layout.h"
 #include "model/number_rules.h"
@@ -199,6 +199,8 @@ QWidget *DscPage::basicSetup() {
             Indexed("cmbUsableDscPosRequest", i), false,
             [i](Configuration &c) -> bool & { return c.DscBasic.PosRequest[i]; }, power);
         addRow(requestGrid, static_cast<int>(i), tr(kPosRequests[i]), value, power);
+        setTabOrder(value, power); // made first, the power list stands right of its value
+
         power->setToolTip(tr(kFileOnly));
         if (i > 0) {
             value->setToolTip(tr(kFileOnly));

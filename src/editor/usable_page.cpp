@@ -86,6 +86,12 @@ UsablePage::UsablePage(PageHost &host, QWidget *parent) : QWidget(parent), host_
                             6);
         }
         const Row &row = rows_[i];
+        // Tab reads the row as the eye does: the group, its name beside it, then its channels below.
+        setTabOrder(row.usable, row.name);
+        setTabOrder(row.name, row.priority);
+        if (row.second != nullptr) {
+            setTabOrder(row.priority, row.second);
+        }
         grid->addWidget(row.usable, line, 0, 1, 2);
         grid->addWidget(row.nameLabel, line, 2);
         grid->addWidget(row.name, line++, 3);
