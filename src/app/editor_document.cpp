@@ -24,6 +24,10 @@ void EditorDocument::setModified(bool modified) {
 
 void EditorDocument::commitEdits() {
     history_.record("Edit of " + editPlace_, state(), editKey_);
+    // Edits that came back to what was saved (a name typed and taken back) leave nothing unsaved.
+    if (pendingEdits_ && history_.atSaved()) {
+        modified_ = false;
+    }
     pendingEdits_ = false;
     changed();
 }

@@ -84,6 +84,10 @@ void EditorActions::buildEditMenu(QMainWindow *window) {
     editMenu = AddMenu(window->menuBar(), "mnuEdit", tr("&Edit"));
     undo = AddAction(editMenu, "mnuEditUndo", tr("&Undo"), QKeySequence::Undo);
     redo = AddAction(editMenu, "mnuEditRedo", tr("&Redo"), QKeySequence::Redo);
+    // Ctrl+Y redoes too, as on most desktops, where this one binds only Ctrl+Shift+Z.
+    if (const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y); !redo->shortcuts().contains(ctrlY)) {
+        redo->setShortcuts(redo->shortcuts() << ctrlY);
+    }
     editMenu->addSeparator();
     QMenu *model = editMenu->addMenu(tr("&Model"));
     model->setObjectName("mnuEditModel");

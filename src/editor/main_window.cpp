@@ -243,7 +243,16 @@ void MainWindow::refreshHexDump() {
 
 void MainWindow::setBusy(bool busy) {
     ctx_.ui.setBusyPointer(busy);
+    // A disabled window loses its focus: the control that had it gets it back, so that the keyboard
+    // goes on where it was.
+    if (busy && isEnabled()) {
+        focusBeforeBusy_ = focusWidget();
+    }
     setEnabled(!busy);
+    if (!busy && focusBeforeBusy_ != nullptr && focusBeforeBusy_->isVisible() &&
+        focusBeforeBusy_->isEnabled()) {
+        focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::confirm(const QString &text) {

@@ -10,6 +10,7 @@
 #include "editor/page_host.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QSplitter;
 class QTreeWidgetItem;
@@ -89,6 +90,7 @@ private:
     GuiServices &services_;
     Switches switches_;
     bool started_ = false;
+    QPointer<QWidget> focusBeforeBusy_; // the control that had the focus when the window went busy
 
     EditorActions *actions_;
     StatusPanels *status_;

@@ -65,6 +65,7 @@ void PageStack::add(Page page, EditorPage *editorPage) {
     area->setObjectName(editorPage->widget()->objectName() + "Scroll");
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus); // Tab goes from the tree to the page's first control
     area->setWidget(editorPage->widget());
     areas_[page] = area;
     addWidget(area);

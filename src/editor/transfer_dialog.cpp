@@ -86,7 +86,8 @@ TransferDialog::TransferDialog(AppContext &ctx, GuiServices &services, Operation
     percent_->setObjectName("lblPercent");
     ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("cmdOK");
-    ok_->setAutoDefault(false);
+    // Enter on OK starts the transfer as Space does; on Cancel it never stops a write half way.
+    ok_->setAutoDefault(true);
     cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("cmdCancel");
     cancel_->setAutoDefault(false);

@@ -122,12 +122,15 @@ TEST(Keyboard, ReadEditAChannelAndAStationThenProgram) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     Press(Qt::Key_R); // Read from Radio
     EXPECT_EQ(gui.texts(), (std::vector<std::string>{"Complete!!"}));
+    // The tree keeps the focus for when the window is active again.
+    EXPECT_EQ(gui.window->focusWidget(), gui.find<QTreeWidget>("tvTreeView"));
     gui.activate(); // the window manager gives the window back its focus once the dialog closes
 
     ASSERT_TRUE(WalkTreeTo(gui, "PU 32"));
     ASSERT_TRUE(TabTo("txtCTag"));
     QTest::keyClick(KeyTarget(), Qt::Key_A, Qt::ControlModifier);
     Type("HARBOUR");
+    EXPECT_TRUE(gui.find("mnuEditRedo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     Press(Qt::Key_Tab);
     EXPECT_EQ(gui.ctx.Config.Usa[32].ChTag, "HARBOUR");
 
@@ -141,6 +144,13 @@ TEST(Keyboard, ReadEditAChannelAndAStationThenProgram) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(gui.ctx.Config.Individual[0].TagName, "PILOT");
     EXPECT_EQ(MmsiForPeople(gui.ctx.Config.Individual[0].Mmsid), "211234567");
+
+    // Saved with Ctrl+Shift+S: the window is busy meanwhile, and the focus comes back where it was.
+    QWidget *before = QApplication::focusWidget();
+    gui.files.answers = {QString::fromStdString((gui.folder.path() / "boat.dat").string())};
+    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(std::filesystem::exists(gui.folder.path() / "boat.dat"));
+    EXPECT_EQ(QApplication::focusWidget(), before);
 
     gui.ui.messages.clear();
     gui.ui.answers = {Answer::Yes}; // the radio's own memory has channels the check asks about

@@ -70,6 +70,14 @@ TEST(TabOrder, FollowsEachPagesReadingOrderAndReachesEveryControl) {
             }
             QApplication::processEvents();
             const std::vector<QWidget *> chain = TabChain(tree, page);
+            // From the tree, Tab lands on the page's first control: nothing unseen takes a stop on the way.
+            QWidget *next = tree->nextInFocusChain();
+            while (next != tree && !TakesTab(next)) {
+                next = next->nextInFocusChain();
+            }
+            if (!chain.empty() && next != chain.front()) {
+                faults.push_back(kind + ": Tab from the tree stops first at " + Name(next));
+            }
             for (std::size_t i = 1; i < chain.size(); ++i) {
                 if (chain[i - 1]->parentWidget() == chain[i]->parentWidget() &&
                     !ReadsAfter(chain[i - 1], chain[i], page)) {

@@ -121,3 +121,25 @@ TEST(AllClear, EmptiesBothStationDirectories) {
 
 } // namespace
 } // namespace klt
+
+namespace klt {
+namespace {
+
+// A name typed and taken back before the page is left leaves nothing to save and nothing to undo.
+TEST(EditsTakenBack, LeaveTheDocumentUnchanged) {
+    EditGui gui;
+    gui.activate();
+    gui.select("PU 32");
+    gui.type("txtCTag", "");
+    QTest::keyClick(gui.field("txtCTag"), Qt::Key_End);
+    QTest::keyClicks(gui.field("txtCTag"), "X");
+    EXPECT_TRUE(gui.window->modified());
+    QTest::keyClick(gui.field("txtCTag"), Qt::Key_Backspace);
+    gui.select("PU 34");
+    EXPECT_FALSE(gui.window->modified());
+    EXPECT_FALSE(gui.window->windowTitle().startsWith('*'));
+    EXPECT_FALSE(gui.find("mnuEditUndo")->isEnabled());
+}
+
+} // namespace
+} // namespace klt
