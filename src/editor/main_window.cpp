@@ -228,7 +228,7 @@ void MainWindow::refreshCaption() {
     setWindowTitle(ctx_.isClean() ? caption : "*" + caption);
     status_->showModel(QString::fromStdString(ctx_.ModelName));
     // The General page names the file too: a save shows there at once.
-    if (tree_->shownKey() == "General") {
+    if (pages_->shownTarget().page == Page::General) {
         pages_->show({Page::General});
     }
 }

@@ -104,6 +104,7 @@ bool PageStack::show(const PageTarget &target) {
         editorPage->widget()->setEnabled(false);
     }
     shown_ = found->second;
+    shownTarget_ = target;
     shown_->fill(target);
     setCurrentWidget(areas_.at(target.page));
     return true;

@@ -28,8 +28,9 @@ public:
     void showLogo(const QString &path);
     // The size at which every page shows whole, without scrolling.
     QSize naturalSize() const;
-    // The page in front, inside its scroll area.
+    // The page in front, inside its scroll area, and what it shows.
     QWidget *shownPage() const;
+    const PageTarget &shownTarget() const { return shownTarget_; }
 
 private:
     void add(Page page, EditorPage *editorPage);
@@ -37,6 +38,7 @@ private:
     std::map<Page, EditorPage *> pages_;
     std::map<Page, QScrollArea *> areas_;
     EditorPage *shown_ = nullptr;
+    PageTarget shownTarget_;
 };
 
 } // namespace klt

@@ -23,6 +23,10 @@ Ink InkFor(QIcon::Mode mode) {
     const QPalette palette = QApplication::palette();
     const QPalette::ColorGroup group = mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
     QColor accent = palette.color(group, QPalette::Highlight);
+    // A dark desktop's highlight is dark too: lighter, the arrows stand out from the toolbar.
+    if (palette.color(group, QPalette::Window).lightness() < 128) {
+        accent = accent.lighter(160);
+    }
     if (mode == QIcon::Disabled) {
         accent = palette.color(group, QPalette::WindowText);
     }
@@ -152,7 +156,8 @@ public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override {
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        const double side = std::min(rect.width(), rect.height());
+        // A little short of the size asked for: the caption beside the icon keeps its distance.
+        const double side = std::min(rect.width(), rect.height()) * 0.9;
         painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
         painter->scale(side / kGrid, side / kGrid);
         Draw(*painter, kind_, InkFor(mode));

@@ -136,7 +136,8 @@ void TransferDialog::setProgress(int percent) {
         progress_->setRange(0, 100); // the connection is made: the bar counts from here
     }
     progress_->setValue(shown);
-    percent_->setText(tr("%1%").arg(shown));
+    // While the bar only shows that the program is at work, no figure stands beside it.
+    percent_->setText(progress_->maximum() > 0 ? tr("%1%").arg(shown) : QString());
 }
 
 void TransferDialog::setMonitor(const std::string &text) {
@@ -149,6 +150,7 @@ void TransferDialog::runOperation() {
     running_ = true;
     // Until the first block moves, the bar shows that the program is at work on the connection.
     progress_->setRange(0, 0);
+    percent_->clear();
     // The worker finds the port's device from a copy of what the preferences say of it.
     MemorySettingsStore portSettings;
     const int portNumber = StoredPortNumber(ctx_.store);
