@@ -106,10 +106,13 @@ bench-window: configure
 
 bench: bench-micro bench-transfer bench-window
 
-# The README's pictures of the editor's pages, taken on a virtual display.
+# The README's pictures of the editor's pages, in English and German, and the window's pictures for a
+# careful user (menus, a small window, dark, twice the size), taken on a virtual display.
 screenshots: build
 	@bash scripts/install-deps --screenshots
 	bash scripts/take-screenshots $(BUILD) docs/screenshots
+	bash scripts/take-german-screenshots $(BUILD) docs/screenshots
+	bash scripts/take-careful-user-screenshots $(BUILD) docs/screenshots/careful-user after
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
