@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 # ON (as CI sets it) makes every compiler warning of the build an error.
 WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install package test-package test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -38,6 +38,15 @@ demo: build
 # The program, its program folder, the desktop's entry and icons, and the serial ports' udev rule.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, klt-programmer_VERSION_amd64.deb in the build folder, made by CPack from the
+# installed tree; test-package unpacks it into a scratch root and checks it (lintian, AppStream, the
+# installed klt-cli).
+package: build
+	@bash scripts/install-deps --package
+	cd $(BUILD) && rm -f klt-programmer_*.deb && cpack
+test-package: package
+	bash tests/install/package_test.sh $(BUILD) .
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'

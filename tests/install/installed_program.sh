@@ -19,4 +19,5 @@ grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$prefix/lib/udev/rules.d/60-klt-serial.r
 cd "$elsewhere"
 env -u KLT_PROGRAM_FOLDER "$prefix/bin/klt-cli" new --model 1 -o x.dat
 grep -q . x.dat
-desktop-file-validate "$prefix/share/applications/klt.desktop"
+desktop-file-validate "$prefix/share/applications/io.github.kltprogrammer.klt.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/io.github.kltprogrammer.klt.metainfo.xml" >/dev/null
