@@ -853,6 +853,10 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>Print Pre&amp;view...</source>
         <translation>Druckv&amp;orschau...</translation>
     </message>
+    <message>
+        <source>&amp;Port Diagnosis...</source>
+        <translation>&amp;Port-Diagnose...</translation>
+    </message>
 </context>
 <context>
     <name>klt::FileController</name>
@@ -1215,6 +1219,18 @@ Programmierwerkzeug für UKW-Seefunkgeräte der TQ-Serie mit DSC.</translation>
     <message>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Port Diagnosis</source>
+        <translation>Port-Diagnose</translation>
+    </message>
+    <message>
+        <source>The serial ports of this computer:</source>
+        <translation>Die seriellen Schnittstellen dieses Computers:</translation>
+    </message>
+    <message>
+        <source>COM%1 is %2. The serial ports of this computer:</source>
+        <translation>COM%1 ist %2. Die seriellen Schnittstellen dieses Computers:</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,7 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
 
     QMenu *help = AddMenu(window->menuBar(), "mnuHelp", tr("&Help"));
     helpContents = AddAction(help, "mnuHelpContents", tr("&Contents"), QKeySequence::HelpContents);
+    helpPortDiagnosis = AddAction(help, "mnuHelpPortDiagnosis", tr("&Port Diagnosis..."));
     helpAbout = AddAction(help, "mnuHelpAbout", tr("&About KLT Version"));
 
     saveHexFile = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), window);

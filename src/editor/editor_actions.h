@@ -35,7 +35,7 @@ public:
     std::vector<QAction *> destinationSlots;
     QMenu *portMenu;
     std::vector<QAction *> portSlots;
-    QAction *verifyAfterProgramming, *hexDump, *helpContents, *helpAbout;
+    QAction *verifyAfterProgramming, *hexDump, *helpContents, *helpPortDiagnosis, *helpAbout;
     // The image hex file keys of service staff (debug mode only).
     QShortcut *saveHexFile, *openHexFile;
 

@@ -28,6 +28,8 @@ struct GuiServices {
     // The devices port numbers 1 to count stand for ("" where unknown), from one look at the system;
     // shown beside the ports' menu entries and in the transfer dialog.
     std::function<std::vector<std::string>(int count)> describePorts;
+    // The port doctor's report on the system's serial ports, the chosen device (when known) first.
+    std::function<std::string(const std::string &chosenDevice)> diagnosePorts;
 };
 
 } // namespace klt

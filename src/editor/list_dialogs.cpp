@@ -20,6 +20,30 @@ class ListDialogs {
     Q_DECLARE_TR_FUNCTIONS(klt::ListDialogs)
 };
 
+void ShowText(QWidget *parent, const char *name, const QString &title, const QString &intro,
+              const QString &text) {
+    QDialog dialog(parent);
+    dialog.setObjectName(name);
+    dialog.setWindowTitle(title);
+    dialog.resize(720, 460);
+    auto *label = new QLabel(intro, &dialog);
+    auto *view = new QPlainTextEdit(&dialog);
+    view->setObjectName(QString(name) + "Text");
+    view->setAccessibleName(title);
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setPlainText(text);
+    label->setBuddy(view);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(view, 1);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
 void ShowDifferences(QWidget *parent, const QString &title, const std::vector<std::string> &lines) {
     QDialog dialog(parent);
     dialog.setObjectName("frmCompare");

@@ -14,6 +14,10 @@ class QWidget;
 
 namespace klt {
 
+// A text to read (fixed-pitch, as a terminal shows it) under a line that says what it is; closed with OK.
+void ShowText(QWidget *parent, const char *name, const QString &title, const QString &intro,
+              const QString &text);
+
 // One line per difference, or a line saying there is none; closed with OK.
 void ShowDifferences(QWidget *parent, const QString &title, const std::vector<std::string> &lines);
 

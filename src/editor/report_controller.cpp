@@ -1,6 +1,8 @@
 #include "editor/report_controller.h"
 
 #include "app/file_messages.h"
+#include "app/startup.h"
+#include "editor/list_dialogs.h"
 #include "editor/report_window.h"
 #include "editor/transfer_dialog.h"
 #include "print/report_painting.h"
@@ -28,6 +30,7 @@ ReportController::ReportController(AppContext &ctx, GuiServices &services, Edito
     connect(actions.filePrintToFile, &QAction::triggered, this, &ReportController::printToFile);
     connect(actions.fileExportPdf, &QAction::triggered, this, &ReportController::exportPdf);
     connect(actions.helpContents, &QAction::triggered, this, &ReportController::showHelp);
+    connect(actions.helpPortDiagnosis, &QAction::triggered, this, &ReportController::showPortDiagnosis);
     connect(actions.helpAbout, &QAction::triggered, this, &ReportController::showAbout);
 }
 
@@ -84,6 +87,28 @@ void ReportController::exportPdf() {
                         FileProblemText(tr("FileSave Error!!").toStdString(), path.toStdString(), *fault),
                         ctx_.TitleText);
     }
+}
+
+void ReportController::showPortDiagnosis() {
+    if (!services_.diagnosePorts) {
+        return;
+    }
+    const int number = StoredPortNumber(ctx_.store);
+    const auto devices =
+        services_.describePorts && number >= 1 ? services_.describePorts(number) : std::vector<std::string>{};
+    const std::string chosen = number >= 1 && devices.size() >= static_cast<std::size_t>(number)
+                                   ? devices[static_cast<std::size_t>(number) - 1]
+                                   : std::string();
+    ctx_.ui.setBusyPointer(true);
+    const std::string report = services_.diagnosePorts(chosen);
+    ctx_.ui.setBusyPointer(false);
+    // The report's words are the port doctor's, as klt-cli doctor prints them.
+    ShowText(view_.dialogParent(), "frmPortDiagnosis", tr("Port Diagnosis"),
+             chosen.empty() ? tr("The serial ports of this computer:")
+                            : tr("COM%1 is %2. The serial ports of this computer:")
+                                  .arg(number)
+                                  .arg(QString::fromStdString(chosen)),
+             QString::fromStdString(report));
 }
 
 void ReportController::showAbout() {

@@ -21,6 +21,7 @@ public:
     void printToFile();
     void exportPdf();
     void showAbout();
+    void showPortDiagnosis();
     void showHelp();
 
 private:

@@ -1,5 +1,7 @@
 #include "qt/port_problem.h"
 
+#include "qt/device_holders.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -9,41 +11,6 @@
 #include <vector>
 
 namespace klt {
-
-namespace {
-
-// The processes other than this one that have the device open, as "name (process N)", joined.
-std::string Holders(const std::filesystem::path &device) {
-    std::error_code error;
-    const auto target = std::filesystem::canonical(device, error);
-    if (error) {
-        return {};
-    }
-    const std::string self = std::to_string(::getpid());
-    std::string holders;
-    for (std::filesystem::directory_iterator process("/proc", error), end; !error && process != end;
-         process.increment(error)) {
-        const std::string pid = process->path().filename().string();
-        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == self) {
-            continue;
-        }
-        std::error_code denied;
-        for (std::filesystem::directory_iterator fd(process->path() / "fd", denied), last;
-             !denied && fd != last; fd.increment(denied)) {
-            std::error_code unreadable;
-            if (std::filesystem::read_symlink(fd->path(), unreadable) == target) {
-                std::string name;
-                std::getline(std::ifstream(process->path() / "comm"), name);
-                holders += (holders.empty() ? "" : " and ") +
-                           (name.empty() ? std::string("a program") : name) + " (process " + pid + ")";
-                break;
-            }
-        }
-    }
-    return holders;
-}
-
-} // namespace
 
 DeviceFacts InspectDevice(const std::string &device) {
     DeviceFacts facts;
@@ -64,7 +31,9 @@ DeviceFacts InspectDevice(const std::string &device) {
     std::vector<char> names(16384);
     const bool named = ::getgrgid_r(info.st_gid, &entry, names.data(), names.size(), &owner) == 0;
     facts.group = named && owner != nullptr ? owner->gr_name : std::to_string(info.st_gid);
-    facts.holder = Holders(device);
+    for (const std::string &holder : ProcessesHolding(device)) {
+        facts.holder += (facts.holder.empty() ? "" : " and ") + holder;
+    }
     return facts;
 }
 

@@ -126,5 +126,27 @@ TEST(LinkEndToEnd, ANonexistentPortSaysSo) {
     EXPECT_TRUE(result.err.starts_with("Port Inicialize Error!!: ")) << result.err;
 }
 
+// klt-cli doctor on the simulated radio's pseudo-terminal: usable, served by the simulator, and a radio
+// answers the wake-up; once the simulator is gone, the port is missing and the exit status says so.
+TEST(LinkEndToEnd, DoctorFindsTheSimulatedRadioAndThenItsAbsence) {
+    test::TempFolder folder;
+    const auto link = folder.path() / "radio";
+    const auto report = folder.path() / "report.txt";
+    {
+        Simulator sim(link, {"--model", "1"});
+        ASSERT_TRUE(sim.ready());
+        const auto result = Cli(folder, "doctor --port " + link.string() + " --probe >" + report.string());
+        EXPECT_EQ(result.status, 0) << result.err;
+        const std::string said = test::ReadFile(report);
+        EXPECT_NE(said.find("pseudo-terminal"), std::string::npos) << said;
+        EXPECT_NE(said.find("served:  by klt-radio-sim"), std::string::npos) << said;
+        EXPECT_NE(said.find("radio:   a radio answered the wake-up"), std::string::npos) << said;
+        sim.stop();
+    }
+    const auto result = Cli(folder, "doctor --port " + link.string() + " >" + report.string());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(test::ReadFile(report).find("missing: no such device"), std::string::npos);
+}
+
 } // namespace
 } // namespace klt

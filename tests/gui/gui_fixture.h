@@ -87,7 +87,12 @@ struct Gui {
                 devices[2] = "/dev/ttyUSB0";
             }
             return devices;
+        },
+        [this](const std::string &chosen) {
+            diagnosedFor = chosen;
+            return std::string("/dev/ttyUSB0\n  verdict: usable\n");
         }};
+    std::string diagnosedFor; // the device the port doctor was asked about first
     std::unique_ptr<MainWindow> window;
     // While a transfer runs on its worker: the first time the condition holds as the link takes a
     // byte or waits on the line, the action runs on the window's thread while the worker waits.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -456,6 +457,25 @@ TEST(Preferences, KeptUnderTheProgramTitle) {
     EXPECT_EQ(QtSettingsStore("KLT Programmer").get("ComPath", "ComNum", "1"), "3");
     EXPECT_NE(test::ReadFile(folder.path() / "KLT Programmer" / "KLT Programmer.conf").find("ComNum=3"),
               std::string::npos);
+}
+
+// Help > Port Diagnosis shows the port doctor's report, asked first about the port the user chose.
+TEST(Help, PortDiagnosisShowsTheDoctorsReportOnTheChosenPort) {
+    Gui gui;
+    gui.store.put("ComPath", "ComNum", "3");
+    QString shown, intro;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "frmPortDiagnosis");
+        shown = dialog->findChild<QPlainTextEdit *>("frmPortDiagnosisText")->toPlainText();
+        intro = dialog->findChild<QLabel *>()->text();
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    gui.find("mnuHelpPortDiagnosis")->trigger();
+    EXPECT_EQ(gui.diagnosedFor, "/dev/ttyUSB0");
+    EXPECT_EQ(shown, "/dev/ttyUSB0\n  verdict: usable\n");
+    EXPECT_EQ(intro, "COM3 is /dev/ttyUSB0. The serial ports of this computer:");
 }
 
 TEST(Help, WithoutAHelpFileItSaysSo) {

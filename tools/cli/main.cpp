@@ -78,6 +78,11 @@ const std::vector<Verb> &Verbs() {
          RunBackups},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
+        {"doctor", "doctor [--port DEVICE] [--probe]",
+         "say for each serial port (or the one named) whether this user can use it, and what to do when not: "
+         "the adapter, its owner and group, the group to join, programs holding it, services that take "
+         "adapters away; --probe: whether a radio answers the wake-up (exit 0 when a port is usable)",
+         RunDoctor},
     };
     return kVerbs;
 }

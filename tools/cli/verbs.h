@@ -37,5 +37,6 @@ int RunImport(const std::vector<std::string> &args);
 int RunDiff(const std::vector<std::string> &args);
 int RunCheck(const std::vector<std::string> &args);
 int RunBackups(const std::vector<std::string> &args);
+int RunDoctor(const std::vector<std::string> &args);
 
 } // namespace klt::cli
