@@ -1,5 +1,6 @@
 #include "app/backups.h"
 
+#include "base/local_time.h"
 #include "base/user_data_folder.h"
 #include "files/hex_file.h"
 #include "model/image_mapping.h"
@@ -122,9 +123,7 @@ std::optional<fs::path> KeepBackup(const fs::path &folder, const RadioImage &ima
     }
     std::error_code error;
     fs::create_directories(folder, error);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
+    const std::tm local = LocalTime(when);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string kind = beforeClear ? std::string(kBefore) + ClearAreaName(*beforeClear) : std::string();

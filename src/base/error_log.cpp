@@ -1,18 +1,21 @@
 #include "base/error_log.h"
 
+#include "base/local_time.h"
 #include "base/user_data_folder.h"
 
 #include <ctime>
 #include <fstream>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace klt {
 
 std::string ErrorLogLine(std::chrono::system_clock::time_point when, const std::string &operation,
                          const std::string &failureText) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
+    const std::tm local = LocalTime(when);
     char date[32];
     char time[32];
     std::strftime(date, sizeof date, "%Y-%m-%d", &local);
@@ -21,7 +24,12 @@ std::string ErrorLogLine(std::chrono::system_clock::time_point when, const std::
 }
 
 std::filesystem::path ErrorLog::path() const {
-    if (::access(programFolder_.c_str(), W_OK) == 0) {
+#ifdef _WIN32
+    const bool writable = ::_waccess(programFolder_.c_str(), 2) == 0;
+#else
+    const bool writable = ::access(programFolder_.c_str(), W_OK) == 0;
+#endif
+    if (writable) {
         return programFolder_ / "err.log";
     }
     const auto folder = UserDataFolder(programTitle_);

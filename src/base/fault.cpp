@@ -13,7 +13,9 @@ Fault LogFault(int error) {
         return {53, "File not found"};
     case ENOSPC:
     case EFBIG:
+#ifdef EDQUOT // a quota: not on every system
     case EDQUOT:
+#endif
         return {61, "Disk full"};
     case EACCES:
     case EPERM:
