@@ -1,4 +1,5 @@
 #include "files/atomic_write.h"
+#include "files/atomic_write_parts.h"
 
 #include <cerrno>
 #include <csignal>
@@ -13,8 +14,6 @@
 namespace klt {
 
 namespace {
-
-constexpr int kMaxLinkHops = 40;
 
 mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
@@ -67,31 +66,6 @@ bool WriteAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-struct ResolvedPath {
-    std::filesystem::path file;
-    std::optional<Fault> fault; // a loop of links, or a link that cannot be read
-};
-
-// The file a path names in the end, its symbolic links followed.
-ResolvedPath ResolveLinks(std::filesystem::path path) {
-    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
-            return {path, std::nullopt};
-        }
-        const auto target = std::filesystem::read_symlink(path, error);
-        if (error) {
-            return {path, FaultFromErrno(error.value())};
-        }
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return {path, FaultFromErrno(ELOOP)};
-}
-
-std::filesystem::path FolderOf(const std::filesystem::path &file) {
-    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
 // A rename is durable only once the folder that holds the name is.
@@ -158,18 +132,6 @@ std::optional<Fault> TargetFault(const std::filesystem::path &file, struct stat 
 // A rename would drop the file's other names, or give another user's file to this one.
 bool MustRewriteInPlace(const struct stat &existing) {
     return existing.st_nlink > 1 || (::geteuid() != 0 && existing.st_uid != ::geteuid());
-}
-
-// The trial files of one target share a prefix made from its name (a short one, so that a target name
-// of any legal length works), so that the next save finds those a killed save left behind.
-std::string TrialPrefix(const std::filesystem::path &file) {
-    std::uint32_t hash = 2166136261u; // FNV-1a
-    for (const char c : file.filename().string()) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    }
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%08x", hash);
-    return std::string(".klt-save-") + hex + "-";
 }
 
 // Removes this user's trial files of the target that no running save holds.
