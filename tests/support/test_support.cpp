@@ -1,23 +1,28 @@
 #include "support/test_support.h"
 
 #include <clocale>
-#include <csignal>
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace klt::test {
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "klt-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
+    // A name no other folder has: made, not found, so that two tests never share one.
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "klt-test-%08x", static_cast<unsigned>(entropy()));
+        const auto candidate = std::filesystem::temp_directory_path() / name;
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) {
+            path_ = candidate;
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -36,36 +41,6 @@ std::string ReadFile(const std::filesystem::path &path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-int AsUser(unsigned uid, unsigned gid, const std::function<int()> &f) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(gid) != 0 || ::setuid(uid) != 0) {
-            ::_exit(100);
-        }
-        ::_exit(f());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-FileSizeLimit::FileSizeLimit(unsigned long long bytes) {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    saved_ = limit.rlim_cur;
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = saved_;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, handler_);
 }
 
 DecimalCommaLocale::DecimalCommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {

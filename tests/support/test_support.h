@@ -87,6 +87,7 @@ private:
 
 std::string ReadFile(const std::filesystem::path &path);
 
+#ifndef _WIN32
 // Runs f in a child process as the user and group given (the administrator's tests of what another
 // user may do) and gives its exit status; -1 when it did not end normally, 100 when the switch failed.
 int AsUser(unsigned uid, unsigned gid, const std::function<int()> &f);
@@ -104,6 +105,7 @@ private:
     unsigned long long saved_ = 0;
     void (*handler_)(int) = nullptr;
 };
+#endif
 
 // The C library's locale set to a decimal-comma one (as a German desktop sets it) for one scope. ok()
 // is false when the system lacks it: scripts/install-deps generates it.
