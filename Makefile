@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 # ON (as CI sets it) makes every compiler warning of the build an error.
 WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install package test-package test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install package test-package test-windows test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -47,6 +47,21 @@ package: build
 	cd $(BUILD) && rm -f klt-programmer_*.deb && cpack
 test-package: package
 	bash tests/install/package_test.sh $(BUILD) .
+
+# Everything below Qt and its tests, cross-built for 64-bit Windows with mingw-w64 and run under wine;
+# GoogleTest is built for it from Debian's sources.
+WINDOWS_BUILD ?= build-windows
+WINDOWS_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
+test-windows:
+	@bash scripts/install-deps --windows
+	cmake -S /usr/src/googletest -B $(WINDOWS_BUILD)/googletest -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) -DCMAKE_INSTALL_PREFIX=$(abspath $(WINDOWS_BUILD))/googletest-root
+	cmake --build $(WINDOWS_BUILD)/googletest -j $(JOBS) --target install
+	cmake -S . -B $(WINDOWS_BUILD)/core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLT_CORE_ONLY=ON \
+		-DKLT_WERROR=$(WERROR) -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
+		-DGTest_DIR=$(abspath $(WINDOWS_BUILD))/googletest-root/lib/cmake/GTest
+	cmake --build $(WINDOWS_BUILD)/core -j $(JOBS)
+	WINEDEBUG=-all ctest --test-dir $(WINDOWS_BUILD)/core --output-on-failure -j $(TEST_JOBS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'

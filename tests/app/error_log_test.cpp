@@ -41,9 +41,15 @@ TEST(ErrorLog, AnUnwritableLogIsSilent) {
 // An installed program's folder is not the user's to write: the log goes to the per-user data folder.
 TEST(ErrorLog, GoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
     test::TempFolder data;
-    const char *before = std::getenv("XDG_DATA_HOME");
+    // The variable that names the per-user data folder on this system.
+#ifdef _WIN32
+    const char *variable = "LOCALAPPDATA";
+#else
+    const char *variable = "XDG_DATA_HOME";
+#endif
+    const char *before = std::getenv(variable);
     const std::string kept = before != nullptr ? before : "";
-    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    test::SetEnvironment(variable, data.path().string());
     const ErrorLog log(true, data.path() / "no-such-program-folder", "KLT Programmer");
     log.append("frmRadio.PortOpen", Fault{8002, "Invalid port number"});
     const auto expected = data.path() / "KLT Programmer" / "err.log";
@@ -51,9 +57,9 @@ TEST(ErrorLog, GoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
     EXPECT_NE(test::ReadFile(expected).find("frmRadio.PortOpen -> 8002Invalid port number"),
               std::string::npos);
     if (before != nullptr) {
-        ::setenv("XDG_DATA_HOME", kept.c_str(), 1);
+        test::SetEnvironment(variable, kept);
     } else {
-        ::unsetenv("XDG_DATA_HOME");
+        test::SetEnvironment(variable, std::nullopt);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -36,6 +37,18 @@ std::filesystem::path TempFolder::write(const std::string &name, const std::stri
     return file;
 }
 
+void SetEnvironment(const std::string &name, const std::optional<std::string> &value) {
+#ifdef _WIN32
+    ::_putenv_s(name.c_str(), value ? value->c_str() : ""); // an empty value removes it
+#else
+    if (value) {
+        ::setenv(name.c_str(), value->c_str(), 1);
+    } else {
+        ::unsetenv(name.c_str());
+    }
+#endif
+}
+
 std::string ReadFile(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
@@ -44,7 +57,13 @@ std::string ReadFile(const std::filesystem::path &path) {
 }
 
 DecimalCommaLocale::DecimalCommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
-    ok_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    // The same locale by the names the C libraries of Linux and Windows give it.
+    for (const char *name : {"de_DE.UTF-8", "de-DE", "German_Germany.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            ok_ = true;
+            return;
+        }
+    }
 }
 
 DecimalCommaLocale::~DecimalCommaLocale() {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,9 @@ private:
 };
 
 std::string ReadFile(const std::filesystem::path &path);
+
+// Sets an environment variable, or removes it (nothing), on any system.
+void SetEnvironment(const std::string &name, const std::optional<std::string> &value);
 
 #ifndef _WIN32
 // Runs f in a child process as the user and group given (the administrator's tests of what another
