@@ -48,20 +48,23 @@ package: build
 test-package: package
 	bash tests/install/package_test.sh $(BUILD) .
 
-# Everything below Qt and its tests, cross-built for 64-bit Windows with mingw-w64 and run under wine;
-# GoogleTest is built for it from Debian's sources.
-WINDOWS_BUILD ?= build-windows
+# Everything below Qt, klt-cli on the Win32 serial port and their tests, cross-built for 64-bit Windows
+# with mingw-w64 (CMakePresets.json: windows-core-cross) and run under wine in a wine prefix of the build's
+# own; GoogleTest is built for it from Debian's sources. klt-cli.exe is compared with the Linux build's
+# and talks to its simulated radio through a COM port.
+WINDOWS_BUILD := build-windows
 WINDOWS_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
-test-windows:
+WINE_ENV := WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+test-windows: configure
 	@bash scripts/install-deps --windows
+	cmake --build $(BUILD) -j $(JOBS) --target klt-cli klt-radio-sim model_files
 	cmake -S /usr/src/googletest -B $(WINDOWS_BUILD)/googletest -G Ninja -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) -DCMAKE_INSTALL_PREFIX=$(abspath $(WINDOWS_BUILD))/googletest-root
+		-DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) -DCMAKE_INSTALL_PREFIX=$(CURDIR)/$(WINDOWS_BUILD)/googletest-root
 	cmake --build $(WINDOWS_BUILD)/googletest -j $(JOBS) --target install
-	cmake -S . -B $(WINDOWS_BUILD)/core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLT_CORE_ONLY=ON \
-		-DKLT_WERROR=$(WERROR) -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) \
-		-DGTest_DIR=$(abspath $(WINDOWS_BUILD))/googletest-root/lib/cmake/GTest
-	cmake --build $(WINDOWS_BUILD)/core -j $(JOBS)
-	WINEDEBUG=-all ctest --test-dir $(WINDOWS_BUILD)/core --output-on-failure -j $(TEST_JOBS)
+	cmake --preset windows-core-cross -DKLT_WERROR=$(WERROR) -DKLT_LINUX_BIN_DIR=$(abspath $(BUILD))/bin
+	$(WINE_ENV) wineboot --init >/dev/null 2>&1
+	$(WINE_ENV) cmake --build --preset windows-core-cross -j $(JOBS)
+	$(WINE_ENV) ctest --preset windows-core-cross -j $(TEST_JOBS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'
@@ -99,7 +102,7 @@ analyse: build
 		|| { echo 'a suppression above names no check or gives no reason'; exit 1; }
 	cppcheck --quiet --error-exitcode=1 --std=c++20 --enable=warning,performance,portability \
 		--library=qt --library=googletest --library=posix --inline-suppr -I src \
-		-i $(BUILD) -i $(SANITIZE_BUILD) -i $(FUZZ_BUILD) --template=gcc .
+		-i $(BUILD) -i $(SANITIZE_BUILD) -i $(FUZZ_BUILD) -i $(WINDOWS_BUILD) --template=gcc .
 	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet -extra-arg=-Wno-error -header-filter=$(ANALYSE_HEADERS) $(ANALYSE_SOURCES)
 
 # Each fuzz target explores for FUZZ_SECONDS with libFuzzer (clang), from its committed seed corpus.

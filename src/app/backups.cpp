@@ -100,7 +100,12 @@ fs::path BackupFolder(const std::string &programTitle) {
 }
 
 std::string BackupPlaceText(const fs::path &folder) {
-    return folder.empty() ? "nowhere: neither XDG_DATA_HOME nor HOME is set" : folder.string();
+#ifdef _WIN32
+    constexpr const char *kNowhere = "nowhere: LOCALAPPDATA is not set";
+#else
+    constexpr const char *kNowhere = "nowhere: neither XDG_DATA_HOME nor HOME is set";
+#endif
+    return folder.empty() ? kNowhere : folder.string();
 }
 
 std::optional<std::string> BackupFolderProblem(const fs::path &folder) {

@@ -2,7 +2,7 @@
 
 #include "app/program_folder.h"
 #include "qt/port_devices.h"
-#include "qt/port_doctor.h"
+#include "qt/port_diagnosis.h"
 #include "qt/qt_serial_port.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QUrl>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace klt {
@@ -37,15 +36,7 @@ DesktopServices::DesktopServices(const SettingsStore &store)
                     return dialog.exec() == QDialog::Accepted;
                 },
                 [&store](int count) { return ResolvePortDevices(count, store); },
-                [](const std::string &chosen) {
-                    const SystemView system;
-                    std::vector<std::string> devices = ListSerialDevices(system);
-                    if (!chosen.empty() &&
-                        std::find(devices.begin(), devices.end(), chosen) == devices.end()) {
-                        devices.insert(devices.begin(), chosen);
-                    }
-                    return DoctorReportText(ExaminePorts(devices, system, ThisUser()));
-                }} {}
+                [](const std::string &chosen) { return PortDiagnosisText(chosen); }} {}
 
 namespace {
 

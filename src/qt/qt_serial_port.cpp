@@ -1,9 +1,7 @@
 #include "qt/qt_serial_port.h"
 
+#include "link/line_settings.h"
 #include "qt/port_problem.h"
-
-#include <sstream>
-#include <vector>
 
 namespace klt {
 
@@ -31,25 +29,18 @@ Fault PortError(const QSerialPort &port) {
 } // namespace
 
 bool ApplyLineSettings(QSerialPort &port, const std::string &settings) {
-    std::vector<std::string> parts;
-    std::stringstream in(settings);
-    for (std::string part; std::getline(in, part, ',');) {
-        parts.push_back(part);
-    }
-    if (parts.size() != 4) {
+    const auto line = ParseLineSettings(settings);
+    if (!line) {
         return false;
     }
-    const int baud = std::atoi(parts[0].c_str());
-    const char parity = parts[1].empty() ? ' ' : parts[1][0];
-    const int bits = std::atoi(parts[2].c_str());
-    const auto parityMode = parity == 'N'   ? QSerialPort::NoParity
-                            : parity == 'E' ? QSerialPort::EvenParity
-                            : parity == 'O' ? QSerialPort::OddParity
-                            : parity == 'M' ? QSerialPort::MarkParity
-                                            : QSerialPort::SpaceParity;
-    return baud > 0 && bits >= 5 && bits <= 8 && port.setBaudRate(baud) && port.setParity(parityMode) &&
-           port.setDataBits(static_cast<QSerialPort::DataBits>(bits)) &&
-           port.setStopBits(parts[3] == "2" ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+    const auto parityMode = line->parity == 'N'   ? QSerialPort::NoParity
+                            : line->parity == 'E' ? QSerialPort::EvenParity
+                            : line->parity == 'O' ? QSerialPort::OddParity
+                            : line->parity == 'M' ? QSerialPort::MarkParity
+                                                  : QSerialPort::SpaceParity;
+    return port.setBaudRate(line->baud) && port.setParity(parityMode) &&
+           port.setDataBits(static_cast<QSerialPort::DataBits>(line->dataBits)) &&
+           port.setStopBits(line->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
            port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
@@ -86,9 +77,8 @@ std::string QtSerialPort::settings() const {
                         : port_.parity() == QSerialPort::OddParity  ? 'O'
                         : port_.parity() == QSerialPort::MarkParity ? 'M'
                                                                     : 'S';
-    return std::to_string(port_.baudRate()) + "," + parity + "," +
-           std::to_string(static_cast<int>(port_.dataBits())) + "," +
-           (port_.stopBits() == QSerialPort::TwoStop ? "2" : "1");
+    return LineSettingsText({static_cast<int>(port_.baudRate()), parity, static_cast<int>(port_.dataBits()),
+                             port_.stopBits() == QSerialPort::TwoStop ? 2 : 1});
 }
 
 void QtSerialPort::ThrowOnFault() {

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <iostream>
 #include <thread>
-#include <unistd.h>
 
 namespace klt::cli {
 
@@ -46,7 +45,7 @@ Answer CliUi::question(MessageIcon icon, const std::string &text, const std::str
 }
 
 void CliUi::progress(int percent) {
-    if (percent != lastProgress_ && ::isatty(STDERR_FILENO)) {
+    if (percent != lastProgress_ && StandardErrorIsTerminal()) {
         std::cerr << '\r' << percent << "% " << std::flush;
         lastProgress_ = percent;
     }

@@ -10,6 +10,10 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace klt::cli {
 
@@ -154,6 +158,10 @@ int Run(const std::vector<std::string> &args) {
 } // namespace klt::cli
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The verbs print the same bytes as on other systems: the report's CR LF must not become CR CR LF.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+#endif
     klt::LetWritesPastTheSizeLimitFail();
     try {
         return klt::cli::Run({argv + 1, argv + argc});

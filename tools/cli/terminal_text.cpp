@@ -1,6 +1,11 @@
 #include "terminal_text.h"
 
 #include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace klt::cli {
 
@@ -48,6 +53,14 @@ std::string ForTerminal(const std::string &text) {
         }
     }
     return out + Printable(line);
+}
+
+bool StandardErrorIsTerminal() {
+#ifdef _WIN32
+    return ::_isatty(::_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) != 0;
+#endif
 }
 
 } // namespace klt::cli

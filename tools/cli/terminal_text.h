@@ -13,4 +13,7 @@ std::string Printable(const std::string &text);
 // A message for a terminal: its CR LF or CR line ends become LF, every line made printable.
 std::string ForTerminal(const std::string &text);
 
+// Whether standard error is a terminal, where progress may redraw its line.
+bool StandardErrorIsTerminal();
+
 } // namespace klt::cli

@@ -35,7 +35,8 @@ int RunInfo(const std::vector<std::string> &argv) {
     }
     const std::string &path = args.positional.front();
     if (const auto fault = NotARegularFile(path)) {
-        std::cerr << "info: FileRead Error!! (" << Printable(path) << ": " << Printable(ReasonText(*fault)) << ")\n";
+        std::cerr << "info: FileRead Error!! (" << Printable(path) << ": " << Printable(ReasonText(*fault))
+                  << ")\n";
         return kExitFailed;
     }
     std::ifstream in(path, std::ios::binary);

@@ -8,11 +8,9 @@
 #include "files/hex_file.h"
 #include "interrupt_watch.h"
 #include "model/configuration_check.h"
-#include "qt/qt_serial_port.h"
+#include "system_port.h"
 #include "terminal_text.h"
 #include "verbs.h"
-
-#include <QCoreApplication>
 
 #include <array>
 #include <chrono>
@@ -34,17 +32,11 @@ OptionTable LinkOptions() {
 bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
               TransferOptions options = {}) {
     InterruptWatch watch(session.ctx.Cancel);
-    int argc = 1;
-    char name[] = "klt-cli";
-    char *argv[] = {name, nullptr};
-    const QCoreApplication application(argc, argv);
-    const std::string device = *args.value("--port");
-    // NOLINTNEXTLINE(performance-no-automatic-move): each open asks again, so the name stays and is copied
-    QtSerialPort port([device](int) { return device; });
+    const auto port = MakeSystemPort(*args.value("--port"));
     SteadyLinkClock clock;
     options.verify = !args.has("--no-verify");
     options.identity = !args.has("--force");
-    const Outcome outcome = RunTransferCommand(session.ctx, port, clock, operation, options);
+    const Outcome outcome = RunTransferCommand(session.ctx, port->port(), clock, operation, options);
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }

@@ -69,8 +69,8 @@ int RunImport(const std::vector<std::string> &argv) {
     }
     const WholeFile text = ReadWholeFile(csv);
     if (text.fault) {
-        std::cerr << "klt-cli import: cannot read " << Printable(csv) << ": " << Printable(ReasonText(*text.fault))
-                  << '\n';
+        std::cerr << "klt-cli import: cannot read " << Printable(csv) << ": "
+                  << Printable(ReasonText(*text.fault)) << '\n';
         return kExitFailed;
     }
     if (const auto problem = ImportCsvTable(session->ctx.Config, table, text.bytes)) {
