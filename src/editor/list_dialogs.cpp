@@ -20,15 +20,19 @@ class ListDialogs {
     Q_DECLARE_TR_FUNCTIONS(klt::ListDialogs)
 };
 
-void ShowText(QWidget *parent, const char *name, const QString &title, const QString &intro,
-              const QString &text) {
+namespace {
+
+// A read-only text in a fixed font under a line that introduces it, with OK; the text's view is named
+// for the screen reader by the dialog's title and reached from the introduction's buddy.
+void ShowTextDialog(QWidget *parent, const QString &dialogName, const QString &viewName, const QString &title,
+                    const QString &intro, const QString &text, QSize size) {
     QDialog dialog(parent);
-    dialog.setObjectName(name);
+    dialog.setObjectName(dialogName);
     dialog.setWindowTitle(title);
-    dialog.resize(720, 460);
+    dialog.resize(size);
     auto *label = new QLabel(intro, &dialog);
     auto *view = new QPlainTextEdit(&dialog);
-    view->setObjectName(QString(name) + "Text");
+    view->setObjectName(viewName);
     view->setAccessibleName(title);
     view->setReadOnly(true);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -44,34 +48,24 @@ void ShowText(QWidget *parent, const char *name, const QString &title, const QSt
     dialog.exec();
 }
 
+} // namespace
+
+void ShowText(QWidget *parent, const char *name, const QString &title, const QString &intro,
+              const QString &text) {
+    ShowTextDialog(parent, name, QString(name) + "Text", title, intro, text, {720, 460});
+}
+
 void ShowDifferences(QWidget *parent, const QString &title, const std::vector<std::string> &lines) {
-    QDialog dialog(parent);
-    dialog.setObjectName("frmCompare");
-    dialog.setWindowTitle(title);
-    dialog.resize(640, 420);
-    auto *summary = new QLabel(
+    const QString summary =
         lines.empty() ? ListDialogs::tr("No setting differs.")
                       : ListDialogs::tr("%1 settings differ: [Section] Key: value here -> value in the file")
-                            .arg(lines.size()),
-        &dialog);
-    auto *list = new QPlainTextEdit(&dialog);
-    list->setObjectName("txtCompare");
-    list->setReadOnly(true);
-    list->setLineWrapMode(QPlainTextEdit::NoWrap);
-    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+                            .arg(lines.size());
     QString text;
     // The lines name the settings files' sections and keys: they stay as the files write them.
     for (const auto &line : lines) {
         text += QString::fromStdString(line) + '\n';
     }
-    list->setPlainText(text);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(summary);
-    layout->addWidget(list, 1);
-    layout->addWidget(buttons);
-    dialog.exec();
+    ShowTextDialog(parent, "frmCompare", "txtCompare", title, summary, text, {640, 420});
 }
 
 BackupChoice ChooseBackup(QWidget *parent, const std::vector<BackupInfo> &backups) {

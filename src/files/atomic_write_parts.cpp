@@ -13,6 +13,9 @@ constexpr int kMaxLinkHops = 40;
 } // namespace
 
 ResolvedPath ResolveLinks(std::filesystem::path path) {
+    // Windows' file replacement takes only its own separators ("C:/boats/radio.dat" fails to replace,
+    // though it opens): the path is written the system's way before it is used.
+    path.make_preferred();
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
@@ -23,6 +26,7 @@ ResolvedPath ResolveLinks(std::filesystem::path path) {
             return {path, FaultFromErrno(error.value())};
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
+        path.make_preferred();
     }
     return {path, FaultFromErrno(static_cast<int>(std::errc::too_many_symbolic_link_levels))};
 }
@@ -39,6 +43,11 @@ std::string TrialPrefix(const std::filesystem::path &file) {
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08x", hash);
     return std::string(".klt-save-") + hex + "-";
+}
+
+void NoteContentKeptIn(Fault &fault, const std::string &trialPath) {
+    fault.description += " (the new content is kept in " + trialPath + ")";
+    fault.reason = ReasonText(fault) + "; the new content is kept in " + trialPath;
 }
 
 } // namespace klt

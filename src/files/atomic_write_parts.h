@@ -24,4 +24,7 @@ std::filesystem::path FolderOf(const std::filesystem::path &file);
 // of any legal length works), so that the next save finds those a killed save left behind.
 std::string TrialPrefix(const std::filesystem::path &file);
 
+// A rewrite in place that failed half way: the fault says where the complete new content is kept.
+void NoteContentKeptIn(Fault &fault, const std::string &trialPath);
+
 } // namespace klt

@@ -182,8 +182,7 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
         auto fault = WriteInPlace(file, bytes);
         if (fault) {
             temporary.keep();
-            fault->description += " (the new content is kept in " + temporary.path() + ")";
-            fault->reason = ReasonText(*fault) + "; the new content is kept in " + temporary.path();
+            NoteContentKeptIn(*fault, temporary.path());
             return fault;
         }
         RemoveStaleTrials(FolderOf(file), prefix);

@@ -162,7 +162,12 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
     if (resolved.fault) {
         return resolved.fault;
     }
-    const std::filesystem::path &file = resolved.file;
+    // The file replacement wants the folder spelt out: a bare "radio.dat" would not be replaced.
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::absolute(resolved.file, error);
+    if (error) {
+        file = resolved.file;
+    }
     bool replacing = false;
     if (auto fault = TargetFault(file, replacing)) {
         return fault;
@@ -189,8 +194,7 @@ std::optional<Fault> WriteFileAtomically(const std::filesystem::path &target, st
         auto fault = WriteInPlace(file, bytes);
         if (fault) {
             kept = true;
-            fault->description += " (the new content is kept in " + trial.path.string() + ")";
-            fault->reason = ReasonText(*fault) + "; the new content is kept in " + trial.path.string();
+            NoteContentKeptIn(*fault, trial.path.string());
         }
         removeTrial();
         if (!fault) {

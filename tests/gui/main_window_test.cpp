@@ -478,6 +478,35 @@ TEST(Help, PortDiagnosisShowsTheDoctorsReportOnTheChosenPort) {
     EXPECT_EQ(intro, "COM3 is /dev/ttyUSB0. The serial ports of this computer:");
 }
 
+// Compare lists each setting the saved file holds otherwise, in a text a screen reader finds by name.
+TEST(Files, CompareListsTheSettingsThatDifferFromAFile) {
+    Gui gui;
+    const QString path = QString::fromStdString((gui.folder.path() / "boat.dat").string());
+    gui.files.answers = {path};
+    gui.find("mnuFileSave")->trigger();
+    gui.ctx.Config.Usa[32].ChTag = "HARBOUR";
+    QString title, summary, shown, name;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "frmCompare");
+        title = dialog->windowTitle();
+        const auto *view = dialog->findChild<QPlainTextEdit *>("txtCompare");
+        shown = view->toPlainText();
+        name = view->accessibleName();
+        const auto *label = dialog->findChild<QLabel *>();
+        summary = label->text();
+        EXPECT_EQ(label->buddy(), view);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    gui.files.answers = {path};
+    gui.find("mnuFileCompare")->trigger();
+    EXPECT_EQ(title, "Compare with boat.dat");
+    EXPECT_EQ(name, title);
+    EXPECT_EQ(summary, "1 settings differ: [Section] Key: value here -> value in the file");
+    EXPECT_TRUE(shown.contains("HARBOUR -> DISTRESS")) << shown.toStdString();
+}
+
 TEST(Help, WithoutAHelpFileItSaysSo) {
     Gui gui;
     gui.find("mnuHelpContents")->trigger();

@@ -72,6 +72,10 @@ if grep -q "$(printf '\r\r')" "$work/win/report.out"; then fail "the report's li
 expect_status 0 win diff --model $model base.dat converted.hex
 expect_status 1 win diff --model $model base.dat edited.dat
 grep -q "HARBOUR" "$work/out" || fail "diff does not name the new station: $(cat "$work/out")"
+# A file written again by the same bare name is replaced.
+expect_status 0 win convert --model $model base.dat again.hex
+expect_status 0 win convert --model $model edited.dat again.hex
+expect_status 1 win diff --model $model base.dat again.hex
 expect_status 2 win new --model 99 -o x.dat
 expect_status 1 win info missing.hex
 
