@@ -190,18 +190,24 @@ bool FleetPhaseFinal(FleetPhase phase) {
            phase == FleetPhase::Skipped;
 }
 
+void RunOnStandardThreads(const std::vector<std::function<void()>> &work) {
+    std::vector<std::jthread> threads;
+    threads.reserve(work.size());
+    for (const auto &each : work) {
+        threads.emplace_back(each);
+    }
+}
+
 std::vector<FleetRadioState> RunFleet(const FleetJob &job, const FleetServices &services,
                                       CancelRequest &cancel) {
     std::vector<FleetRadioState> states(job.radios.size());
     std::mutex backups;
     const RadioRun run{job, services, cancel, backups};
-    {
-        std::vector<std::jthread> workers;
-        workers.reserve(job.radios.size());
-        for (std::size_t i = 0; i < job.radios.size(); ++i) {
-            workers.emplace_back([&run, &states, i] { states[i] = RunRadio(run, i); });
-        }
+    std::vector<std::function<void()>> work;
+    for (std::size_t i = 0; i < job.radios.size(); ++i) {
+        work.emplace_back([&run, &states, i] { states[i] = RunRadio(run, i); });
     }
+    services.runAtOnce(work);
     return states;
 }
 

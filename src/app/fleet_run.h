@@ -56,8 +56,16 @@ struct FleetLine {
     std::unique_ptr<LinkClock> clock;
 };
 
+// Runs every piece of work at once, each on a thread of its own, and returns when all are done.
+using RunAtOnce = std::function<void(const std::vector<std::function<void()>> &work)>;
+
+// The standard library's threads.
+void RunOnStandardThreads(const std::vector<std::function<void()>> &work);
+
 struct FleetServices {
     std::function<FleetLine(const std::string &port)> openLine;
+    // The threads the radios run on: the system's ports may want threads of their own kind (Qt's do).
+    RunAtOnce runAtOnce = RunOnStandardThreads;
     // Each change of a radio's state, called from that radio's thread.
     std::function<void(std::size_t radio, const FleetRadioState &state)> report;
 };

@@ -82,6 +82,16 @@ const std::vector<Verb> &Verbs() {
          RunBackups},
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
+        {"fleet",
+         "fleet --model N --plan PLAN.csv [--slow] [--force] [--no-verify] [--dry-run | --read] "
+         "[--program-folder "
+         "DIR] [--destination NAME | --no-destination] [--atis | --no-atis] BASE.dat|BASE.hex",
+         "program every radio of the plan at once (one row per radio: Port, Name, UserMMSI, AtisCode, "
+         "names), "
+         "each read and kept among the backups first, then programmed with the base and its own identity and "
+         "read back (--force: also radios that hold another MMSI); --dry-run: what each would get; --read: "
+         "keep every radio's memory, change none (BASE optional); exit 0 when every radio succeeded",
+         RunFleet},
         {"doctor", "doctor [--port DEVICE] [--probe]",
          "say for each serial port (or the one named) whether this user can use it, and what to do when not: "
          "the adapter, its owner and group, the group to join, programs holding it, services that take "

@@ -36,8 +36,9 @@ public:
 } // namespace
 
 std::string ProbeForRadio(const std::string &device) {
-    const auto system = MakeSystemPort(device);
-    SerialPort &port = system->port();
+    const auto ports = MakeSystemPorts();
+    const auto opened = ports->port(device);
+    SerialPort &port = *opened;
     ProbeUi ui;
     SteadyLinkClock clock;
     CancelRequest cancel;

@@ -1,4 +1,5 @@
 #include "qt/qt_serial_port.h"
+#include "qt/qt_threads.h"
 #include "system_port.h"
 
 #include <QCoreApplication>
@@ -8,26 +9,26 @@ namespace klt::cli {
 namespace {
 
 // QSerialPort wants an application object, though the command line runs no event loop.
-class QtSystemPort final : public SystemPort {
+class QtSystemPorts final : public SystemPorts {
 public:
-    explicit QtSystemPort(const std::string &device)
-        : application_(argc_, argv_),
-          // NOLINTNEXTLINE(performance-no-automatic-move): each open asks again, so the name stays
-          port_([device](int) { return device; }) {}
-    SerialPort &port() override { return port_; }
+    QtSystemPorts() : application_(argc_, argv_) {}
+    void runAtOnce(const std::vector<std::function<void()>> &work) override { RunOnQtThreads(work); }
+    std::unique_ptr<SerialPort> port(const std::string &device) override {
+        // Each open asks for the device again: the name is kept.
+        return std::make_unique<QtSerialPort>([device](int) { return device; });
+    }
 
 private:
     int argc_ = 1;
     char name_[8] = "klt-cli";
     char *argv_[2] = {name_, nullptr};
     QCoreApplication application_;
-    QtSerialPort port_;
 };
 
 } // namespace
 
-std::unique_ptr<SystemPort> MakeSystemPort(const std::string &device) {
-    return std::make_unique<QtSystemPort>(device);
+std::unique_ptr<SystemPorts> MakeSystemPorts() {
+    return std::make_unique<QtSystemPorts>();
 }
 
 } // namespace klt::cli

@@ -1,3 +1,4 @@
+#include "app/fleet_run.h"
 #include "system_port.h"
 #include "win32/win32_serial_port.h"
 
@@ -5,19 +6,18 @@ namespace klt::cli {
 
 namespace {
 
-class Win32SystemPort final : public SystemPort {
+class Win32SystemPorts final : public SystemPorts {
 public:
-    explicit Win32SystemPort(const std::string &device) : port_([device](int) { return device; }) {}
-    SerialPort &port() override { return port_; }
-
-private:
-    Win32SerialPort port_;
+    void runAtOnce(const std::vector<std::function<void()>> &work) override { RunOnStandardThreads(work); }
+    std::unique_ptr<SerialPort> port(const std::string &device) override {
+        return std::make_unique<Win32SerialPort>([device](int) { return device; });
+    }
 };
 
 } // namespace
 
-std::unique_ptr<SystemPort> MakeSystemPort(const std::string &device) {
-    return std::make_unique<Win32SystemPort>(device);
+std::unique_ptr<SystemPorts> MakeSystemPorts() {
+    return std::make_unique<Win32SystemPorts>();
 }
 
 } // namespace klt::cli

@@ -16,4 +16,11 @@ std::string ForTerminal(const std::string &text);
 // Whether standard error is a terminal, where progress may redraw its line.
 bool StandardErrorIsTerminal();
 
+// A terminal that takes no cursor movements: Windows' console before it was told to.
+#ifdef _WIN32
+inline constexpr bool kPlainTerminal = true;
+#else
+inline constexpr bool kPlainTerminal = false;
+#endif
+
 } // namespace klt::cli

@@ -32,11 +32,12 @@ OptionTable LinkOptions() {
 bool Transfer(CliSession &session, const ParsedArgs &args, Operation operation,
               TransferOptions options = {}) {
     InterruptWatch watch(session.ctx.Cancel);
-    const auto port = MakeSystemPort(*args.value("--port"));
+    const auto ports = MakeSystemPorts();
+    const auto port = ports->port(*args.value("--port"));
     SteadyLinkClock clock;
     options.verify = !args.has("--no-verify");
     options.identity = !args.has("--force");
-    const Outcome outcome = RunTransferCommand(session.ctx, port->port(), clock, operation, options);
+    const Outcome outcome = RunTransferCommand(session.ctx, *port, clock, operation, options);
     if (outcome == Outcome::Cancelled) {
         session.ui.message(MessageIcon::Warning, "Cancelled.", OperationCaption(operation));
     }

@@ -38,5 +38,6 @@ int RunDiff(const std::vector<std::string> &args);
 int RunCheck(const std::vector<std::string> &args);
 int RunBackups(const std::vector<std::string> &args);
 int RunDoctor(const std::vector<std::string> &args);
+int RunFleet(const std::vector<std::string> &args);
 
 } // namespace klt::cli

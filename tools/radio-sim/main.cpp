@@ -1,6 +1,7 @@
-// klt-radio-sim: a simulated radio on a pseudo-terminal.
+// klt-radio-sim: a simulated radio on a pseudo-terminal; with --count N, N radios in one process on
+// PATH.1 ... PATH.N, each with its own memory (--save FILE keeps each in FILE.1 ... FILE.N).
 //
-//   klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]
+//   klt-radio-sim --link PATH [--count N] [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]
 //                 [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]
 //                 [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]
 //                 [--drop-writes-at ADDR[,ADDR...]] [--flip-bit-at ADDR]
@@ -17,7 +18,9 @@
 #include "model/records.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -25,13 +28,17 @@
 #include <optional>
 #include <set>
 #include <sstream>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
 using klt::sim::SimulatedRadio;
 
 constexpr const char *kUsage =
-    "usage: klt-radio-sim --link PATH [--model N | --image FILE.hex] [--product CODE] [--save FILE.hex]\n"
+    "usage: klt-radio-sim --link PATH [--count N] [--model N | --image FILE.hex] [--product CODE] [--save "
+    "FILE.hex]\n"
     "                     [--log FILE] [--emulate-baud] [--slow] [--no-echo] [--no-acmd-reply] [--busy N]\n"
     "                     [--error-replies N] [--bad-checksum-at ADDR] [--hang-after N [--close-on-hang]]\n"
     "                     [--drop-writes-at ADDR[,ADDR...]] [--flip-bit-at ADDR]\n"
@@ -46,7 +53,7 @@ std::optional<Options> Parse(int argc, char **argv) {
     static const std::set<std::string> kWithValue = {
         "--link",         "--model", "--image",          "--product",         "--save",
         "--log",          "--busy",  "--error-replies",  "--bad-checksum-at", "--hang-after",
-        "--corrupt-rate", "--seed",  "--drop-writes-at", "--flip-bit-at"};
+        "--corrupt-rate", "--seed",  "--drop-writes-at", "--flip-bit-at",     "--count"};
     static const std::set<std::string> kFlags = {"--emulate-baud", "--slow", "--no-echo", "--no-acmd-reply",
                                                  "--close-on-hang"};
     Options options;
@@ -100,6 +107,63 @@ std::optional<unsigned> Number(const Options &options, const std::string &name, 
     return static_cast<unsigned>(std::strtoul(found->second.c_str(), nullptr, base));
 }
 
+// One radio on the link the options name plus the suffix (".2"), its log and saved memory named alike;
+// stopFd: serve until it is readable (-1: until SIGTERM or SIGINT).
+int ServeRadio(const Options &options, const SimulatedRadio::Memory &memory, const klt::sim::FaultPlan &plan,
+               const std::string &suffix, int stopFd) {
+    SimulatedRadio radio(memory, plan, options.flags.contains("--slow"));
+    std::unique_ptr<std::ofstream> logFile;
+    std::unique_ptr<klt::sim::LineLog> log;
+    if (const auto path = options.values.find("--log"); path != options.values.end()) {
+        logFile = std::make_unique<std::ofstream>(path->second + suffix, std::ios::binary);
+        log = std::make_unique<klt::sim::LineLog>(*logFile);
+        radio.setListener(
+            [&log](bool fromPc, std::span<const std::uint8_t> bytes) { log->write(fromPc, bytes); });
+    }
+    const int status = klt::sim::Serve(radio, {options.values.at("--link") + suffix,
+                                               options.flags.contains("--emulate-baud"),
+                                               options.flags.contains("--close-on-hang"), stopFd});
+    if (const auto save = options.values.find("--save"); save != options.values.end()) {
+        std::ofstream out(save->second + suffix, std::ios::binary);
+        out.write(reinterpret_cast<const char *>(radio.memory().data()),
+                  static_cast<std::streamsize>(radio.memory().size()));
+    }
+    return status;
+}
+
+// count radios, each on LINK.1 ... LINK.count, until SIGTERM or SIGINT stops them all.
+int ServeRadios(const Options &options, const SimulatedRadio::Memory &memory, const klt::sim::FaultPlan &plan,
+                int count) {
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    // Held back from every thread: this one takes them, and tells the radios through the pipe.
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    int stop[2] = {-1, -1};
+    if (::pipe2(stop, O_CLOEXEC) != 0) {
+        std::cerr << "klt-radio-sim: cannot make a pipe\n";
+        return 1;
+    }
+    std::vector<int> statuses(static_cast<std::size_t>(count), 0);
+    {
+        std::vector<std::jthread> radios;
+        for (int i = 1; i <= count; ++i) {
+            radios.emplace_back([&, i] {
+                statuses[static_cast<std::size_t>(i - 1)] =
+                    ServeRadio(options, memory, plan, "." + std::to_string(i), stop[0]);
+            });
+        }
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        const char byte = 0;
+        [[maybe_unused]] const auto written = ::write(stop[1], &byte, 1);
+    }
+    ::close(stop[0]);
+    ::close(stop[1]);
+    return *std::max_element(statuses.begin(), statuses.end());
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -141,24 +205,13 @@ int main(int argc, char **argv) {
         }
     }
     plan.flipBitAt = Number(*options, "--flip-bit-at", 16);
-    SimulatedRadio radio(*memory, plan, options->flags.contains("--slow"));
-
-    std::unique_ptr<std::ofstream> logFile;
-    std::unique_ptr<klt::sim::LineLog> log;
-    if (const auto path = options->values.find("--log"); path != options->values.end()) {
-        logFile = std::make_unique<std::ofstream>(path->second, std::ios::binary);
-        log = std::make_unique<klt::sim::LineLog>(*logFile);
-        radio.setListener(
-            [&log](bool fromPc, std::span<const std::uint8_t> bytes) { log->write(fromPc, bytes); });
+    const int count = static_cast<int>(Number(*options, "--count").value_or(1));
+    if (count < 1 || count > 64) {
+        std::cerr << "klt-radio-sim: --count takes 1 to 64\n";
+        return 2;
     }
-
-    const int status =
-        klt::sim::Serve(radio, {options->values.at("--link"), options->flags.contains("--emulate-baud"),
-                                options->flags.contains("--close-on-hang")});
-    if (const auto save = options->values.find("--save"); save != options->values.end()) {
-        std::ofstream out(save->second, std::ios::binary);
-        out.write(reinterpret_cast<const char *>(radio.memory().data()),
-                  static_cast<std::streamsize>(radio.memory().size()));
+    if (count == 1) {
+        return ServeRadio(*options, *memory, plan, "", -1);
     }
-    return status;
+    return ServeRadios(*options, *memory, plan, count);
 }

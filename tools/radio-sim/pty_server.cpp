@@ -55,15 +55,21 @@ int Fail(const std::string &what) {
     return 1;
 }
 
-} // namespace
-
-int Serve(SimulatedRadio &radio, const ServeOptions &options) {
+// The signals that stop a radio served alone, as a descriptor that becomes readable.
+Fd StopSignals() {
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGINT);
     sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
-    const Fd signals(::signalfd(-1, &stopSignals, SFD_CLOEXEC));
+    return Fd(::signalfd(-1, &stopSignals, SFD_CLOEXEC));
+}
+
+} // namespace
+
+int Serve(SimulatedRadio &radio, const ServeOptions &options) {
+    const Fd signals = options.stopFd < 0 ? StopSignals() : Fd(-1);
+    const int stop = options.stopFd < 0 ? signals.get() : options.stopFd;
 
     const Fd master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
     if (master.get() < 0 || ::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0) {
@@ -89,7 +95,7 @@ int Serve(SimulatedRadio &radio, const ServeOptions &options) {
 
     std::vector<std::uint8_t> buffer(4096);
     for (;;) {
-        pollfd fds[2] = {{master.get(), POLLIN, 0}, {signals.get(), POLLIN, 0}};
+        pollfd fds[2] = {{master.get(), POLLIN, 0}, {stop, POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
             if (errno == EINTR) {
                 continue;

@@ -13,6 +13,7 @@ struct ServeOptions {
     std::filesystem::path link;
     bool emulateBaud = false; // delay every byte by its time on the wire
     bool closeOnHang = false; // once the radio stops answering, close the line: the PC sees it at once
+    int stopFd = -1;          // serve until this is readable; -1: until SIGTERM or SIGINT
 };
 
 // Returns the process exit status; prints "ready PATH" once the link exists.
