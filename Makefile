@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 # ON (as CI sets it) makes every compiler warning of the build an error.
 WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install package test-package test-windows test test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install package test-package test-windows test test-fleet test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
 
 all: build
 
@@ -67,7 +67,11 @@ test-windows: configure
 	$(WINE_ENV) ctest --preset windows-core-cross -j $(TEST_JOBS)
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility'
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS) -LE 'fault-matrix|demo|accessibility|fleet'
+
+# Several simulated radios programmed at once by klt-cli fleet, on real pseudo-terminals.
+test-fleet: build
+	ctest --test-dir $(BUILD) --output-on-failure -j 4 -L fleet
 
 # The editor walked as a screen reader sees it, over the accessibility bus on a virtual display.
 test-accessibility: build

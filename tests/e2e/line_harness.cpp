@@ -1,5 +1,6 @@
 #include "line_harness.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/wait.h>
@@ -32,9 +33,17 @@ Simulator::Simulator(const std::filesystem::path &link, std::vector<std::string>
     }
     ::close(output[1]);
     FILE *out = ::fdopen(output[0], "r");
-    char line[512] = {};
-    ready_ =
-        std::fgets(line, sizeof line, out) != nullptr && std::string(line) == "ready " + link.string() + "\n";
+    // One radio says "ready LINK"; several say "ready LINK.n" each, in any order.
+    const int count = static_cast<int>(std::count(arguments.begin(), arguments.end(), "--count")) == 0
+                          ? 1
+                          : std::stoi(*(std::find(arguments.begin(), arguments.end(), "--count") + 1));
+    ready_ = true;
+    for (int radio = 0; radio < count; ++radio) {
+        char line[512] = {};
+        const std::string said = std::fgets(line, sizeof line, out) != nullptr ? line : "";
+        ready_ = ready_ && (count == 1 ? said == "ready " + link.string() + "\n"
+                                       : said.starts_with("ready " + link.string() + "."));
+    }
     std::fclose(out);
 }
 
