@@ -12,7 +12,7 @@ PREFIX ?= /usr/local
 # ON (as CI sets it) makes every compiler warning of the build an error.
 WERROR ?= OFF
 
-.PHONY: all deps configure build run demo install package test-package test-windows test test-fleet test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window format clean
+.PHONY: all deps configure build run demo install package test-package test-windows test test-fleet test-faults test-demo test-accessibility test-sanitize analyse fuzz screenshots translations bench bench-micro bench-transfer bench-window bench-fleet format clean
 
 all: build
 
@@ -135,7 +135,11 @@ bench-window: configure
 	cmake --build $(BUILD) -j $(JOBS) --target window_bench
 	bash scripts/bench-window $(BUILD)
 
-bench: bench-micro bench-transfer bench-window
+# 1, 2, 4 and 8 radios programmed at once at the cable's speed: time, ratio to one, CPU per radio.
+bench-fleet: build
+	bash scripts/bench-fleet $(BUILD)
+
+bench: bench-micro bench-transfer bench-window bench-fleet
 
 # The README's pictures of the editor's pages, in English and German, and the window's pictures for a
 # careful user (menus, a small window, dark, twice the size), taken on a virtual display.

@@ -210,7 +210,7 @@ int main(int argc, char **argv) {
         std::cerr << "klt-radio-sim: --count takes 1 to 64\n";
         return 2;
     }
-    if (count == 1) {
+    if (!options->values.contains("--count")) {
         return ServeRadio(*options, *memory, plan, "", -1);
     }
     return ServeRadios(*options, *memory, plan, count);
