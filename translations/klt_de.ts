@@ -857,6 +857,10 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>&amp;Port Diagnosis...</source>
         <translation>&amp;Port-Diagnose...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
 </context>
 <context>
     <name>klt::FileController</name>
@@ -923,6 +927,143 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
     <message>
         <source>Imported %1 from %2</source>
         <translation>%1 importiert aus %2</translation>
+    </message>
+</context>
+<context>
+    <name>klt::FleetDialog</name>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>liest</translation>
+    </message>
+    <message>
+        <source>programming</source>
+        <translation>programmiert</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>prüft</translation>
+    </message>
+    <message>
+        <source>programmed and verified</source>
+        <translation>programmiert und geprüft</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>One row per radio. Each gets this window&apos;s configuration with its own user MMSI, is read and kept among the backups first, and is read back after programming. A radio that fails stops no other.</source>
+        <translation>Eine Zeile je Funkgerät. Jedes erhält die Konfiguration dieses Fensters mit seiner eigenen MMSI, wird zuerst gelesen und unter den Sicherungen aufbewahrt und nach dem Programmieren zurückgelesen. Ein Funkgerät, bei dem etwas schiefgeht, hält keines der anderen auf.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Plan...</source>
+        <translation>Plan &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Radio</source>
+        <translation>Funkgerät &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Radio</source>
+        <translation>Funkgerät &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Also program radios that hold an&amp;other MMSI</source>
+        <translation>Auch Funkgeräte mit einer &amp;anderen MMSI programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Progress of row %1</source>
+        <translation>Fortschritt von Zeile %1</translation>
+    </message>
+    <message>
+        <source>The plan is empty.</source>
+        <translation>Der Plan ist leer.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the plan: a quoted field is not closed.</source>
+        <translation>Zeile %1 des Plans: Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n radio(s) in the plan.</source>
+        <translation>
+            <numerusform>%n Funkgerät im Plan.</numerusform>
+            <numerusform>%n Funkgeräte im Plan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fleet plans(*.csv)|*.csv|All files(*.*)|*.*</source>
+        <translation>Flottenpläne (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No radio was touched: %1</source>
+        <translation>Kein Funkgerät wurde angesprochen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Programming %n radio(s)...</source>
+        <translation>
+            <numerusform>%n Funkgerät wird programmiert...</numerusform>
+            <numerusform>%n Funkgeräte werden programmiert...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every radio was programmed and verified.</source>
+        <translation>Alle Funkgeräte wurden programmiert und geprüft.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios were programmed and verified; the table says what became of the others.</source>
+        <translation>%1 von %2 Funkgeräten wurden programmiert und geprüft; die Tabelle sagt, was aus den anderen wurde.</translation>
+    </message>
+    <message>
+        <source>Cancelling: each radio stops at its next step...</source>
+        <translation>Abbruch: Jedes Funkgerät hält bei seinem nächsten Schritt an...</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,8 @@ void EditorActions::buildOtherMenus(QMainWindow *window) {
     QMenu *transfer = AddMenu(window->menuBar(), "mnuTransfer", tr("&Transfer"));
     transferProgram = AddAction(transfer, "mnuTransferProgram", tr("&Program to Radio"));
     transferRead = AddAction(transfer, "mnuTransferRead", tr("&Read from Radio"));
+    transfer->addSeparator();
+    transferFleet = AddAction(transfer, "mnuTransferFleet", tr("Program &Several Radios..."));
 
     destinationMenu = AddMenu(window->menuBar(), "mnuDestination", tr("&Destination"));
     for (int slot = 0; slot < DestinationMenu::kSlots; ++slot) {

@@ -30,7 +30,7 @@ public:
     QMenu *editMenu;
     QAction *undo, *redo;
     std::vector<QAction *> modelSlots;
-    QAction *transferProgram, *transferRead;
+    QAction *transferProgram, *transferRead, *transferFleet;
     QMenu *destinationMenu;
     std::vector<QAction *> destinationSlots;
     QMenu *portMenu;

@@ -2,6 +2,7 @@
 // What the window needs from outside: file dialogs, serial ports, the clock of the link's deadlines,
 // and the help viewer. The program passes the real ones; widget tests pass their own.
 
+#include "app/fleet_run.h"
 #include "base/settings_store.h"
 #include "editor/file_chooser.h"
 #include "link/link_clock.h"
@@ -30,6 +31,10 @@ struct GuiServices {
     std::function<std::vector<std::string>(int count)> describePorts;
     // The port doctor's report on the system's serial ports, the chosen device (when known) first.
     std::function<std::string(const std::string &chosenDevice)> diagnosePorts;
+    // A fleet plan's radio: the system's port for the device its row names, and a clock.
+    std::function<FleetLine(const std::string &device)> openFleetLine;
+    // Runs a fleet's radios at once, on threads their ports may be used on.
+    RunAtOnce runAtOnce;
 };
 
 } // namespace klt

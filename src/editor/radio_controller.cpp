@@ -2,6 +2,7 @@
 
 #include "app/backups.h"
 #include "app/file_messages.h"
+#include "editor/fleet_dialog.h"
 #include "editor/transfer_dialog.h"
 #include "files/hex_file.h"
 #include "model/configuration_check.h"
@@ -27,6 +28,7 @@ RadioController::RadioController(AppContext &ctx, GuiServices &services, EditorV
     : QObject(parent), ctx_(ctx), services_(services), view_(view), actions_(actions) {
     connect(actions.transferProgram, &QAction::triggered, this, &RadioController::program);
     connect(actions.transferRead, &QAction::triggered, this, &RadioController::read);
+    connect(actions.transferFleet, &QAction::triggered, this, &RadioController::programSeveral);
     // Each user's choice, on unless turned off.
     actions.verifyAfterProgramming->setChecked(ctx.store.get("Settings", kVerifyKey, "1") != "0");
     connect(actions.verifyAfterProgramming, &QAction::toggled, this,
@@ -126,6 +128,14 @@ void RadioController::read() {
     view_.showReplaced();
     view_.refreshHexDump();
     ctx_.commitReplacement(tr("Read from Radio").toStdString(), true);
+}
+
+void RadioController::programSeveral() {
+    if (!view_.checkPage()) {
+        return;
+    }
+    FleetDialog dialog(ctx_, services_, view_.dialogParent());
+    dialog.exec();
 }
 
 void RadioController::program() {

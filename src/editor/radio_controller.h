@@ -27,6 +27,8 @@ public:
 
     void read();
     void program();
+    // Transfer > Program Several Radios: the fleet dialog, with this configuration as the base.
+    void programSeveral();
     // Runs an exchange through the transfer dialog; true when it completed.
     bool runOperation(Operation operation);
     bool runOperation(Operation operation, const std::function<void(TransferDialog &)> &prepare);

@@ -4,6 +4,7 @@
 #include "qt/port_devices.h"
 #include "qt/port_diagnosis.h"
 #include "qt/qt_serial_port.h"
+#include "qt/qt_threads.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -36,7 +37,12 @@ DesktopServices::DesktopServices(const SettingsStore &store)
                     return dialog.exec() == QDialog::Accepted;
                 },
                 [&store](int count) { return ResolvePortDevices(count, store); },
-                [](const std::string &chosen) { return PortDiagnosisText(chosen); }} {}
+                [](const std::string &chosen) { return PortDiagnosisText(chosen); },
+                [](const std::string &device) {
+                    return FleetLine{std::make_unique<QtSerialPort>([device](int) { return device; }),
+                                     std::make_unique<SteadyLinkClock>()};
+                },
+                RunOnQtThreads} {}
 
 namespace {
 

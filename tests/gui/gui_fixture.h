@@ -19,6 +19,8 @@
 
 #include <cstdlib>
 #include <deque>
+#include <map>
+#include <memory>
 #include <ostream>
 
 // Readable failures.
@@ -91,7 +93,22 @@ struct Gui {
         [this](const std::string &chosen) {
             diagnosedFor = chosen;
             return std::string("/dev/ttyUSB0\n  verdict: usable\n");
-        }};
+        },
+        [this](const std::string &device) {
+            auto clock = std::make_unique<test::FakeClock>();
+            sim::SimulatedRadio *radio = fleet.contains(device) ? fleet.at(device).get() : nullptr;
+            auto port =
+                std::make_unique<test::LoopbackPort>(*clock, [radio](std::span<const std::uint8_t> bytes) {
+                    return radio != nullptr ? radio->receive(bytes) : std::vector<std::uint8_t>{};
+                });
+            if (radio == nullptr) {
+                port->openFault = Fault{2, "There is no serial port " + device};
+            }
+            return FleetLine{std::move(port), std::move(clock)};
+        },
+        RunOnStandardThreads};
+    // The radios of Transfer > Program Several Radios, by the device their row names.
+    std::map<std::string, std::unique_ptr<sim::SimulatedRadio>> fleet;
     std::string diagnosedFor; // the device the port doctor was asked about first
     std::unique_ptr<MainWindow> window;
     // While a transfer runs on its worker: the first time the condition holds as the link takes a
