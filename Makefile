@@ -148,6 +148,7 @@ screenshots: build
 	bash scripts/take-screenshots $(BUILD) docs/screenshots
 	bash scripts/take-german-screenshots $(BUILD) docs/screenshots
 	bash scripts/take-careful-user-screenshots $(BUILD) docs/screenshots/careful-user after
+	bash scripts/take-fleet-screenshot $(BUILD) docs/screenshots/fleet.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

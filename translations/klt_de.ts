@@ -1027,13 +1027,6 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>Line %1 of the plan: a quoted field is not closed.</source>
         <translation>Zeile %1 des Plans: Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n radio(s) in the plan.</source>
-        <translation>
-            <numerusform>%n Funkgerät im Plan.</numerusform>
-            <numerusform>%n Funkgeräte im Plan.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Fleet plans(*.csv)|*.csv|All files(*.*)|*.*</source>
         <translation>Flottenpläne (*.csv)|*.csv|Alle Dateien (*.*)|*.*</translation>
@@ -1046,13 +1039,6 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>No radio was touched: %1</source>
         <translation>Kein Funkgerät wurde angesprochen: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Programming %n radio(s)...</source>
-        <translation>
-            <numerusform>%n Funkgerät wird programmiert...</numerusform>
-            <numerusform>%n Funkgeräte werden programmiert...</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Every radio was programmed and verified.</source>
         <translation>Alle Funkgeräte wurden programmiert und geprüft.</translation>
@@ -1064,6 +1050,22 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
     <message>
         <source>Cancelling: each radio stops at its next step...</source>
         <translation>Abbruch: Jedes Funkgerät hält bei seinem nächsten Schritt an...</translation>
+    </message>
+    <message>
+        <source>One radio in the plan.</source>
+        <translation>Ein Funkgerät im Plan.</translation>
+    </message>
+    <message>
+        <source>%1 radios in the plan.</source>
+        <translation>%1 Funkgeräte im Plan.</translation>
+    </message>
+    <message>
+        <source>Programming one radio...</source>
+        <translation>Ein Funkgerät wird programmiert...</translation>
+    </message>
+    <message>
+        <source>Programming %1 radios...</source>
+        <translation>%1 Funkgeräte werden programmiert...</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,14 @@ void FleetDialog::buildTable(const std::vector<std::string> &columns) {
     }
     labels << tr("Progress") << tr("Result");
     table_->setHorizontalHeaderLabels(labels);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The plan's columns as wide as their texts, the progress bar wide enough for its phase, the
+    // result the rest (in full in its tooltip).
+    QHeaderView *header = table_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(static_cast<int>(columns.size()), QHeaderView::Fixed);
+    header->resizeSection(static_cast<int>(columns.size()), 190);
+    header->setSectionResizeMode(static_cast<int>(columns.size()) + 1, QHeaderView::Stretch);
+    table_->setWordWrap(false);
 }
 
 void FleetDialog::addRadio() {
@@ -181,8 +188,8 @@ bool FleetDialog::loadPlan(const QString &text) {
                 ->setText(QString::fromStdString(record->fields[column]));
         }
     }
-    table_->resizeColumnsToContents();
-    summary_->setText(tr("%n radio(s) in the plan.", nullptr, table_->rowCount()));
+    summary_->setText(table_->rowCount() == 1 ? tr("One radio in the plan.")
+                                              : tr("%1 radios in the plan.").arg(table_->rowCount()));
     return true;
 }
 
@@ -262,7 +269,8 @@ bool FleetDialog::start() {
     thread_.reset(QThread::create([this, services] { states_ = RunFleet(job_, services, cancel_); }));
     connect(thread_.get(), &QThread::finished, this, &FleetDialog::finish, Qt::QueuedConnection);
     setEditable(false);
-    summary_->setText(tr("Programming %n radio(s)...", nullptr, static_cast<int>(job_.radios.size())));
+    summary_->setText(job_.radios.size() == 1 ? tr("Programming one radio...")
+                                              : tr("Programming %1 radios...").arg(job_.radios.size()));
     thread_->start();
     return true;
 }
@@ -277,6 +285,7 @@ void FleetDialog::showRadio(std::size_t radio, const FleetRadioState &state) {
     }
     if (QTableWidgetItem *result = table_->item(row, static_cast<int>(columns_.size()) + 1)) {
         result->setText(ResultText(state));
+        result->setToolTip(ResultText(state));
     }
 }
 

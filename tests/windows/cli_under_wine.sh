@@ -62,6 +62,8 @@ run_file_verbs() {
     printf '1,211234567,HARBOUR\r\n' >>stations.csv
     $side import --model $model --table individual-directory base.dat stations.csv edited.dat
     $side check --model $model base.dat >check.out
+    printf 'Port,Name,UserMMSI\r\nCOM7,ALPHA,211000001\r\nCOM43,BRAVO,211000002\r\n' >plan.csv
+    $side fleet --model $model --plan plan.csv --dry-run base.dat >fleet.out
 }
 
 (cd "$work/win" && run_file_verbs win) || fail "a file verb failed on Windows"
@@ -86,7 +88,7 @@ fi
 
 (cd "$work/lin" && run_file_verbs lin) || fail "a file verb failed on Linux"
 for file in base.dat base.hex base.txt info.out converted.hex report.out channels.csv stations.csv edited.dat \
-    check.out; do
+    check.out fleet.out; do
     cmp -s "$work/win/$file" "$work/lin/$file" || fail "$file differs between the Windows and the Linux build"
 done
 
@@ -124,6 +126,10 @@ win read --model $model --port COM7 --no-backup -o read.dat 2>"$work/read.err" |
 grep -q "HARBOUR" "$work/win/read.dat" || fail "the radio does not hold the written station"
 expect_status 1 win read --model $model --port COM42 --no-backup -o none.dat
 grep -q "COM42" "$work/err" || fail "a read on a missing port does not name it: $(cat "$work/err")"
+# A fleet of the radio on COM7 and a missing COM43: the one is programmed, the other named as failed.
+expect_status 1 win fleet --model $model --plan plan.csv base.dat
+grep -q "ALPHA  COM7   211000001  programmed and verified" "$work/out" || fail "fleet: $(cat "$work/out" "$work/err")"
+grep -q "BRAVO  COM43  211000002  failed: " "$work/out" || fail "fleet: $(cat "$work/out")"
 
 stop_radio com7
 
