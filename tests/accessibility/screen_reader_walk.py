@@ -79,6 +79,34 @@ def main():
         print("too few pages: the walk did not get through the tree")
         return 1
     print("ok   every input of every page walked has a name")
+    return fleet_dialog(app)
+
+
+def fleet_dialog(app):
+    """Transfer > Program Several Radios: every control of the dialog has a name."""
+    key("Escape")
+    key("alt+t")
+    key("s")
+    time.sleep(1)
+    dialog = None
+    for i in range(app.childCount):
+        child = app.getChildAtIndex(i)
+        if child is not None and child.name == "Program Several Radios":
+            dialog = child
+    if dialog is None:
+        print("the fleet dialog did not open")
+        return 1
+    found = []
+    inputs_shown(dialog, found)
+    key("Escape")
+    names = {name for _, name in found}
+    unnamed = [role for role, name in found if not name]
+    expected = {"Load Plan...", "Add Radio", "Remove Radio", "Radios", "Start", "Cancel", "Close",
+                "Also program radios that hold another MMSI"}
+    if unnamed or not expected <= names:
+        print("fleet dialog: unnamed " + ", ".join(unnamed) + "; missing " + ", ".join(sorted(expected - names)))
+        return 1
+    print(f"ok   the fleet dialog's {len(found)} controls have names")
     return 0
 
 
