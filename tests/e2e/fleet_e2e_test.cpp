@@ -73,7 +73,8 @@ TEST(FleetEndToEnd, AHungALyingAndAMissingRadioStopNoOther) {
     FleetBench bench;
     Simulator good(bench.link("good"), {"--model", "3"});
     Simulator hung(bench.link("hung"), {"--model", "3", "--hang-after", "200"});
-    Simulator lying(bench.link("lying"), {"--model", "3", "--flip-bit-at", "1300"});
+    // It acknowledges the first byte of its MMSI and keeps the old one.
+    Simulator lying(bench.link("lying"), {"--model", "3", "--drop-writes-at", "1A0"});
     ASSERT_TRUE(good.ready() && hung.ready() && lying.ready());
     bench.writePlan(bench.link("good") + ",GOOD,211000001\r\n" + bench.link("hung") + ",HUNG,211000002\r\n" +
                     bench.link("lying") + ",LYING,211000003\r\n" + bench.link("none") +
