@@ -307,7 +307,7 @@ void FleetDialog::finish() {
                                 .arg(done)
                                 .arg(states_.size()));
     setEditable(true);
-    emit finished();
+    emit fleetFinished();
 }
 
 void FleetDialog::cancel() {

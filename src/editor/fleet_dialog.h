@@ -37,7 +37,7 @@ public:
     void reject() override;
 
 signals:
-    void finished();
+    void fleetFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

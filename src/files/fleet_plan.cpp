@@ -29,16 +29,22 @@ std::optional<std::size_t> Number(std::string_view text) {
     return error == std::errc{} && end == text.data() + text.size() ? std::optional(value) : std::nullopt;
 }
 
-std::optional<std::string> ReadUserMmsi(FleetRadio &radio, const std::string &text) {
-    const auto mmsi = FixedLengthValue(text, NumberKind::Mmsi);
-    if (!mmsi || mmsi->empty()) {
-        return "UserMMSI: 9 digits expected";
-    }
-    if (const auto warning = UserMmsiWarning(text)) {
-        return "UserMMSI: " + *warning;
-    }
-    radio.userMmsi = *mmsi;
-    return std::nullopt;
+// required: the radio is to be programmed with it; an inventory only reads.
+CellReader UserMmsiReader(bool required) {
+    return [required](FleetRadio &radio, const std::string &text) -> std::optional<std::string> {
+        if (text.empty() && !required) {
+            return std::nullopt;
+        }
+        const auto mmsi = FixedLengthValue(text, NumberKind::Mmsi);
+        if (!mmsi || mmsi->empty()) {
+            return "UserMMSI: 9 digits expected";
+        }
+        if (const auto warning = UserMmsiWarning(text)) {
+            return "UserMMSI: " + *warning;
+        }
+        radio.userMmsi = *mmsi;
+        return std::nullopt;
+    };
 }
 
 CellReader AtisReader(bool atis) {
@@ -127,7 +133,8 @@ struct Columns {
     std::optional<std::string> problem;
 };
 
-Columns ReadHeader(const std::vector<std::string> &header, const Configuration &base, bool atis) {
+Columns ReadHeader(const std::vector<std::string> &header, const Configuration &base, bool atis,
+                   bool inventory) {
     Columns columns;
     std::set<std::string> seen;
     for (const std::string &name : header) {
@@ -149,7 +156,7 @@ Columns ReadHeader(const std::vector<std::string> &header, const Configuration &
                 return std::nullopt;
             };
         } else if (name == "UserMMSI") {
-            reader = ReadUserMmsi;
+            reader = UserMmsiReader(!inventory);
         } else if (name == "AtisCode") {
             reader = AtisReader(atis);
         } else if (name.starts_with("Station Name ")) {
@@ -170,7 +177,7 @@ Columns ReadHeader(const std::vector<std::string> &header, const Configuration &
         columns.readers.push_back(std::move(*reader));
     }
     for (const char *required : {"Port", "UserMMSI"}) {
-        if (!seen.contains(required)) {
+        if (!seen.contains(required) && !(inventory && std::string_view(required) == "UserMMSI")) {
             columns.problem = std::string("line 1: the column ") + required + " is missing";
         }
     }
@@ -216,7 +223,7 @@ std::optional<std::string> Repetition(const std::vector<FleetRadio> &radios,
 
 namespace {
 
-FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model, bool atis) {
+FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model, bool atis, bool inventory) {
     FleetPlan plan;
     int openLine = 0;
     const auto records = ParseCsv(text, openLine);
@@ -228,11 +235,13 @@ FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model
         plan.problem = "the plan is empty: a header line and one line per radio expected";
         return plan;
     }
-    if (const auto problems = CheckConfiguration(base, model, atis); !problems.empty()) {
+    // An inventory programs nothing: what the radios would be given is not its concern.
+    if (const auto problems = inventory ? std::vector<std::string>{} : CheckConfiguration(base, model, atis);
+        !problems.empty()) {
         plan.problem = "the base configuration: " + problems.front();
         return plan;
     }
-    const Columns columns = ReadHeader(records->front().fields, base, atis);
+    const Columns columns = ReadHeader(records->front().fields, base, atis, inventory);
     if (columns.problem) {
         plan.problem = columns.problem;
         return plan;
@@ -255,7 +264,9 @@ FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model
         if (radio.name.empty()) {
             radio.name = radio.port;
         }
-        if (const auto problems = CheckConfiguration(FleetRadioConfiguration(base, radio), model, atis);
+        if (const auto problems = inventory
+                                      ? std::vector<std::string>{}
+                                      : CheckConfiguration(FleetRadioConfiguration(base, radio), model, atis);
             !problems.empty()) {
             plan.problem = RowName(radio) + ": " + problems.front();
             return plan;
@@ -272,8 +283,9 @@ FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model
 
 } // namespace
 
-FleetPlan ReadFleetPlan(std::string_view text, const Configuration &base, Model model, bool atis) {
-    FleetPlan plan = ReadPlan(text, base, model, atis);
+FleetPlan ReadFleetPlan(std::string_view text, const Configuration &base, Model model, bool atis,
+                        bool inventory) {
+    FleetPlan plan = ReadPlan(text, base, model, atis, inventory);
     if (plan.problem) {
         plan.radios.clear(); // a bad plan programs no radio, not even those before its bad row
     }

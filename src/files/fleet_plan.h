@@ -20,6 +20,8 @@ struct FleetPlan {
 };
 
 // The plan for the base configuration of a model; atis: this installation gives the model ATIS.
-FleetPlan ReadFleetPlan(std::string_view text, const Configuration &base, Model model, bool atis);
+// inventory: the radios are only read, so a row needs no MMSI and no configuration is checked.
+FleetPlan ReadFleetPlan(std::string_view text, const Configuration &base, Model model, bool atis,
+                        bool inventory = false);
 
 } // namespace klt

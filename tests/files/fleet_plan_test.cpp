@@ -107,6 +107,20 @@ TEST(FleetPlan, AtisCodesOnlyWhereTheModelHasThemAndNeverTheBasesForTwoRadios) {
         << *plan.problem;
 }
 
+TEST(FleetPlan, AnInventoryNeedsPortsOnlyAndChecksNoConfiguration) {
+    Base base;
+    base.config.Individual[1] = {true, "", "12", {}}; // what the radios would get is no inventory's concern
+    const auto plan =
+        ReadFleetPlan("Port,Name\r\nCOM1,A\r\nCOM2,B\r\n", base.config, Model::Tq500, true, true);
+    ASSERT_FALSE(plan.problem) << *plan.problem;
+    EXPECT_EQ(plan.radios.size(), 2u);
+    EXPECT_EQ(
+        *ReadFleetPlan("Port,Name\r\nCOM1,A\r\nCOM1,B\r\n", base.config, Model::Tq500, true, true).problem,
+        "line 3 (B): the port COM1 is A's already (line 2)");
+    EXPECT_EQ(*ReadFleetPlan("Port,UserMMSI\r\nCOM1,2110\r\n", base.config, Model::Tq500, true, true).problem,
+              "line 2: UserMMSI: 9 digits expected");
+}
+
 TEST(FleetPlan, ABaseTheRadioWouldNotTakeIsRefusedFirst) {
     Base base;
     base.config.Individual[1] = {true, "", "12", {}};

@@ -57,7 +57,7 @@ TEST(FleetDialog, ALoadedPlanProgramsEveryRadioAndEachRowSaysHowItWent) {
         const auto *table = dialog.findChild<QTableWidget *>("tblFleet");
         ASSERT_EQ(table->rowCount(), 3);
         EXPECT_EQ(Cell(*table, 1, "Name"), "BRAVO");
-        QSignalSpy finished(&dialog, &FleetDialog::finished);
+        QSignalSpy finished(&dialog, &FleetDialog::fleetFinished);
         dialog.findChild<QPushButton *>("cmdFleetStart")->click();
         EXPECT_TRUE(dialog.running());
         EXPECT_FALSE(dialog.findChild<QPushButton *>("cmdFleetStart")->isEnabled());

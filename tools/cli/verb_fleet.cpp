@@ -47,7 +47,7 @@ std::string PlannedRadio(const FleetRadio &radio, const Configuration &base) {
     return text;
 }
 
-std::optional<FleetPlan> LoadPlan(const CliSession &session, const std::string &path) {
+std::optional<FleetPlan> LoadPlan(const CliSession &session, const std::string &path, bool inventory) {
     const WholeFile file = ReadWholeFile(path);
     if (file.fault) {
         std::cerr << "klt-cli fleet: cannot read " << Printable(path) << ": "
@@ -55,7 +55,7 @@ std::optional<FleetPlan> LoadPlan(const CliSession &session, const std::string &
         return std::nullopt;
     }
     const auto &ctx = session.ctx;
-    FleetPlan plan = ReadFleetPlan(file.bytes, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable);
+    FleetPlan plan = ReadFleetPlan(file.bytes, ctx.Config, ctx.CurrentModel, ctx.AtisAvailable, inventory);
     if (plan.problem) {
         std::cerr << "klt-cli fleet: " << Printable(path) << ": " << Printable(*plan.problem)
                   << "\nklt-cli fleet: no radio was touched\n";
@@ -101,13 +101,16 @@ int RunFleet(const std::vector<std::string> &argv) {
                                   : LoadInput(*session, args, args.positional[0]))) {
         return kExitFailed;
     }
-    const auto plan = LoadPlan(*session, *planPath);
+    const auto plan = LoadPlan(*session, *planPath, args.has("--read"));
     if (!plan) {
         return kExitFailed;
     }
     if (args.has("--dry-run")) {
         for (const FleetRadio &radio : plan->radios) {
-            std::cout << PlannedRadio(radio, session->ctx.Config) << '\n';
+            std::cout << (args.has("--read") ? Printable(radio.name) + " on " + Printable(radio.port) +
+                                                   ": read and kept among the backups, nothing changed"
+                                             : PlannedRadio(radio, session->ctx.Config))
+                      << '\n';
         }
         return StandardOutputWritten("fleet") ? kExitOk : kExitFailed;
     }
