@@ -140,6 +140,7 @@ FleetRadioState RunRadio(const RadioRun &run, std::size_t index) {
                     *line.clock, run.job.force);
     LinkSettings settings;
     settings.slowLink = run.job.slowLink;
+    settings.byDevice = true;
     RadioLink link(*line.port, ui, *line.clock, run.cancel, ErrorLog(), settings);
     Outcome outcome = ReadAndKeep(run, link, ui);
     if (outcome == Outcome::Done && !run.job.inventory) {

@@ -18,7 +18,11 @@ constexpr int kPollMs = 5;
 } // namespace
 
 std::string RadioLink::PortText() const {
-    return klt::PortText(settings_.portNumber, port_.device(settings_.portNumber));
+    const std::string device = port_.device(settings_.portNumber);
+    if (settings_.byDevice && !device.empty()) {
+        return device;
+    }
+    return klt::PortText(settings_.portNumber, device);
 }
 
 std::string RadioLink::TransferSettings() const {

@@ -26,6 +26,9 @@ struct LinkSettings {
     bool slowLink = false;  // the transfer speed stays at 19200 bit/s
     bool debugMode = false; // the monitor line, with a pause after each text
     int retryCount = 3;     // attempts of every exchange that retries
+    // The port is known by its device alone (a fleet's rows name devices): messages name the device,
+    // not a port number that stands for nothing.
+    bool byDevice = false;
 };
 
 class RadioLink {
