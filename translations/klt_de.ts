@@ -1067,6 +1067,22 @@ Ein eingeschalteter EXP-Kanal braucht beide Zeichen seiner Kanalanzeige und eine
         <source>Programming %1 radios...</source>
         <translation>%1 Funkgeräte werden programmiert...</translation>
     </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
 </context>
 <context>
     <name>klt::GeneralPage</name>

@@ -7,6 +7,7 @@
 #include "link/radio_link.h"
 #include "link/transfer_flows.h"
 #include "model/image_mapping.h"
+#include "model/number_rules.h"
 
 #include <mutex>
 #include <thread>
@@ -121,6 +122,7 @@ Outcome ReadAndKeep(const RadioRun &run, RadioLink &link, FleetRadioUi &ui) {
     if (read != Outcome::Done) {
         return read;
     }
+    ui.state().heldMmsi = config.DscBasic.UserMmsi;
     const std::lock_guard lock(run.backups);
     ui.state().backup =
         KeepBackup(run.job.backupFolder, received, run.job.model, std::chrono::system_clock::now());
@@ -153,8 +155,10 @@ FleetRadioState RunRadio(const RadioRun &run, std::size_t index) {
     FleetRadioState &state = ui.state();
     state.phase = Ended(outcome, ui);
     state.percent = outcome == Outcome::Done ? 100 : state.percent;
-    if (state.phase == FleetPhase::Cancelled && state.reason.empty()) {
-        state.reason = "cancelled";
+    if (state.phase == FleetPhase::Skipped) {
+        // The question the link would ask, answered: what the radio holds and what the plan gives.
+        state.reason = "left as it was: it holds the MMSI " + MmsiForPeople(state.heldMmsi) +
+                       ", the plan gives " + MmsiForPeople(radio.userMmsi);
     }
     state.time =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);

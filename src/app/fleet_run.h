@@ -33,6 +33,7 @@ struct FleetRadioState {
     std::string reason; // why it failed, was skipped or cancelled, in the link's words
     std::chrono::milliseconds time{};
     std::optional<std::filesystem::path> backup; // the read kept before the radio was changed
+    std::string heldMmsi; // the user MMSI the radio held when it was read (stored form), or empty
 };
 
 struct FleetJob {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
@@ -40,6 +41,26 @@ QString PhaseText(FleetPhase phase) {
         return FleetDialog::tr("skipped");
     }
     return {};
+}
+
+// The progress bar's few words: the result column says the rest.
+QString BarText(const FleetRadioState &state) {
+    return state.phase == FleetPhase::Done ? FleetDialog::tr("done")
+           : FleetPhaseFinal(state.phase)  ? PhaseText(state.phase)
+                                           : PhaseText(state.phase) + " %p%";
+}
+
+// "line 3 (PILOT 2): ... (line 2)" of the plan text as the table's rows: the header is line 1.
+QString InRows(QString problem) {
+    static const QRegularExpression line("\\bline (\\d+)");
+    for (auto match = line.match(problem); match.hasMatch();
+         match = line.match(problem, match.capturedStart() + 1)) {
+        const int number = match.captured(1).toInt();
+        problem.replace(match.capturedStart(), match.capturedLength(),
+                        number <= 1 ? FleetDialog::tr("the header")
+                                    : FleetDialog::tr("row %1").arg(number - 1));
+    }
+    return problem;
 }
 
 QString ResultText(const FleetRadioState &state) {
@@ -119,6 +140,8 @@ FleetDialog::FleetDialog(const AppContext &ctx, GuiServices &services, QWidget *
     buildTable(DefaultColumns(ctx.AtisAvailable));
     addRadio();
     resize(860, 420);
+    // Typing goes into the table: the first cell of the first row has the focus.
+    table_->setFocus();
 }
 
 FleetDialog::~FleetDialog() {
@@ -237,10 +260,15 @@ bool FleetDialog::start() {
     }
     const FleetPlan plan = ReadFleetPlan(planText(), ctx_.Config, ctx_.CurrentModel, ctx_.AtisAvailable);
     if (plan.problem) {
-        ctx_.ui.message(
-            MessageIcon::Exclamation,
-            tr("No radio was touched: %1").arg(QString::fromStdString(*plan.problem)).toStdString(),
-            windowTitle().toStdString());
+        // The plan's lines are the table's rows here; the first row it names is selected.
+        const QString problem = QString::fromStdString(*plan.problem);
+        static const QRegularExpression firstLine("^line (\\d+)");
+        if (const auto match = firstLine.match(problem); match.hasMatch() && match.captured(1).toInt() >= 2) {
+            table_->setCurrentCell(match.captured(1).toInt() - 2, 0);
+        }
+        ctx_.ui.message(MessageIcon::Exclamation,
+                        tr("No radio was touched: %1").arg(InRows(problem)).toStdString(),
+                        windowTitle().toStdString());
         return false;
     }
     job_ = {};
@@ -281,11 +309,14 @@ void FleetDialog::showRadio(std::size_t radio, const FleetRadioState &state) {
     if (auto *progress =
             qobject_cast<QProgressBar *>(table_->cellWidget(row, static_cast<int>(columns_.size())))) {
         progress->setValue(state.percent);
-        progress->setFormat(PhaseText(state.phase) + " %p%");
+        progress->setFormat(BarText(state));
     }
     if (QTableWidgetItem *result = table_->item(row, static_cast<int>(columns_.size()) + 1)) {
         result->setText(ResultText(state));
-        result->setToolTip(ResultText(state));
+        result->setToolTip(state.backup
+                               ? ResultText(state) + "\n" +
+                                     tr("Backup: %1").arg(QString::fromStdString(state.backup->string()))
+                               : ResultText(state));
     }
 }
 
@@ -300,12 +331,13 @@ void FleetDialog::finish() {
         showRadio(radio, states_[radio]);
         done += states_[radio].phase == FleetPhase::Done ? 1 : 0;
     }
-    summary_->setText(done == static_cast<int>(states_.size())
-                          ? tr("Every radio was programmed and verified.")
-                          : tr("%1 of %2 radios were programmed and verified; the table says what became of "
-                               "the others.")
-                                .arg(done)
-                                .arg(states_.size()));
+    outcome_ = done == static_cast<int>(states_.size())
+                   ? tr("Every radio was programmed and verified.")
+                   : tr("%1 of %2 radios were programmed and verified; the table says what became of "
+                        "the others.")
+                         .arg(done)
+                         .arg(states_.size());
+    summary_->setText(outcome_);
     setEditable(true);
     emit fleetFinished();
 }

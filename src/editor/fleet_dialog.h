@@ -28,6 +28,10 @@ public:
     // The plan as a spreadsheet file holds it, header first; false (said in the dialog) when it cannot
     // be read as one.
     bool loadPlan(const QString &text);
+    // The plan in the table, as a spreadsheet file holds it: kept by the window for the next opening.
+    QString plan() const { return QString::fromStdString(planText()); }
+    // What the last run came to, for the window's status bar; empty before any run.
+    QString outcome() const { return outcome_; }
     // Checks the plan and starts every radio; false (said in a message) when the plan is refused.
     bool start();
     bool running() const { return thread_ != nullptr; }
@@ -58,6 +62,7 @@ private:
     CancelRequest cancel_;
     FleetJob job_;
     std::vector<FleetRadioState> states_;
+    QString outcome_;
     std::unique_ptr<QThread> thread_;
     QTableWidget *table_;
     QLabel *summary_;

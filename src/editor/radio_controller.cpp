@@ -135,7 +135,16 @@ void RadioController::programSeveral() {
         return;
     }
     FleetDialog dialog(ctx_, services_, view_.dialogParent());
+    if (!fleetPlan_.isEmpty()) {
+        dialog.loadPlan(fleetPlan_);
+    }
     dialog.exec();
+    // The plan stays for the next opening; the General page shows the newest backup.
+    fleetPlan_ = dialog.plan();
+    view_.refreshCaption();
+    if (!dialog.outcome().isEmpty()) {
+        view_.confirm(dialog.outcome());
+    }
 }
 
 void RadioController::program() {

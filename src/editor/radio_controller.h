@@ -10,6 +10,7 @@
 #include "link/operation.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -49,6 +50,7 @@ private:
     const EditorActions &actions_;
     TransferDialog *running_ = nullptr;
     RadioImage received_; // the last completed read's memory as the radio sent it
+    QString fleetPlan_;   // the plan of Program Several Radios, for its next opening
     QWidget *closeAfter_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "model/number_rules.h"
 #include "model/reference_tables.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -22,6 +23,12 @@ constexpr std::array<const char *, kPlanGroupCount> kGroupNames = {"USA", "INT",
 
 // What a column of the plan holds; a reader sets the radio from its cell and says why it refuses it.
 using CellReader = std::function<std::optional<std::string>(FleetRadio &, const std::string &)>;
+
+std::string Trimmed(const std::string &text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 std::optional<std::size_t> Number(std::string_view text) {
     std::size_t value = 0;
@@ -138,7 +145,8 @@ Columns ReadHeader(const std::vector<std::string> &header, const Configuration &
     Columns columns;
     std::set<std::string> seen;
     for (const std::string &name : header) {
-        if (!seen.insert(name).second) {
+        // Empty columns (spreadsheets add them at the end) are read and ignored, however many.
+        if (!name.empty() && !seen.insert(name).second) {
             columns.problem = "line 1: the column " + name + " comes twice";
             return columns;
         }
@@ -188,11 +196,11 @@ std::string RowName(const FleetRadio &radio) {
     return "line " + std::to_string(radio.line) + " (" + radio.name + ")";
 }
 
-// The same port, MMSI or ATIS code twice in the plan: the row that repeats one. A radio without an ATIS
-// code of its own gets the base configuration's.
+// The same port, name, MMSI or ATIS code twice in the plan: the row that repeats one. A radio without
+// an ATIS code of its own gets the base configuration's.
 std::optional<std::string> Repetition(const std::vector<FleetRadio> &radios,
                                       const std::string &baseAtisCode) {
-    std::map<std::string, const FleetRadio *> ports, mmsis, atisCodes;
+    std::map<std::string, const FleetRadio *> ports, names, mmsis, atisCodes;
     for (const FleetRadio &radio : radios) {
         const auto repeats = [&radio](std::map<std::string, const FleetRadio *> &seen, const std::string &key,
                                       const std::string &what) -> std::optional<std::string> {
@@ -208,6 +216,7 @@ std::optional<std::string> Repetition(const std::vector<FleetRadio> &radios,
         };
         for (auto found :
              {repeats(ports, radio.port, "the port " + radio.port),
+              repeats(names, radio.name, "the name " + radio.name),
               repeats(mmsis, radio.userMmsi, "the MMSI " + MmsiForPeople(radio.userMmsi)),
               repeats(atisCodes, radio.atisCode.empty() ? baseAtisCode : radio.atisCode,
                       "the ATIS code " + (radio.atisCode.empty() ? baseAtisCode : radio.atisCode))}) {
@@ -249,13 +258,17 @@ FleetPlan ReadPlan(std::string_view text, const Configuration &base, Model model
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
         FleetRadio radio;
         radio.line = record->line;
-        if (record->fields.size() > columns.readers.size()) {
+        const auto &fields = record->fields;
+        if (fields.size() > columns.readers.size() &&
+            std::any_of(fields.begin() + static_cast<std::ptrdiff_t>(columns.readers.size()), fields.end(),
+                        [](const std::string &field) { return !Trimmed(field).empty(); })) {
             plan.problem =
                 "line " + std::to_string(record->line) + ": more fields than the header has columns";
             return plan;
         }
         for (std::size_t column = 0; column < columns.readers.size(); ++column) {
-            const std::string cell = column < record->fields.size() ? record->fields[column] : std::string();
+            // Spaces around a cell are a spreadsheet's, not the radio's.
+            const std::string cell = column < fields.size() ? Trimmed(fields[column]) : std::string();
             if (auto refusal = columns.readers[column](radio, cell)) {
                 plan.problem = "line " + std::to_string(record->line) + ": " + *refusal;
                 return plan;

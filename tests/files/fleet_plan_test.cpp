@@ -67,6 +67,8 @@ TEST(FleetPlan, ABadPlanNamesItsFirstBadRowAndGivesNoRadio) {
         {header + good + "/dev/ttyUSB1,BOAT 2,211000002,92110\r\n", "line 3: AtisCode: 10 digits expected"},
         {header + ",BOAT 2,211000002,\r\n", "line 2: Port: a device or COMn expected"},
         {header + good + "/dev/ttyUSB1,BOAT 2,211000002,9211000002,EXTRA\r\n", "line 3: more fields"},
+        {header + good + "/dev/ttyUSB1,BOAT 1,211000002,9211000002\r\n",
+         "line 3 (BOAT 1): the name BOAT 1 is BOAT 1's already (line 2)"},
         {"Name,UserMMSI\r\nBOAT 1,211000001\r\n", "line 1: the column Port is missing"},
         {"Port,UserMMSI,Colour\r\n", "line 1: column Colour: Port, Name, UserMMSI"},
         {"Port,UserMMSI,Port\r\n", "line 1: the column Port comes twice"},
@@ -86,6 +88,17 @@ TEST(FleetPlan, ABadPlanNamesItsFirstBadRowAndGivesNoRadio) {
         EXPECT_NE(plan.problem->find(each.problem), std::string::npos) << *plan.problem << "\n" << each.plan;
         EXPECT_TRUE(plan.radios.empty());
     }
+}
+
+// What spreadsheets add: empty columns at the end of every line, spaces around a cell.
+TEST(FleetPlan, EmptyTrailingColumnsAndSpacesAroundCellsAreASpreadsheetsNotThePlans) {
+    const Base base;
+    const auto plan = ReadFleetPlan("Port,Name,UserMMSI,,\r\n /dev/ttyUSB0 , BOAT 1 , 211000001 ,,\r\n",
+                                    base.config, Model::Tq500, true);
+    ASSERT_FALSE(plan.problem) << *plan.problem;
+    EXPECT_EQ(plan.radios[0].port, "/dev/ttyUSB0");
+    EXPECT_EQ(plan.radios[0].name, "BOAT 1");
+    EXPECT_EQ(plan.radios[0].userMmsi, "2110000010");
 }
 
 TEST(FleetPlan, AtisCodesOnlyWhereTheModelHasThemAndNeverTheBasesForTwoRadios) {

@@ -77,6 +77,15 @@ TEST(FleetDialog, ALoadedPlanProgramsEveryRadioAndEachRowSaysHowItWent) {
     });
     EXPECT_EQ(HeldMmsi(*gui.fleet.at("/dev/ttyUSB0")), "2110000010");
     EXPECT_EQ(HeldMmsi(*gui.fleet.at("/dev/ttyUSB1")), "2110000020");
+    EXPECT_EQ(gui.window->statusBar()->currentMessage(),
+              "2 of 3 radios were programmed and verified; the table says what became of the others.");
+    // The plan is there again at the next opening.
+    InFleetDialog(gui, [](FleetDialog &dialog) {
+        const auto *table = dialog.findChild<QTableWidget *>("tblFleet");
+        ASSERT_EQ(table->rowCount(), 3);
+        EXPECT_EQ(Cell(*table, 2, "Name"), "GONE");
+        EXPECT_EQ(Cell(*table, 2, "Result"), "");
+    });
 }
 
 TEST(FleetDialog, ATypedPlanWithARepeatedMmsiTouchesNoRadio) {
@@ -94,10 +103,11 @@ TEST(FleetDialog, ATypedPlanWithARepeatedMmsiTouchesNoRadio) {
         }
         EXPECT_FALSE(dialog.start());
         EXPECT_FALSE(dialog.running());
+        EXPECT_EQ(table->currentRow(), 1); // the row the refusal names
     });
     ASSERT_FALSE(gui.texts().empty());
     EXPECT_EQ(gui.texts().back(),
-              "No radio was touched: line 3 (BRAVO): the MMSI 211000001 is ALPHA's already (line 2)");
+              "No radio was touched: row 2 (BRAVO): the MMSI 211000001 is ALPHA's already (row 1)");
     EXPECT_EQ(gui.fleet.at("/dev/ttyUSB0")->memory(), before);
 }
 

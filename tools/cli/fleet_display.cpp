@@ -33,7 +33,7 @@ std::string Result(const FleetRadioState &state, bool inventory, bool verified) 
     case FleetPhase::Skipped:
         return "skipped: " + state.reason;
     case FleetPhase::Cancelled:
-        return "cancelled";
+        return state.reason.empty() ? "cancelled" : "cancelled: " + state.reason;
     default:
         return FleetPhaseText(state.phase);
     }
@@ -53,9 +53,11 @@ std::string FleetDisplay::line(std::size_t radio) const {
 void FleetDisplay::update(std::size_t radio, const FleetRadioState &state) {
     const std::lock_guard guard(lock_);
     const bool phaseChanged = state.phase != states_[radio].phase;
+    // Plain lines at each phase and each quarter of it.
+    const bool quarterPassed = state.percent / 25 != states_[radio].percent / 25;
     states_[radio] = state;
     if (!redraw_) {
-        if (phaseChanged) {
+        if (phaseChanged || quarterPassed) {
             out_ << line(radio) << '\n' << std::flush;
         }
         return;

@@ -83,7 +83,7 @@ const std::vector<Verb> &Verbs() {
         {"info", "info FILE", "show the length, model codes, acceptance and checksum of an image file",
          RunInfo},
         {"fleet",
-         "fleet --model N --plan PLAN.csv [--slow] [--force] [--no-verify] [--dry-run | --read] "
+         "fleet --model N --plan PLAN.csv [--slow] [--force] [--no-verify] [--dry-run] [--read] "
          "[--program-folder "
          "DIR] [--destination NAME | --no-destination] [--atis | --no-atis] BASE.dat|BASE.hex",
          "program every radio of the plan at once (one row per radio: Port, Name, UserMMSI, AtisCode, "

@@ -18,6 +18,7 @@
 #include "verbs.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 namespace klt::cli {
@@ -30,6 +31,10 @@ std::string PlannedRadio(const FleetRadio &radio, const Configuration &base) {
                        MmsiWithCountry(MmsiForPeople(radio.userMmsi));
     if (!radio.atisCode.empty()) {
         text += ", ATIS code " + radio.atisCode;
+    }
+    std::error_code error;
+    if (radio.port.starts_with('/') && !std::filesystem::exists(radio.port, error)) {
+        text += " (there is no such device now)";
     }
     for (const FleetName &name : radio.names) {
         const std::string what =
