@@ -244,7 +244,9 @@ std::string FleetDialog::planText() const {
 }
 
 void FleetDialog::setEditable(bool editable) {
-    table_->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
+    // Qt's own triggers, not a mere move of the current cell: progress and result take no editing.
+    table_->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                           QAbstractItemView::AnyKeyPressed
                                      : QAbstractItemView::NoEditTriggers);
     for (QWidget *widget :
          {static_cast<QWidget *>(load_), static_cast<QWidget *>(add_), static_cast<QWidget *>(remove_),
