@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
@@ -91,7 +92,10 @@ int Serve(SimulatedRadio &radio, const ServeOptions &options) {
     if (ignored) {
         return Fail("cannot link " + options.link.string());
     }
-    std::cout << "ready " << options.link.string() << std::endl;
+    // One write of the whole line: radios of one process say it at once, and their lines must not mix.
+    const std::string ready = "ready " + options.link.string() + "\n";
+    std::fwrite(ready.data(), 1, ready.size(), stdout);
+    std::fflush(stdout);
 
     std::vector<std::uint8_t> buffer(4096);
     for (;;) {
