@@ -18,6 +18,7 @@ prefix=${WINEPREFIX:-$HOME/.wine}
 sim_pid=
 cleanup() {
     if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
+    wineserver -k >/dev/null 2>&1 || true
     rm -f "$prefix/dosdevices/com7" "$prefix/dosdevices/com8"
     rm -rf "$work"
 }
@@ -28,9 +29,12 @@ fail() {
 }
 
 export WINEDEBUG=-all
-# The wine server opens the simulator's pseudo-terminal as its controlling terminal and lists its
-# objects on the hang-up when the simulator goes: started here, its output goes nowhere.
-wineserver -p3 >/dev/null 2>&1 || true
+# A wine prefix and server of this script's own, the server kept for the whole run: one that ends
+# between two commands, or is shared with tests that run beside this one, can drop a client mid-read.
+# It opens the simulator's pseudo-terminal as its controlling terminal and lists its objects on the
+# hang-up when a simulator goes: its output goes nowhere.
+wineboot --init >/dev/null 2>&1 || true
+wineserver -p >/dev/null 2>&1 || true
 
 # Runs the Windows program from the work folder, file names relative to it: "win VERB ARGS...".
 win() { (cd "$work/win" && wine "$exe" "$@"); }
