@@ -18,7 +18,7 @@ constexpr int kPollMs = 5;
 } // namespace
 
 std::string RadioLink::PortText() const {
-    const std::string device = port_.device(settings_.portNumber);
+    std::string device = port_.device(settings_.portNumber); // returned as it is: moved, not copied
     if (settings_.byDevice && !device.empty()) {
         return device;
     }
