@@ -1,9 +1,9 @@
 #include "app/fleet_run.h"
 
 #include "app/backups.h"
+#include "app/transfer_command.h"
 #include "base/error_log.h"
 #include "base/ui.h"
-#include "files/settings_diff.h"
 #include "link/radio_link.h"
 #include "link/transfer_flows.h"
 #include "model/image_mapping.h"
@@ -80,21 +80,6 @@ private:
     bool skipped_ = false;
 };
 
-WriteCheck FleetWriteCheck(const FleetJob &job, const Configuration &config) {
-    WriteCheck check;
-    check.verify = job.verify;
-    check.identity = true;
-    check.describe = [config, model = job.model, name = job.modelName,
-                      atis = job.atis](const RadioImage &sent, const RadioImage &held) {
-        Configuration written = config;
-        Configuration holds = config;
-        DecodeImage(sent, written, model);
-        DecodeImage(held, holds, model);
-        return SettingsDifferences(written, holds, model, name, atis);
-    };
-    return check;
-}
-
 struct RadioRun {
     const FleetJob &job;
     const FleetServices &services;
@@ -149,8 +134,10 @@ FleetRadioState RunRadio(const RadioRun &run, std::size_t index) {
         ui.enter(FleetPhase::Programming);
         Configuration config = FleetRadioConfiguration(run.job.base, radio);
         RadioImage image = run.job.baseImage;
-        outcome = RunTransfer(link, Operation::Program,
-                              {image, config, run.job.model, FleetWriteCheck(run.job, config)});
+        outcome = RunTransfer(
+            link, Operation::Program,
+            {image, config, run.job.model,
+             MakeWriteCheck(config, run.job.model, run.job.modelName, run.job.atis, run.job.verify, true)});
     }
     FleetRadioState &state = ui.state();
     state.phase = Ended(outcome, ui);

@@ -16,19 +16,23 @@ LinkSettings LinkSettingsOf(const AppContext &ctx) {
     return settings;
 }
 
-WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity) {
+WriteCheck MakeWriteCheck(const Configuration &config, Model model, const std::string &modelName, bool atis,
+                          bool verify, bool identity) {
     WriteCheck check;
     check.verify = verify;
     check.identity = identity;
-    check.describe = [config = ctx.Config, model = ctx.CurrentModel, name = ctx.ModelName,
-                      atis = ctx.AtisAvailable](const RadioImage &sent, const RadioImage &held) {
+    check.describe = [config, model, modelName, atis](const RadioImage &sent, const RadioImage &held) {
         Configuration written = config;
         Configuration holds = config;
         DecodeImage(sent, written, model);
         DecodeImage(held, holds, model);
-        return SettingsDifferences(written, holds, model, name, atis);
+        return SettingsDifferences(written, holds, model, modelName, atis);
     };
     return check;
+}
+
+WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity) {
+    return MakeWriteCheck(ctx.Config, ctx.CurrentModel, ctx.ModelName, ctx.AtisAvailable, verify, identity);
 }
 
 std::optional<std::filesystem::path> KeepBackupBeforeClear(const AppContext &ctx, Operation operation,

@@ -24,6 +24,9 @@ LinkSettings LinkSettingsOf(const AppContext &ctx);
 // the settings file's own sections and keys.
 // identity: the radio's user MMSI is read first, and a write that would change it asks.
 WriteCheck WriteCheckOf(const AppContext &ctx, bool verify, bool identity = true);
+// The same for a configuration of a model by name, outside any context (a fleet's radio).
+WriteCheck MakeWriteCheck(const Configuration &config, Model model, const std::string &modelName, bool atis,
+                          bool verify, bool identity);
 
 struct TransferOptions {
     bool verify = true;             // a write reads back what it wrote
